@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window_services/imagecontrol.h"
+
+#include "app/window_services/canvas.h"
+
+#include <QPainter>
+
+namespace {
+QImage keyedOut(const QImage &source)
+{
+    if (source.isNull())
+        return {};
+    const QRgb silver = qRgb(192, 192, 192);
+    QImage keyed = source.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (line[x] == silver)
+                line[x] = 0;
+        }
+    }
+    return keyed;
+}
+} // namespace
+
+ImageControl::ImageControl(QWidget *parent) : QWidget(parent) {}
+
+ImageControl::~ImageControl() = default;
+
+void ImageControl::setPicture(const QString &resourcePath)
+{
+    m_picturePath = resourcePath;
+    m_picture = resourcePath.isEmpty() ? QImage() : QImage(resourcePath);
+    if (m_autoSize && !m_picture.isNull())
+        resize(m_picture.size());
+    rebuildShown();
+}
+
+void ImageControl::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (on && !image().isNull())
+        resize(image().size());
+}
+
+void ImageControl::setTransparent(bool on)
+{
+    m_transparent = on;
+    rebuildShown();
+}
+
+const QImage &ImageControl::image() const
+{
+    return m_surface.isNull() ? m_picture : m_surface;
+}
+
+Canvas &ImageControl::canvas()
+{
+    if (!m_canvas) {
+        // A control without a picture draws on a white surface of the size it
+        // has now; the surface keeps that size if the control changes later.
+        if (m_picture.isNull()) {
+            m_surface = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+            m_surface.fill(Qt::white);
+        } else {
+            m_surface = m_picture.convertToFormat(QImage::Format_RGB32);
+        }
+        m_canvas = std::make_unique<Canvas>(&m_surface, [this] {
+            m_shown = QImage();
+            update();
+        });
+        m_shown = QImage();
+        update();
+    }
+    return *m_canvas;
+}
+
+// With transparent, the silver surface around the drawing is keyed out once
+// rather than on every paint; a drawing on the canvas asks for it again.
+void ImageControl::rebuildShown()
+{
+    m_shown = m_transparent ? keyedOut(image()) : QImage();
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    if (m_transparent && m_shown.isNull())
+        m_shown = keyedOut(image());
+    const QImage &shown = m_transparent ? m_shown : image();
+    if (shown.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, shown);
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class Canvas;
+
+// A picture box. It shows a stored picture (a resource path), or a drawing
+// surface made at the control's size the first time its canvas is used; a
+// surface larger than the control shows its top-left part. With autoSize the
+// control takes the size of its picture; with transparent the silver surface
+// around the drawing is left undrawn. The tag is a free integer that the
+// scheme uses as the mode of a pathway or effector.
+class ImageControl : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(int tag READ tag WRITE setTag)
+
+public:
+    explicit ImageControl(QWidget *parent = nullptr);
+    ~ImageControl() override;
+
+    QString picture() const { return m_picturePath; }
+    void setPicture(const QString &resourcePath);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+    bool transparent() const { return m_transparent; }
+    void setTransparent(bool on);
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+    // The stored picture, or the drawing surface (null before first use).
+    const QImage &image() const;
+    Canvas &canvas();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void rebuildShown();
+
+    QString m_picturePath;
+    QImage m_picture;
+    QImage m_shown; // the picture with its transparent colour keyed out
+    bool m_autoSize = false;
+    bool m_transparent = false;
+    int m_tag = 0;
+    QImage m_surface;
+    std::unique_ptr<Canvas> m_canvas;
+};

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window_services/layoutfonts.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QString>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+const char *const windowFacePath = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+const char *const windowFaceFamily = "MS Sans Serif";
+const char *const fallbackFamily = "FreeSans";
+
+QString registerWindowFace()
+{
+    if (QFile::exists(QLatin1String(windowFacePath))) {
+        const int id = QFontDatabase::addApplicationFont(QLatin1String(windowFacePath));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            return families.first();
+    }
+    // The form names "MS Sans Serif": let that name reach the fallback too.
+    QFont::insertSubstitution(QLatin1String(windowFaceFamily), QLatin1String(fallbackFamily));
+    return QLatin1String(fallbackFamily);
+}
+
+void toLayoutPixels(QWidget *widget)
+{
+    if (!widget->testAttribute(Qt::WA_SetFont))
+        return;
+    QFont font = widget->font();
+    if (font.pixelSize() > 0 || font.pointSizeF() <= 0)
+        return;
+    font.setPixelSize(int(std::lround(font.pointSizeF() * 96.0 / 72.0)));
+    widget->setFont(font);
+}
+} // namespace
+
+QString loadWindowFontFamily()
+{
+    static const QString family = registerWindowFace();
+    return family;
+}
+
+QFont windowFont()
+{
+    QFont font(loadWindowFontFamily());
+    font.setPixelSize(11);
+    return font;
+}
+
+void applyLayoutFonts(QWidget *root)
+{
+    if (!root)
+        return;
+    toLayoutPixels(root);
+    const auto descendants = root->findChildren<QWidget *>();
+    for (QWidget *widget : descendants)
+        toLayoutPixels(widget);
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line, read-only text box without scroll bars: a line longer than the
+// box wraps at its width.
+class Memo : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit Memo(QWidget *parent = nullptr);
+
+    // Replaces the text by these lines.
+    void setLines(const QStringList &lines);
+    QStringList lines() const;
+};

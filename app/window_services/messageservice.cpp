@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window_services/messageservice.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+struct KindLook
+{
+    QString caption;
+    QMessageBox::Icon icon;
+};
+
+KindLook lookOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Confirmation:
+        return {QStringLiteral("Confirmation"), QMessageBox::Question};
+    case MessageKind::Information:
+        return {QStringLiteral("Information"), QMessageBox::Information};
+    case MessageKind::Avertissement:
+        break;
+    }
+    return {QStringLiteral("Avertissement"), QMessageBox::Warning};
+}
+} // namespace
+
+MessageAnswer MessageBoxService::ask(QWidget *parent, MessageKind kind, const QString &text,
+                                     MessageButtons buttons)
+{
+    const KindLook look = lookOf(kind);
+    QMessageBox box(look.icon, look.caption, text, QMessageBox::NoButton, parent);
+    // Buttons made from our own texts keep them exact whatever translation
+    // the run-time has loaded.
+    QPushButton *oui = nullptr;
+    QPushButton *non = nullptr;
+    QPushButton *ok = nullptr;
+    if (buttons == MessageButtons::OuiNon) {
+        oui = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+        non = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+        box.setDefaultButton(oui);
+        box.setEscapeButton(non);
+    } else {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+    }
+    box.exec();
+    const QAbstractButton *chosen = box.clickedButton();
+    if (chosen == nullptr)
+        return MessageAnswer::Aucune;
+    if (chosen == oui)
+        return MessageAnswer::Oui;
+    if (chosen == non)
+        return MessageAnswer::Non;
+    if (chosen == ok)
+        return MessageAnswer::Ok;
+    return MessageAnswer::Aucune;
+}
