@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/tform1.h"
+
+#include "app/window_services/edgealignment.h"
+#include "app/window_services/intervaltimer.h"
+#include "app/window_services/layoutfonts.h"
+#include "guidance/textesaide.h"
+
+TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
+    : QWidget(parent), m_messages(messages), m_beeper(beeper)
+{
+    loadWindowFontFamily();
+    setupUi(this);
+    applyLayoutFonts(this);
+    remplitTextesAide(*this);
+
+    // The timers carry no stored interval: they are created running at one
+    // second, and start-up stops them before any handler is connected.
+    const auto makeTimer = [this](const char *name) {
+        auto *timer = new IntervalTimer(this);
+        timer->setObjectName(QString::fromLatin1(name));
+        timer->setInterval(1000);
+        return timer;
+    };
+    TimerCapteur = makeTimer("TimerCapteur");
+    TimerPerturbation = makeTimer("TimerPerturbation");
+    TimerVoieSensitive = makeTimer("TimerVoieSensitive");
+    TimerVoieInhibitrice = makeTimer("TimerVoieInhibitrice");
+    TimerVoieStimulatrice = makeTimer("TimerVoieStimulatrice");
+
+    // Only the status bar and the two splitters follow the window's size.
+    alignToEdge(StatusBar1, Edge::Bottom);
+    alignToEdge(Splitter1, Edge::Left);
+    alignToEdge(Splitter2, Edge::Left);
+
+    FormCreate();
+
+    // Connected only now, so that nothing of the stored state or of start-up
+    // runs a handler.
+    connectHandlers();
+    connectHoverHandlers();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectHandlers()
+{
+    connect(ButtonMarche, &QPushButton::clicked, this, &TForm1::ButtonMarcheClick);
+    connect(ScrollBarValeurReglee, &QScrollBar::valueChanged, this,
+            &TForm1::ScrollBarValeurRegleeChange);
+    connect(ScrollBarValeurConsigne, &QScrollBar::valueChanged, this,
+            &TForm1::ScrollBarValeurConsigneChange);
+    connect(EditValeurReglee, &QLineEdit::textChanged, this, &TForm1::EditValeurRegleeChange);
+    connect(EditValeurConsigne, &QLineEdit::textChanged, this, &TForm1::EditValeurConsigneChange);
+    connect(TrackBarVitesse, &QSlider::valueChanged, this, &TForm1::TrackBarVitesseChange);
+    connect(ComboBoxSysteme, &SortedComboBox::userTextChanged, this,
+            &TForm1::ComboBoxSystemeChange);
+
+    connect(SpeedButtonAide, &GlyphButton::clicked, this, &TForm1::SpeedButtonAideClick);
+    connect(SpeedButtonEnreg, &GlyphButton::clicked, this, &TForm1::SpeedButtonEnregClick);
+    connect(SpeedButtonEnregSensitif, &GlyphButton::clicked, this,
+            &TForm1::SpeedButtonEnregSensitifClick);
+    connect(SpeedButtonEnregStimulateur, &GlyphButton::clicked, this,
+            &TForm1::SpeedButtonEnregStimulateurClick);
+    connect(SpeedButtonEnregInhibiteur, &GlyphButton::clicked, this,
+            &TForm1::SpeedButtonEnregInhibiteurClick);
+    connect(ButtonAProposDe, &QPushButton::clicked, this, &TForm1::ButtonAProposDeClick);
+    connect(ButtonFermerAProposDe, &QPushButton::clicked, this,
+            &TForm1::ButtonFermerAProposDeClick);
+    connect(ButtonQuitter, &QPushButton::clicked, this, &TForm1::ButtonQuitterClick);
+
+    connect(TimerCapteur, &IntervalTimer::timeout, this, &TForm1::TimerCapteurTimer);
+    connect(TimerPerturbation, &IntervalTimer::timeout, this, &TForm1::TimerPerturbationTimer);
+    connect(TimerVoieSensitive, &IntervalTimer::timeout, this, &TForm1::TimerVoieSensitiveTimer);
+    connect(TimerVoieStimulatrice, &IntervalTimer::timeout, this,
+            &TForm1::TimerVoieStimulatriceTimer);
+    connect(TimerVoieInhibitrice, &IntervalTimer::timeout, this,
+            &TForm1::TimerVoieInhibitriceTimer);
+}

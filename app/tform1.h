@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "mechanism/etatmecanisme.h"
+#include "ui_tform1.h"
+
+#include <QWidget>
+
+class Beeper;
+class IntervalTimer;
+class MessageService;
+class Memo;
+struct ConfigurationSysteme;
+
+// The single window of the program. Its elements come from the form
+// (tform1.ui); the behaviour lives in the handlers below, each defined beside
+// its subsystem (mechanism/, recordings/, systems/, guidance/).
+class TForm1 : public QWidget, public Ui_TForm1
+{
+    Q_OBJECT
+
+public:
+    TForm1(MessageService &messages, Beeper &beeper, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    EtatMecanisme &etat() { return m_etat; }
+    const EtatMecanisme &etat() const { return m_etat; }
+
+    // The five timers of the window (no screen presence).
+    IntervalTimer *TimerCapteur;
+    IntervalTimer *TimerPerturbation;
+    IntervalTimer *TimerVoieSensitive;
+    IntervalTimer *TimerVoieInhibitrice;
+    IntervalTimer *TimerVoieStimulatrice;
+
+    // Start-up.
+    void FormCreate();
+
+    // Mechanism state and controls.
+    void ReprendreMecanisme();
+    void SuspendreMecanisme();
+    void ButtonMarcheClick();
+    void ScrollBarValeurRegleeChange();
+    void ScrollBarValeurConsigneChange();
+    void EditValeurRegleeChange();
+    void EditValeurConsigneChange();
+    void TimerPerturbationTimer();
+    void TrackBarVitesseChange();
+
+    // Sensor tick and message markers.
+    void TimerCapteurTimer();
+    void TimerVoieSensitiveTimer();
+    void TimerVoieStimulatriceTimer();
+    void TimerVoieInhibitriceTimer();
+
+    // Recording strips.
+    void InitialiseEnregistrements();
+    void DessineCadre(ImageControl *enregistrement);
+    bool EnregistreColonne();
+    void SpeedButtonEnregSensitifClick();
+    void SpeedButtonEnregStimulateurClick();
+    void SpeedButtonEnregInhibiteurClick();
+    void SpeedButtonEnregClick();
+
+    // Regulation systems.
+    void ComboBoxSystemeChange();
+    void AppliqueConfiguration(const ConfigurationSysteme &configuration);
+
+    // Contextual help.
+    void AfficheLeMemo(Memo *memo);
+    void SpeedButtonAideClick();
+
+    // Pointer movement over the elements (help notes in help mode).
+    void ImageCapteurMouseMove();
+    void LabelCapteurMouseMove();
+    void ImageVoieSensitiveMouseMove();
+    void LabelVoieSensitiveMouseMove();
+    void ImageCentreIntegrateurMouseMove();
+    void LabelCentreIntegrateurMouseMove();
+    void ImageVoieStimulatriceMouseMove();
+    void LabelVoieStimulatriceMouseMove();
+    void ImageVoieInhibitriceMouseMove();
+    void ImageEffecteurStimulateurMouseMove();
+    void LabelEffecteurStimulateurMouseMove();
+    void ImageEffecteurInhibiteurMouseMove();
+    void LabelEffecteurInhibiteurMouseMove();
+    void EditValeurRegleeMouseMove();
+    void LabelValeurRegleeMouseMove();
+    void EditValeurConsigneMouseMove();
+    void LabelValeurConsigneMouseMove();
+    void ButtonMarcheMouseMove();
+    void SpeedButtonSonMouseMove();
+    void ButtonAProposDeMouseMove();
+    void ButtonQuitterMouseMove();
+    void SpeedButtonEnregMouseMove();
+    void SpeedButtonEnregSensitifMouseMove();
+    void SpeedButtonEnregStimulateurMouseMove();
+    void SpeedButtonEnregInhibiteurMouseMove();
+    void FormMouseMove();
+    void GroupBoxSystemeReglantMouseMove();
+
+    // About panel and quit.
+    void ButtonAProposDeClick();
+    void ButtonFermerAProposDeClick();
+    void ButtonQuitterClick();
+
+    // A motor message reaches its effector (sens +1 stimulating, -1 inhibiting).
+    void ActionEffecteur(ImageControl *effecteur, int sens);
+
+    // True when the list names the system that has no inhibiting effector.
+    bool SystemeSansEffecteurInhibiteur() const;
+
+    // Paints the sensor in a class colour with its black top row and left column.
+    void PeintCapteur(const QColor &couleur);
+
+    MessageService &messages() { return m_messages; }
+    Beeper &beeper() { return m_beeper; }
+
+private:
+    void connectHandlers();
+    void connectHoverHandlers();
+
+    MessageService &m_messages;
+    Beeper &m_beeper;
+    EtatMecanisme m_etat;
+};

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/tform1.h"
+
+#include "app/window_services/canvas.h"
+#include "app/window_services/intervaltimer.h"
+#include "mechanism/tableclassesecart.h"
+
+#include <algorithm>
+
+namespace {
+
+// The deviation class: one class per tenth of the regulated value's range.
+// A range narrower than 10 counts one class per unit rather than dividing by 0.
+int classeDeviation(int ecart, int minimum, int maximum)
+{
+    const int largeurClasse = std::max(1, (maximum - minimum) / 10);
+    return std::clamp(ecart / largeurClasse, ClasseEcartMin, ClasseEcartMax);
+}
+
+} // namespace
+
+void TForm1::PeintCapteur(const QColor &couleur)
+{
+    // Filled and outlined over the window's size: only the top and left
+    // sides of the outline fall on the sensor.
+    Canvas &canvas = ImageCapteur->canvas();
+    canvas.setBrushColor(couleur);
+    canvas.fillRect(0, 0, width(), height());
+    canvas.rectangle(0, 0, width(), height());
+}
+
+void TForm1::TimerCapteurTimer()
+{
+    // The recordings draw with the class of the previous tick.
+    if (!EnregistreColonne())
+        return;
+
+    m_etat.ClasseEcart = classeDeviation(m_etat.Ecart, ScrollBarValeurReglee->minimum(),
+                                         ScrollBarValeurReglee->maximum());
+    const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
+
+    PeintCapteur(QColor(ligne.Rouge, ligne.Vert, ligne.Bleu));
+    ImageCapteur->setVisible(ImageCapteur->isHidden());
+
+    m_etat.PeriodeSensitive = ligne.PeriodeSensitive;
+    m_etat.PeriodeInhibitrice = ligne.PeriodeInhibitrice;
+    m_etat.PeriodeStimulatrice = ligne.PeriodeStimulatrice;
+
+    if (m_etat.ClasseEcart == 0) {
+        TimerPerturbation->setInterval(0);
+        ImageEclair1->hide();
+        ImageEclair2->hide();
+        LabelPerturbation->hide();
+        // Exactly on the set point, the regulated value drifts down one unit,
+        // so the loop keeps working around it.
+        if (m_etat.Ecart == 0) {
+            m_etat.ValeurReglee = EditValeurReglee->text().toInt() - 1;
+            EditValeurReglee->setText(QString::number(m_etat.ValeurReglee));
+        }
+    }
+
+    if (!m_etat.InfluxSensitif) {
+        // The sensory message leaves the sensor at the foot of the sensory
+        // pathway, in the sensor's colour.
+        auto influx = std::make_unique<ImageControl>();
+        influx->hide();
+        influx->setParent(GroupBoxSystemeReglant);
+        influx->setGeometry(ImageVoieSensitive->x() + 10,
+                            ImageVoieSensitive->y() + ImageVoieSensitive->height(), 10, 10);
+        Canvas &canvas = influx->canvas();
+        canvas.setBrushColor(ImageCapteur->canvas().brushColor());
+        canvas.fillRect(0, 0, 10, 10);
+        influx->resize(4, 10);
+        influx->show();
+        m_etat.InfluxSensitif = std::move(influx);
+        TimerVoieSensitive->setInterval(m_etat.IntervalleAnimation);
+        m_etat.PhaseSensitiveMontee = true;
+    }
+
+    // An effector that has just acted was hidden for one tick.
+    ImageEffecteurStimulateur->show();
+    if (!SystemeSansEffecteurInhibiteur())
+        ImageEffecteurInhibiteur->show();
+}

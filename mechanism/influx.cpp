@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/tform1.h"
+
+#include "app/window_services/beeper.h"
+#include "app/window_services/canvas.h"
+#include "app/window_services/intervaltimer.h"
+#include "mechanism/trajets.h"
+
+namespace {
+
+const QColor noir(0, 0, 0);
+
+} // namespace
+
+void TForm1::TimerVoieSensitiveTimer()
+{
+    if (SpeedButtonSon->isChecked())
+        m_beeper.beep();
+    if (!trajets::avance(m_etat, trajets::trajetSensitif, m_etat.InfluxSensitif.get(),
+                         ImageVoieSensitive->geometry(), m_etat.PasDeplacement))
+        return;
+
+    // Arrival at the integrating centre.
+    m_etat.InfluxSensitif.reset();
+    // One motor message at a time: this sensory message is dropped and the
+    // sensory timer goes on ticking until the next one leaves the sensor.
+    if (m_etat.InfluxMoteur)
+        return;
+
+    auto influx = std::make_unique<ImageControl>();
+    influx->hide();
+    influx->setParent(GroupBoxSystemeReglant);
+    influx->resize(10, 10);
+    Canvas &canvas = influx->canvas();
+    canvas.setBrushColor(noir);
+    canvas.fillRect(0, 0, 10, 10);
+    influx->resize(4, 10);
+    TimerVoieSensitive->setInterval(0);
+
+    if (m_etat.Ecart > 0) {
+        influx->move(ImageVoieStimulatrice->x() + 246, ImageVoieStimulatrice->y());
+        influx->show();
+        m_etat.PhaseStimulatriceDescente = true;
+        TimerVoieStimulatrice->setInterval(m_etat.IntervalleAnimation);
+        TimerVoieInhibitrice->setInterval(0);
+    } else if (m_etat.Ecart < 0) {
+        influx->move(ImageVoieInhibitrice->x() + 297, ImageVoieInhibitrice->y());
+        influx->show();
+        m_etat.PhaseInhibitriceDescente = true;
+        TimerVoieStimulatrice->setInterval(0);
+        TimerVoieInhibitrice->setInterval(m_etat.IntervalleAnimation);
+    } else {
+        return; // on the set point, nothing leaves the centre
+    }
+    m_etat.InfluxMoteur = std::move(influx);
+}
+
+void TForm1::TimerVoieStimulatriceTimer()
+{
+    if (trajets::avance(m_etat, trajets::trajetStimulateur, m_etat.InfluxMoteur.get(),
+                        ImageVoieStimulatrice->geometry(), m_etat.PasDeplacement))
+        ActionEffecteur(ImageEffecteurStimulateur, +1);
+}
+
+void TForm1::TimerVoieInhibitriceTimer()
+{
+    if (trajets::avance(m_etat, trajets::trajetInhibiteur, m_etat.InfluxMoteur.get(),
+                        ImageVoieInhibitrice->geometry(), m_etat.PasDeplacement))
+        ActionEffecteur(ImageEffecteurInhibiteur, -1);
+}
+
+// The motor message reaches its effector: the effector flashes off until the
+// next sensor tick and moves the regulated value one step towards the set
+// point. The motor timer keeps running with no leg to act on.
+void TForm1::ActionEffecteur(ImageControl *effecteur, int sens)
+{
+    m_etat.InfluxMoteur.reset();
+    effecteur->hide();
+    m_etat.ValeurReglee += sens * m_etat.PasEffecteur;
+    if (ScrollBarValeurReglee->isEnabled())
+        ScrollBarValeurReglee->setValue(m_etat.ValeurReglee);
+    EditValeurReglee->setText(QString::number(m_etat.ValeurReglee));
+}

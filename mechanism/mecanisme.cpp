@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/tform1.h"
+
+#include "app/window_services/intervaltimer.h"
+
+namespace {
+
+int intervalleVitesse(int position) { return 1001 - 100 * position; }
+int pasVitesse(int position) { return 5 * position + 5; }
+
+} // namespace
+
+bool TForm1::SystemeSansEffecteurInhibiteur() const
+{
+    return ComboBoxSysteme->currentText() == QStringLiteral("Intégrité de l'organisme");
+}
+
+void TForm1::ReprendreMecanisme()
+{
+    ButtonMarche->setText(QStringLiteral("Arrêt"));
+    m_etat.IntervalleAnimation = intervalleVitesse(TrackBarVitesse->value());
+    // The pathway timers are started by the messages themselves.
+    TimerCapteur->setInterval(m_etat.IntervalleAnimation);
+    m_etat.MecanismeEnMarche = true;
+}
+
+void TForm1::SuspendreMecanisme()
+{
+    ButtonMarche->setText(QStringLiteral("Marche"));
+    for (IntervalTimer *timer : {TimerPerturbation, TimerCapteur, TimerVoieSensitive,
+                                 TimerVoieStimulatrice, TimerVoieInhibitrice})
+        timer->setInterval(0);
+    ImageEclair1->hide();
+    ImageEclair2->hide();
+    LabelPerturbation->hide();
+    // The sensor blinks and the effectors flash while running: a stopped
+    // scheme shows them all.
+    ImageCapteur->show();
+    ImageEffecteurStimulateur->show();
+    if (!SystemeSansEffecteurInhibiteur())
+        ImageEffecteurInhibiteur->show();
+    m_etat.MecanismeEnMarche = false;
+    // The leg flags are left as they are: every new message sets its first
+    // leg anew.
+    m_etat.InfluxMoteur.reset();
+    m_etat.InfluxSensitif.reset();
+}
+
+void TForm1::ButtonMarcheClick()
+{
+    if (SpeedButtonAide->isChecked())
+        SpeedButtonAide->setChecked(false);
+    if (ButtonMarche->text() == QStringLiteral("Arrêt"))
+        SuspendreMecanisme();
+    else
+        ReprendreMecanisme();
+    AfficheLeMemo(nullptr);
+}
+
+void TForm1::TimerPerturbationTimer()
+{
+    // The two lightning pictures take turns.
+    const bool premier = !ImageEclair1->isHidden();
+    ImageEclair1->setVisible(!premier);
+    ImageEclair2->setVisible(premier);
+}
+
+void TForm1::TrackBarVitesseChange()
+{
+    if (SpeedButtonAide->isChecked()) {
+        MemoAideTrackBarVitesse->show();
+        return;
+    }
+    const int position = TrackBarVitesse->value();
+    m_etat.PasDeplacement = pasVitesse(position);
+    m_etat.IntervalleAnimation = intervalleVitesse(position);
+    // Running timers take the new pace; stopped ones stay stopped.
+    for (IntervalTimer *timer :
+         {TimerVoieSensitive, TimerVoieStimulatrice, TimerVoieInhibitrice, TimerCapteur}) {
+        if (timer->isRunning())
+            timer->setInterval(m_etat.IntervalleAnimation);
+    }
+}

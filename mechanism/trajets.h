@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "mechanism/etatmecanisme.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+class ImageControl;
+
+// The route of a message along one pathway picture, as three legs. Positions
+// are measured from an edge of the picture (read at every tick).
+namespace trajets {
+
+enum class Repere { Gauche, Droite, Haut, Bas, Inchange };
+
+struct Cote
+{
+    Repere repere;
+    int decalage = 0;
+};
+
+struct Jambe
+{
+    bool EtatMecanisme::*phase;
+    Qt::Orientation axe;
+    int sens; // +1 right or down, -1 left or up
+    // The marker keeps moving while a step of P leaves it short of this line.
+    Cote limite;
+    // Where the marker is placed, and its shape, when the leg ends (unused
+    // for the last leg).
+    Cote finX;
+    Cote finY;
+    QSize forme;
+};
+
+using Trajet = std::array<Jambe, 3>;
+
+extern const Trajet trajetSensitif;
+extern const Trajet trajetStimulateur;
+extern const Trajet trajetInhibiteur;
+
+// One tick of a marker on its route with a step of pas pixels: acts on the
+// first leg whose flag is set, either moving the marker or ending the leg.
+// Returns true when the last leg ends.
+bool avance(EtatMecanisme &etat, const Trajet &trajet, ImageControl *influx, const QRect &voie,
+            int pas);
+
+} // namespace trajets
