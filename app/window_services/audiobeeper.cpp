@@ -24,17 +24,21 @@ constexpr int feedMs = 5;
 // are enough to keep the tone continuous without queueing seconds of sound.
 constexpr int maxOwed = 4;
 
+bool isMultimediaCategory(const char *name)
+{
+    return qstrncmp(name, "qt.multimedia", 13) == 0;
+}
+
+// The audio back-end reports a missing device or sound server on the console;
+// the program says nothing there in normal use. Its own categories are
+// switched off for good.
 QLoggingCategory::CategoryFilter previousFilter = nullptr;
 
-// The audio back-end reports a missing device or sound server on the
-// console; the program says nothing there in normal use.
-void quietMultimedia(QLoggingCategory *category)
+void quietMultimediaCategories(QLoggingCategory *category)
 {
-    if (qstrncmp(category->categoryName(), "qt.multimedia", 13) == 0) {
-        category->setEnabled(QtDebugMsg, false);
-        category->setEnabled(QtInfoMsg, false);
-        category->setEnabled(QtWarningMsg, false);
-        category->setEnabled(QtCriticalMsg, false);
+    if (isMultimediaCategory(category->categoryName())) {
+        for (QtMsgType type : {QtDebugMsg, QtInfoMsg, QtWarningMsg, QtCriticalMsg})
+            category->setEnabled(type, false);
     } else if (previousFilter) {
         previousFilter(category);
     }
@@ -43,11 +47,35 @@ void quietMultimedia(QLoggingCategory *category)
 void installQuietFilter()
 {
     static const bool installed = [] {
-        previousFilter = QLoggingCategory::installFilter(quietMultimedia);
+        previousFilter = QLoggingCategory::installFilter(quietMultimediaCategories);
         return true;
     }();
     Q_UNUSED(installed);
 }
+
+// The sound-server back-end also warns in the default category while it looks
+// for a server ("PulseAudioService: pa_context_connect() failed"). Such
+// messages are dropped only while the device is being looked up or opened;
+// every other message goes on to the handler in place.
+class QuietDeviceLookup
+{
+public:
+    QuietDeviceLookup() { s_previous = qInstallMessageHandler(drop); }
+    ~QuietDeviceLookup() { qInstallMessageHandler(s_previous); }
+    QuietDeviceLookup(const QuietDeviceLookup &) = delete;
+    QuietDeviceLookup &operator=(const QuietDeviceLookup &) = delete;
+
+private:
+    static void drop(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        const char *category = context.category ? context.category : "default";
+        if (qstrcmp(category, "default") == 0 || isMultimediaCategory(category))
+            return;
+        s_previous(type, context, message);
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+};
 } // namespace
 
 struct AudioBeeper::Stream
@@ -58,16 +86,15 @@ struct AudioBeeper::Stream
     QAudioFormat format;
     int owed = 0;
     int toneFrame = -1; // frame of the tone being played, -1 while silent
-    bool failed = false;
 
-    int toneFrames() const { return sampleRate * toneMs / 1000; }
-    double toneSample(int frame) const;
+    static int toneFrames() { return sampleRate * toneMs / 1000; }
+    static double toneSample(int frame);
     void feed();
 };
 
 // A sine burst whose ends are faded so that it starts and stops without a
 // click.
-double AudioBeeper::Stream::toneSample(int frame) const
+double AudioBeeper::Stream::toneSample(int frame)
 {
     const int fade = sampleRate * fadeMs / 1000;
     const int frames = toneFrames();
@@ -79,10 +106,10 @@ double AudioBeeper::Stream::toneSample(int frame) const
     return gain * std::sin(2.0 * std::numbers::pi * toneHz * frame / sampleRate);
 }
 
+// Fills the room free in the stream: the tone while beeps are owed, silence
+// otherwise, so that the stream never runs dry and never lags behind.
 void AudioBeeper::Stream::feed()
 {
-    if (!sink || !io)
-        return;
     const int channels = format.channelCount();
     const int frameBytes = format.bytesPerFrame();
     const int frames = int(sink->bytesFree()) / frameBytes;
@@ -121,39 +148,46 @@ AudioBeeper::~AudioBeeper()
 
 bool AudioBeeper::hasDevice() const
 {
+    const QuietDeviceLookup quiet;
     return !QMediaDevices::defaultAudioOutput().isNull();
+}
+
+// Opens the stream at the first beep, so that a run with the sound off never
+// touches the audio device. Without a device the beeper stays silent.
+void AudioBeeper::open()
+{
+    m_stream = std::make_unique<Stream>();
+    const QuietDeviceLookup quiet;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return;
+    QAudioFormat format;
+    format.setSampleRate(sampleRate);
+    format.setSampleFormat(QAudioFormat::Int16);
+    format.setChannelCount(1);
+    if (!device.isFormatSupported(format))
+        format.setChannelCount(2);
+    if (!device.isFormatSupported(format))
+        return;
+    auto *sink = new QAudioSink(device, format, this);
+    QIODevice *io = sink->start();
+    if (!io) {
+        delete sink;
+        return;
+    }
+    m_stream->format = format;
+    m_stream->sink = sink;
+    m_stream->io = io;
+    m_stream->feeder.setTimerType(Qt::PreciseTimer);
+    m_stream->feeder.setInterval(feedMs);
+    connect(&m_stream->feeder, &QTimer::timeout, this, [this] { m_stream->feed(); });
+    m_stream->feeder.start();
 }
 
 void AudioBeeper::beep()
 {
-    if (!m_stream) {
-        // The stream opens at the first beep, so that a program run with the
-        // sound off never touches the audio device.
-        m_stream = std::make_unique<Stream>();
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        QAudioFormat format;
-        format.setSampleRate(sampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        if (!device.isNull() && !device.isFormatSupported(format))
-            format.setChannelCount(2);
-        if (device.isNull() || !device.isFormatSupported(format)) {
-            m_stream->failed = true;
-            return;
-        }
-        m_stream->format = format;
-        m_stream->sink = new QAudioSink(device, format, this);
-        m_stream->io = m_stream->sink->start();
-        if (!m_stream->io) {
-            m_stream->failed = true;
-            return;
-        }
-        m_stream->feeder.setTimerType(Qt::PreciseTimer);
-        m_stream->feeder.setInterval(feedMs);
-        connect(&m_stream->feeder, &QTimer::timeout, this, [this] { m_stream->feed(); });
-        m_stream->feeder.start();
-    }
-    if (m_stream->failed)
-        return;
-    m_stream->owed = std::min(m_stream->owed + 1, maxOwed);
+    if (!m_stream)
+        open();
+    if (m_stream->io)
+        m_stream->owed = std::min(m_stream->owed + 1, maxOwed);
 }

@@ -22,6 +22,8 @@ public:
     bool hasDevice() const;
 
 private:
+    void open();
+
     struct Stream;
     std::unique_ptr<Stream> m_stream;
 };

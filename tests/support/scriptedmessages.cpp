@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/scriptedmessages.h"
+#include "scriptedmessages.h"
 
 MessageAnswer ScriptedMessages::ask(QWidget *parent, MessageKind kind, const QString &text,
                                     MessageButtons buttons)

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards the real message box: caption and icon of each kind, the exact
+// French buttons, the answer of the button clicked, Escape as "&Non", and no
+// answer when the box is closed otherwise.
+#include "app/window_services/messageservice.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Waits for the box to open, records what it shows and lets `answer` act on
+// it. A box still open after half a second is closed without an answer, so
+// that a failing test cannot hang.
+void whenBoxOpens(SeenBox *seen, std::function<void(QMessageBox *)> answer)
+{
+    QTimer::singleShot(0, [seen, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            whenBoxOpens(seen, answer);
+            return;
+        }
+        QTimer::singleShot(500, box, [box] { box->done(-1); });
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        for (QAbstractButton *button : box->buttons())
+            seen->buttons.append(button->text());
+        answer(box);
+    });
+}
+
+QAbstractButton *buttonNamed(QMessageBox *box, const QString &text)
+{
+    for (QAbstractButton *button : box->buttons())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+} // namespace
+
+class TestMessageBoxService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void asksWithRealBox_data()
+    {
+        QTest::addColumn<MessageKind>("kind");
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QStringList>("buttonTexts");
+        QTest::addColumn<MessageAnswer>("answer");
+        const QStringList ouiNon{QStringLiteral("&Oui"), QStringLiteral("&Non")};
+        QTest::addRow("confirmation, Oui")
+            << MessageKind::Confirmation << MessageButtons::OuiNon << QStringLiteral("&Oui")
+            << QStringLiteral("Confirmation") << QMessageBox::Question << ouiNon
+            << MessageAnswer::Oui;
+        QTest::addRow("information question, Non")
+            << MessageKind::Information << MessageButtons::OuiNon << QStringLiteral("&Non")
+            << QStringLiteral("Information") << QMessageBox::Information << ouiNon
+            << MessageAnswer::Non;
+        QTest::addRow("confirmation, Escape")
+            << MessageKind::Confirmation << MessageButtons::OuiNon << QStringLiteral("escape")
+            << QStringLiteral("Confirmation") << QMessageBox::Question << ouiNon
+            << MessageAnswer::Non;
+        QTest::addRow("information notice, OK")
+            << MessageKind::Information << MessageButtons::Ok << QStringLiteral("OK")
+            << QStringLiteral("Information") << QMessageBox::Information
+            << QStringList{QStringLiteral("OK")} << MessageAnswer::Ok;
+        QTest::addRow("warning, closed")
+            << MessageKind::Avertissement << MessageButtons::Ok << QStringLiteral("close")
+            << QStringLiteral("Avertissement") << QMessageBox::Warning
+            << QStringList{QStringLiteral("OK")} << MessageAnswer::Aucune;
+    }
+
+    void asksWithRealBox()
+    {
+        QFETCH(MessageKind, kind);
+        QFETCH(MessageButtons, buttons);
+        QFETCH(QString, action);
+        QFETCH(QString, title);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QStringList, buttonTexts);
+        QFETCH(MessageAnswer, answer);
+
+        SeenBox seen;
+        whenBoxOpens(&seen, [action](QMessageBox *box) {
+            if (action == QLatin1String("escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (action == QLatin1String("close"))
+                box->done(-1);
+            else if (QAbstractButton *button = buttonNamed(box, action))
+                QTest::mouseClick(button, Qt::LeftButton);
+        });
+        const QString text = QStringLiteral("Effacer ces enregistrements ?");
+        MessageBoxService service;
+        const MessageAnswer given = service.ask(nullptr, kind, text, buttons);
+
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.text, text);
+        QCOMPARE(seen.icon, icon);
+        seen.buttons.sort();
+        buttonTexts.sort();
+        QCOMPARE(seen.buttons, buttonTexts);
+        QCOMPARE(given, answer);
+    }
+};
+
+QTEST_MAIN(TestMessageBoxService)
+#include "tst_messageboxservice.moc"
