@@ -49,8 +49,8 @@ void TForm1::FormCreate()
           MemoAideEnregInhibiteur, MemoSpeedButtonAide, MemoAideStaticTextValeurConsigne,
           MemoAIdeLAbelPerturbation, MemoAideValeurReglee, MemoAideButtonMarche,
           MemoAIdeSpeedButtonSOn, MemoAideTrackBarVitesse, MemoAideCentreIntegrateur,
-          MemoAideVoieStimulatrice, MemoAideVoieInhibitrice, MemoAideCapteur,
-          MemoAideVoieSensitive, MemoAideEffecteur, MemoAideAProposDe})
+          MemoAideVoieStimulatrice, MemoAideVoieInhibitrice, MemoAideCapteur, MemoAideVoieSensitive,
+          MemoAideEffecteur, MemoAideAProposDe})
         memo->hide();
 
     LabelPerturbation->hide();

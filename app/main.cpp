@@ -5,6 +5,7 @@
 #include "app/window_services/messageservice.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <exception>
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-regulation"));
     QApplication::setApplicationDisplayName(QStringLiteral("Systèmes de régulation"));
+    QApplication::setDesktopFileName(QStringLiteral("org.systemesregulation.SystemesRegulation"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon-128.png")));
     QApplication::setFont(windowFont());
 
     MessageBoxService messages;

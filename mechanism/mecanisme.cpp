@@ -5,8 +5,14 @@
 
 namespace {
 
-int intervalleVitesse(int position) { return 1001 - 100 * position; }
-int pasVitesse(int position) { return 5 * position + 5; }
+int intervalleVitesse(int position)
+{
+    return 1001 - 100 * position;
+}
+int pasVitesse(int position)
+{
+    return 5 * position + 5;
+}
 
 } // namespace
 

@@ -33,29 +33,59 @@ int position(const Cote &cote, const QRect &voie, int actuelle)
 
 // Up the left side, right along the top, down into the integrating centre.
 const Trajet trajetSensitif = {{
-    {&E::PhaseSensitiveMontee, Qt::Vertical, -1, {Repere::Haut, 0}, inchange,
-     {Repere::Haut, 10}, horizontal},
-    {&E::PhaseSensitiveTraversee, Qt::Horizontal, +1, {Repere::Droite, -17},
-     {Repere::Droite, -17}, inchange, vertical},
+    {&E::PhaseSensitiveMontee,
+     Qt::Vertical,
+     -1,
+     {Repere::Haut, 0},
+     inchange,
+     {Repere::Haut, 10},
+     horizontal},
+    {&E::PhaseSensitiveTraversee,
+     Qt::Horizontal,
+     +1,
+     {Repere::Droite, -17},
+     {Repere::Droite, -17},
+     inchange,
+     vertical},
     {&E::PhaseSensitiveDescente, Qt::Vertical, +1, {Repere::Bas, 0}, inchange, inchange, {}},
 }};
 
 // Down the right side, left along the bottom, up to the stimulating effector.
 const Trajet trajetStimulateur = {{
-    {&E::PhaseStimulatriceDescente, Qt::Vertical, +1, {Repere::Haut, 33},
-     {Repere::Gauche, 240 - 10}, {Repere::Haut, 42 - 4}, horizontal},
-    {&E::PhaseStimulatriceTraversee, Qt::Horizontal, -1, {Repere::Gauche, 1},
-     {Repere::Gauche, 1}, {Repere::Haut, 32 - 10}, vertical},
+    {&E::PhaseStimulatriceDescente,
+     Qt::Vertical,
+     +1,
+     {Repere::Haut, 33},
+     {Repere::Gauche, 240 - 10},
+     {Repere::Haut, 42 - 4},
+     horizontal},
+    {&E::PhaseStimulatriceTraversee,
+     Qt::Horizontal,
+     -1,
+     {Repere::Gauche, 1},
+     {Repere::Gauche, 1},
+     {Repere::Haut, 32 - 10},
+     vertical},
     {&E::PhaseStimulatriceMontee, Qt::Vertical, -1, {Repere::Haut, 10}, inchange, inchange, {}},
 }};
 
 // The inhibiting route stops its crossing earlier and its climb later than
 // the stimulating one, to meet its own effector.
 const Trajet trajetInhibiteur = {{
-    {&E::PhaseInhibitriceDescente, Qt::Vertical, +1, {Repere::Haut, 70},
-     {Repere::Gauche, 294 - 10}, {Repere::Haut, 70}, horizontal},
-    {&E::PhaseInhibitriceTraversee, Qt::Horizontal, -1, {Repere::Gauche, 10},
-     {Repere::Gauche, 1}, {Repere::Haut, 65 - 10}, vertical},
+    {&E::PhaseInhibitriceDescente,
+     Qt::Vertical,
+     +1,
+     {Repere::Haut, 70},
+     {Repere::Gauche, 294 - 10},
+     {Repere::Haut, 70},
+     horizontal},
+    {&E::PhaseInhibitriceTraversee,
+     Qt::Horizontal,
+     -1,
+     {Repere::Gauche, 10},
+     {Repere::Gauche, 1},
+     {Repere::Haut, 65 - 10},
+     vertical},
     {&E::PhaseInhibitriceMontee, Qt::Vertical, -1, {Repere::Haut, 1}, inchange, inchange, {}},
 }};
 
@@ -73,16 +103,16 @@ bool avance(EtatMecanisme &etat, const Trajet &trajet, ImageControl *influx, con
         const int ligne = position(j.limite, voie, coordonnee);
         if (j.sens * (coordonnee - ligne) < -pas) {
             const int deplacement = j.sens * pas;
-            influx->move(influx->pos() + (horizontale ? QPoint(deplacement, 0)
-                                                      : QPoint(0, deplacement)));
+            influx->move(influx->pos() +
+                         (horizontale ? QPoint(deplacement, 0) : QPoint(0, deplacement)));
             return false;
         }
         etat.*j.phase = false;
         if (jambe + 1 == trajet.size())
             return true;
         etat.*trajet[jambe + 1].phase = true;
-        influx->setGeometry(position(j.finX, voie, influx->x()), position(j.finY, voie, influx->y()),
-                            j.forme.width(), j.forme.height());
+        influx->setGeometry(position(j.finX, voie, influx->x()),
+                            position(j.finY, voie, influx->y()), j.forme.width(), j.forme.height());
         return false;
     }
     return false;

@@ -14,7 +14,14 @@ class ImageControl;
 // are measured from an edge of the picture (read at every tick).
 namespace trajets {
 
-enum class Repere { Gauche, Droite, Haut, Bas, Inchange };
+enum class Repere
+{
+    Gauche,
+    Droite,
+    Haut,
+    Bas,
+    Inchange
+};
 
 struct Cote
 {

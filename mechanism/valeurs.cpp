@@ -25,7 +25,8 @@ void TForm1::EditValeurRegleeChange()
 
     m_etat.Ecart = m_etat.ValeurConsigne - m_etat.ValeurReglee;
 
-    m_etat.PasEffecteur = (ScrollBarValeurReglee->maximum() - ScrollBarValeurReglee->minimum()) / 20;
+    m_etat.PasEffecteur =
+        (ScrollBarValeurReglee->maximum() - ScrollBarValeurReglee->minimum()) / 20;
     if (m_etat.PasEffecteur == 0)
         m_etat.PasEffecteur = 2;
     // One more unit for an even deviation; the integrity of the organism

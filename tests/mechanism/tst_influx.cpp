@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards the travel of the messages: every step of the three routes at the
+// default step of 25 pixels, the turns and their shapes, the decision at the
+// integrating centre, the effector's action, and the beeps.
+#include "app/tform1.h"
+#include "app/window_services/intervaltimer.h"
+#include "countingbeeper.h"
+#include "scriptedmessages.h"
+
+#include <QTest>
+
+namespace {
+
+struct Forme
+{
+    TForm1 *form;
+
+    // Starts the mechanism and launches a sensory message with the regulated
+    // value at `reglee` under a set point of 50.
+    void lance(int reglee)
+    {
+        form->ScrollBarValeurReglee->setValue(reglee);
+        form->ReprendreMecanisme();
+        form->TimerCapteurTimer();
+    }
+
+    // Runs the sensory ticks until it reaches the centre; returns their count.
+    int amene()
+    {
+        int ticks = 0;
+        while (form->etat().InfluxSensitif && ticks < 100) {
+            form->TimerVoieSensitiveTimer();
+            ++ticks;
+        }
+        return ticks;
+    }
+};
+
+} // namespace
+
+class TestInflux : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sensoryRouteStepByStep();
+    void motorRoute_data();
+    void motorRoute();
+    void nothingLeavesTheCentreOnTheSetPoint();
+    void sensoryMessageDroppedWhileMotorTravels();
+    void speedChangeDuringTrip();
+    void inhibitingRouteTravelledWhenAbsent();
+    void beepsOnSensoryTicksOnly();
+    void staleLegFlagsAreOvertaken();
+};
+
+void TestInflux::sensoryRouteStepByStep()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    f.lance(20);
+    const QRect voie = form.ImageVoieSensitive->geometry();
+    const int L = voie.x(), T = voie.y();
+
+    QList<QRect> attendu;
+    attendu << QRect(L + 10, T + 25, 4, 10) << QRect(L + 10, T + 10, 10, 4);
+    for (int x = L + 35; x <= L + 260; x += 25)
+        attendu << QRect(x, T + 10, 10, 4);
+    attendu << QRect(L + 283, T + 10, 4, 10) << QRect(L + 283, T + 35, 4, 10);
+    QCOMPARE(attendu.size(), 14);
+
+    for (int tick = 0; tick < attendu.size(); ++tick) {
+        form.TimerVoieSensitiveTimer();
+        QVERIFY2(form.etat().InfluxSensitif, qPrintable(QString::number(tick + 1)));
+        QCOMPARE(form.etat().InfluxSensitif->geometry(), attendu[tick]);
+    }
+    form.TimerVoieSensitiveTimer(); // 15th tick: arrival
+    QVERIFY(!form.etat().InfluxSensitif);
+    QVERIFY(!form.etat().PhaseSensitiveMontee && !form.etat().PhaseSensitiveTraversee &&
+            !form.etat().PhaseSensitiveDescente);
+}
+
+void TestInflux::motorRoute_data()
+{
+    QTest::addColumn<int>("reglee");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QRect>("dernier"); // relative to the pathway picture
+    QTest::addColumn<int>("apres");
+
+    // 50 - 20 = 30: step 6 up; 50 - 80 = -30: step 6 down.
+    QTest::addRow("stimulating") << 20 << 13 << QRect(1, 22, 4, 10) << 26;
+    QTest::addRow("inhibiting") << 80 << 17 << QRect(1, 5, 4, 10) << 74;
+}
+
+void TestInflux::motorRoute()
+{
+    QFETCH(int, reglee);
+    QFETCH(int, ticks);
+    QFETCH(QRect, dernier);
+    QFETCH(int, apres);
+
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    f.lance(reglee);
+    QCOMPARE(f.amene(), 15);
+
+    const bool stimulant = reglee < 50;
+    ImageControl *voie = stimulant ? form.ImageVoieStimulatrice : form.ImageVoieInhibitrice;
+    ImageControl *effecteur =
+        stimulant ? form.ImageEffecteurStimulateur : form.ImageEffecteurInhibiteur;
+    IntervalTimer *timer = stimulant ? form.TimerVoieStimulatrice : form.TimerVoieInhibitrice;
+    IntervalTimer *autre = stimulant ? form.TimerVoieInhibitrice : form.TimerVoieStimulatrice;
+    const auto tick =
+        stimulant ? &TForm1::TimerVoieStimulatriceTimer : &TForm1::TimerVoieInhibitriceTimer;
+
+    ImageControl *influx = form.etat().InfluxMoteur.get();
+    QVERIFY(influx);
+    QCOMPARE(influx->geometry(), QRect(voie->x() + (stimulant ? 246 : 297), voie->y(), 4, 10));
+    QCOMPARE(influx->image().pixelColor(5, 5), QColor(Qt::black));
+    QVERIFY(!form.TimerVoieSensitive->isRunning());
+    QCOMPARE(timer->interval(), form.etat().IntervalleAnimation);
+    QVERIFY(!autre->isRunning());
+
+    const QPoint origine = voie->pos();
+    bool horizontal = false;
+    for (int n = 1; n < ticks; ++n) {
+        (form.*tick)();
+        QVERIFY2(form.etat().InfluxMoteur, qPrintable(QString::number(n)));
+        const QSize forme = form.etat().InfluxMoteur->size();
+        QVERIFY(forme == QSize(4, 10) || forme == QSize(10, 4));
+        horizontal = horizontal || forme == QSize(10, 4);
+    }
+    QVERIFY(horizontal);
+    QCOMPARE(form.etat().InfluxMoteur->geometry().translated(-origine), dernier);
+    QVERIFY(!effecteur->isHidden());
+
+    (form.*tick)(); // arrival at the effector
+    QVERIFY(!form.etat().InfluxMoteur);
+    QVERIFY(effecteur->isHidden());
+    QCOMPARE(form.etat().ValeurReglee, apres);
+    QCOMPARE(form.ScrollBarValeurReglee->value(), apres);
+    QCOMPARE(form.EditValeurReglee->text(), QString::number(apres));
+    QCOMPARE(form.etat().Ecart, 50 - apres);
+    QVERIFY(timer->isRunning()); // left running with no leg to act on
+
+    (form.*tick)();
+    QCOMPARE(form.etat().ValeurReglee, apres);
+    form.TimerCapteurTimer();
+    QVERIFY(!effecteur->isHidden());
+}
+
+void TestInflux::nothingLeavesTheCentreOnTheSetPoint()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    form.TimerVoieStimulatrice->setInterval(300);
+    f.lance(20);
+    form.ScrollBarValeurReglee->setValue(50); // Ecart back to 0 on the way
+    QCOMPARE(form.etat().Ecart, 0);
+    f.amene();
+    QVERIFY(!form.etat().InfluxMoteur);
+    QVERIFY(!form.TimerVoieSensitive->isRunning());
+    QCOMPARE(form.TimerVoieStimulatrice->interval(), 300);
+    QVERIFY(!form.TimerVoieInhibitrice->isRunning());
+}
+
+void TestInflux::sensoryMessageDroppedWhileMotorTravels()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    f.lance(20);
+    f.amene();
+    ImageControl *moteur = form.etat().InfluxMoteur.get();
+    QVERIFY(moteur);
+
+    form.TimerCapteurTimer(); // a second sensory message
+    QVERIFY(form.etat().InfluxSensitif);
+    f.amene();
+    QCOMPARE(form.etat().InfluxMoteur.get(), moteur);
+    QVERIFY(form.TimerVoieSensitive->isRunning());
+
+    form.SpeedButtonSon->setChecked(true);
+    form.TimerVoieSensitiveTimer(); // no flag set: only the beep
+    QCOMPARE(beeper.count, 1);
+    QVERIFY(!form.etat().InfluxSensitif);
+}
+
+void TestInflux::speedChangeDuringTrip()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    f.lance(20);
+    const QRect voie = form.ImageVoieSensitive->geometry();
+    form.TimerVoieSensitiveTimer();
+    form.TimerVoieSensitiveTimer(); // on the top run at L + 10
+    form.TrackBarVitesse->setValue(10);
+    form.TimerVoieSensitiveTimer();
+    QCOMPARE(form.etat().InfluxSensitif->x(), voie.x() + 10 + 55);
+    QCOMPARE(form.TimerVoieSensitive->interval(), 1);
+    QCOMPARE(f.amene(), 5); // 65 -> 230 in 3 steps, turn, arrival
+}
+
+void TestInflux::inhibitingRouteTravelledWhenAbsent()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    form.ImageVoieInhibitrice->setTag(0);
+    form.ImageVoieInhibitrice->hide();
+    f.lance(80);
+    f.amene();
+    for (int n = 0; n < 17; ++n)
+        form.TimerVoieInhibitriceTimer();
+    QCOMPARE(form.etat().ValeurReglee, 74);
+}
+
+void TestInflux::beepsOnSensoryTicksOnly()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    form.SpeedButtonSon->setChecked(true);
+    f.lance(20);
+    QCOMPARE(f.amene(), 15);
+    QCOMPARE(beeper.count, 15);
+    for (int n = 0; n < 13; ++n)
+        form.TimerVoieStimulatriceTimer();
+    form.TimerVoieInhibitriceTimer();
+    QCOMPARE(beeper.count, 15);
+
+    form.SpeedButtonSon->setChecked(false);
+    form.TimerCapteurTimer();
+    f.amene();
+    QCOMPARE(beeper.count, 15);
+}
+
+void TestInflux::staleLegFlagsAreOvertaken()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    Forme f{&form};
+    f.lance(20);
+    for (int n = 0; n < 5; ++n)
+        form.TimerVoieSensitiveTimer(); // on the top run
+    form.SuspendreMecanisme();
+    QVERIFY(form.etat().PhaseSensitiveTraversee);
+    QVERIFY(!form.etat().InfluxSensitif);
+
+    // A tick with a stale flag and no marker does nothing.
+    form.TimerVoieSensitiveTimer();
+    QVERIFY(form.etat().PhaseSensitiveTraversee);
+
+    form.ReprendreMecanisme();
+    form.TimerCapteurTimer();
+    QCOMPARE(f.amene(), 15);
+    QVERIFY(form.etat().InfluxMoteur);
+}
+
+QTEST_MAIN(TestInflux)
+#include "tst_influx.moc"
