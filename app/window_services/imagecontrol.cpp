@@ -31,6 +31,9 @@ void ImageControl::setPicture(const QString &resourcePath)
 {
     m_picturePath = resourcePath;
     m_picture = resourcePath.isEmpty() ? QImage() : QImage(resourcePath);
+    // A canvas already in use goes on drawing, now on the new picture.
+    if (m_canvas && !m_picture.isNull())
+        m_surface = m_picture.convertToFormat(QImage::Format_RGB32);
     if (m_autoSize && !m_picture.isNull())
         resize(m_picture.size());
     rebuildShown();

@@ -22,10 +22,17 @@ IntervalTimer::IntervalTimer(QObject *parent) : QObject(parent)
 
 IntervalTimer::~IntervalTimer()
 {
-    if (m_notifier)
+    if (m_notifier) {
         m_notifier->setEnabled(false);
-    delete m_notifier;
-    m_notifier = nullptr;
+        // Deleted from its own handler, the notifier is still delivering the
+        // tick: let it finish before it goes.
+        if (m_inTick) {
+            m_notifier->setParent(nullptr);
+            m_notifier->deleteLater();
+        } else {
+            delete m_notifier;
+        }
+    }
     if (m_fd >= 0)
         ::close(m_fd);
 }

@@ -4,52 +4,9 @@
 // answer when the box is closed otherwise.
 #include "app/window_services/messageservice.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
+#include "messageboxanswer.h"
+
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
-
-namespace {
-struct SeenBox
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-};
-
-// Waits for the box to open, records what it shows and lets `answer` act on
-// it. A box still open after half a second is closed without an answer, so
-// that a failing test cannot hang.
-void whenBoxOpens(SeenBox *seen, std::function<void(QMessageBox *)> answer)
-{
-    QTimer::singleShot(0, [seen, answer] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            whenBoxOpens(seen, answer);
-            return;
-        }
-        QTimer::singleShot(500, box, [box] { box->done(-1); });
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        for (QAbstractButton *button : box->buttons())
-            seen->buttons.append(button->text());
-        answer(box);
-    });
-}
-
-QAbstractButton *buttonNamed(QMessageBox *box, const QString &text)
-{
-    for (QAbstractButton *button : box->buttons())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-} // namespace
 
 class TestMessageBoxService : public QObject
 {
@@ -98,15 +55,14 @@ private slots:
         QFETCH(QStringList, buttonTexts);
         QFETCH(MessageAnswer, answer);
 
-        SeenBox seen;
-        whenBoxOpens(&seen, [action](QMessageBox *box) {
-            if (action == QLatin1String("escape"))
-                QTest::keyClick(box, Qt::Key_Escape);
-            else if (action == QLatin1String("close"))
-                box->done(-1);
-            else if (QAbstractButton *button = buttonNamed(box, action))
-                QTest::mouseClick(button, Qt::LeftButton);
-        });
+        SeenMessageBox seen;
+        if (action == QLatin1String("escape"))
+            whenMessageBoxOpens(&seen,
+                                [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        else if (action == QLatin1String("close"))
+            whenMessageBoxOpens(&seen, [](QMessageBox *box) { box->done(-1); });
+        else
+            clickInNextMessageBox(&seen, action);
         const QString text = QStringLiteral("Effacer ces enregistrements ?");
         MessageBoxService service;
         const MessageAnswer given = service.ask(nullptr, kind, text, buttons);
