@@ -35,6 +35,10 @@ void toLayoutPixels(QWidget *widget)
     if (font.pixelSize() > 0 || font.pointSizeF() <= 0)
         return;
     font.setPixelSize(int(std::lround(font.pointSizeF() * 96.0 / 72.0)));
+    // The bitmap face has no bold strike and Qt does not embolden it: bold
+    // texts (titles, the top row's captions) take the outline fallback's bold.
+    if (font.bold() && loadWindowFontFamily() == QLatin1String(windowFaceFamily))
+        font.setFamily(QLatin1String(fallbackFamily));
     widget->setFont(font);
 }
 } // namespace
