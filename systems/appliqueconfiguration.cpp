@@ -1,6 +1,107 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Placeholder until the catalogue lands.
 #include "app/tform1.h"
 
-void TForm1::ComboBoxSystemeChange() {}
-void TForm1::AppliqueConfiguration(const ConfigurationSysteme &) {}
+#include "systems/cataloguesystemes.h"
+
+namespace {
+
+// A label takes its new text and sizes itself to it (the effector labels
+// wrap within their width and grow downward); its panel then frames it with
+// 2 pixels on every side.
+void reetiquette(AutoSizeLabel *label, QWidget *panneau, const char *texte)
+{
+    label->setCaption(QString::fromUtf8(texte));
+    panneau->resize(label->width() + 4, label->height() + 4);
+}
+
+// Both value bars follow the system's range and steps. The position and the
+// range change in one operation, so the bar's change handling sees only the
+// final position, and only when it differs from the old one.
+void regleBarre(ScrollBar *barre, const ConfigurationSysteme &configuration)
+{
+    barre->setParams(configuration.ValeurInitiale, configuration.ValeurMin,
+                     configuration.ValeurMax);
+    barre->setPageStep(configuration.GrandPas);
+    barre->setSingleStep(configuration.PetitPas);
+}
+
+} // namespace
+
+void TForm1::ComboBoxSystemeChange()
+{
+    if (const ConfigurationSysteme *configuration = trouveSysteme(ComboBoxSysteme->currentText()))
+        AppliqueConfiguration(*configuration);
+}
+
+// The mechanism and any marker in flight carry on through a change of system.
+void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
+{
+    reetiquette(LabelCapteur, PanelCapteur, configuration.TexteCapteur);
+    reetiquette(LabelValeurReglee, PanelValeurReglee, configuration.TexteValeurReglee);
+
+    ImageVoieSensitive->setTag(configuration.ModeVoieSensitive);
+    reetiquette(LabelVoieSensitive, PanelVoieSensitive, configuration.TexteVoieSensitive);
+    // Direct sensitivity has nothing to record; the perturbation strip, shown
+    // with the sensory one, stays as it is.
+    if (configuration.ModeVoieSensitive == ModeAbsent) {
+        SpeedButtonEnregSensitif->setChecked(false);
+        EnregSensitif->hide();
+    }
+
+    // A hormonal trace starts at mid-height of its strip.
+    const auto miHauteur = [](ModeVoie mode, ImageControl *enregistrement, int &cible, int &trace) {
+        if (mode != ModeHormonal)
+            return;
+        cible = enregistrement->height() / 2;
+        trace = cible;
+    };
+    miHauteur(configuration.ModeVoieSensitive, EnregSensitif, m_etat.NiveauCibleSensitif,
+              m_etat.NiveauTraceSensitif);
+    miHauteur(configuration.ModeVoieStimulatrice, EnregStimulateur, m_etat.NiveauCibleStimulateur,
+              m_etat.NiveauTraceStimulateur);
+    miHauteur(configuration.ModeVoieInhibitrice, EnregInhibiteur, m_etat.NiveauCibleInhibiteur,
+              m_etat.NiveauTraceInhibiteur);
+
+    reetiquette(LabelCentreIntegrateur, PanelCentreIntegrateur,
+                configuration.TexteCentreIntegrateur);
+    reetiquette(LabelVoieStimulatrice, PanelVoieStimulatrice, configuration.TexteVoieStimulatrice);
+    ImageVoieStimulatrice->setTag(configuration.ModeVoieStimulatrice);
+    reetiquette(LabelEffecteurStimulateur, PanelEffecteurStimulateur,
+                configuration.TexteEffecteurStimulateur);
+    ImageEffecteurStimulateur->setTag(configuration.ModeEffecteurStimulateur);
+
+    // Without an inhibiting pathway its whole side disappears; its toggle
+    // keeps its state, and its strip comes back only through the toggle.
+    ImageVoieInhibitrice->setTag(configuration.ModeVoieInhibitrice);
+    if (configuration.ModeVoieInhibitrice != ModeAbsent) {
+        reetiquette(LabelVoieInhibitrice, PanelVoieInhibitrice, configuration.TexteVoieInhibitrice);
+        for (QWidget *element : std::initializer_list<QWidget *>{
+                 ImageVoieInhibitrice, LabelVoieInhibitrice, PanelVoieInhibitrice,
+                 ImageEffecteurInhibiteur, SpeedButtonEnregInhibiteur})
+            element->show();
+    } else {
+        for (QWidget *element : std::initializer_list<QWidget *>{
+                 ImageVoieInhibitrice, ImageEffecteurInhibiteur, EnregInhibiteur,
+                 LabelVoieInhibitrice, PanelVoieInhibitrice, SpeedButtonEnregInhibiteur})
+            element->hide();
+    }
+
+    ImageEffecteurInhibiteur->setTag(configuration.ModeEffecteurInhibiteur);
+    const bool effecteurInhibiteur = configuration.ModeEffecteurInhibiteur == 1;
+    if (effecteurInhibiteur)
+        reetiquette(LabelEffecteurInhibiteur, PanelEffecteurInhibiteur,
+                    configuration.TexteEffecteurInhibiteur);
+    for (QWidget *element : std::initializer_list<QWidget *>{
+             ImageEffecteurInhibiteur, LabelEffecteurInhibiteur, PanelEffecteurInhibiteur})
+        element->setVisible(effecteurInhibiteur);
+
+    // The set point first: its change handling runs while the regulated
+    // value still has its old range.
+    regleBarre(ScrollBarValeurConsigne, configuration);
+    ScrollBarValeurConsigne->setEnabled(true);
+    regleBarre(ScrollBarValeurReglee, configuration);
+
+    LabelUnites->setCaption(QString::fromUtf8(configuration.TexteUnites));
+
+    InitialiseEnregistrements();
+}
