@@ -1,0 +1,179 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package from a configured build folder and checks it as a
+# teacher's machine would meet it: what it holds, its menu entry and metainfo, then
+# installs it (as root, with apt-get; otherwise, or with --scratch, unpacked into a
+# scratch root) and checks that the installed program starts under Xvfb with
+# openbox and opens its window, with its icon.
+#
+#     packaging/check-package.sh BUILD_DIR [--scratch]
+#
+# Exits non-zero on the first failure. Needs cmake, dpkg-dev, desktop-file-utils,
+# appstream, xvfb, openbox, xdotool and x11-utils. Set SCREENSHOT=file.png to keep a
+# picture of the window (needs imagemagick).
+set -euo pipefail
+
+readonly app_id=org.systemesregulation.SystemesRegulation
+readonly package=systemes-regulation
+readonly title="Systèmes de régulation"
+readonly icon_sizes=(16 32 48 64 128 256)
+
+here=$(cd "$(dirname "$0")" && pwd)
+
+fail() {
+    echo "check-package: FAILED: $*" >&2
+    exit 1
+}
+step() { echo "check-package: $*"; }
+
+[[ $# -ge 1 && $# -le 2 ]] || {
+    echo "usage: $0 BUILD_DIR [--scratch]" >&2
+    exit 2
+}
+[[ -f $1/CPackConfig.cmake ]] || fail "$1 is not a configured build folder (no CPackConfig.cmake)"
+build=$(cd "$1" && pwd)
+mode=install
+if [[ ${2:-} == --scratch || $EUID -ne 0 ]]; then
+    mode=scratch
+elif [[ -n ${2:-} ]]; then
+    fail "unknown option $2"
+fi
+
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli \
+    Xvfb openbox xdotool xwininfo xprop file; do
+    command -v "$tool" >/dev/null || fail "$tool is missing"
+done
+
+work=$(mktemp -d)
+pids=()
+installed_here=no
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    if [[ $installed_here == yes ]]; then
+        DEBIAN_FRONTEND=noninteractive apt-get remove -y -q "$package" >/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# --- Build the package -------------------------------------------------------
+step "building the program and the package in $build"
+cmake --build "$build" --target systemes-regulation
+rm -f "$build"/package/*.deb
+(cd "$build" && cpack -G DEB) || fail "cpack could not build the package"
+debs=("$build"/package/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one .deb in $build/package"
+deb=${debs[0]}
+step "built $deb"
+
+# --- What the package holds --------------------------------------------------
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+expected=(
+    "usr/bin/$package"
+    "usr/share/applications/$app_id.desktop"
+    "usr/share/metainfo/$app_id.metainfo.xml"
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+    "usr/share/doc/$package/copyright"
+)
+for size in "${icon_sizes[@]}"; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+for path in "${expected[@]}"; do
+    [[ -f $root/$path ]] || fail "the package lacks /$path"
+done
+# Only the program and its desktop files: nothing of the tests or benchmarks.
+extra=$(cd "$root" && find . -type f -printf '%P\n' | sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
+[[ -z $extra ]] || fail "the package holds unexpected files: $extra"
+[[ -x $root/usr/bin/$package ]] || fail "/usr/bin/$package is not executable"
+for size in "${icon_sizes[@]}"; do
+    file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" | grep -q "PNG image data, $size x $size," ||
+        fail "the ${size}x${size} icon is not a $size px PNG"
+done
+
+# The project's version is the one the package and the metainfo show.
+version=$(dpkg-deb -f "$deb" Version)
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo does not name release $version"
+[[ $(dpkg-deb -f "$deb" Section) == education ]] || fail "the package's section is not education"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-wine libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+    grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
+done
+step "package $package $version holds the program, its entry, metainfo, icons and copyright"
+
+# --- Desktop entry and metainfo ----------------------------------------------
+"$here/validate-metadata.sh" "$root/usr/share/applications/$app_id.desktop" "$metainfo"
+
+# --- Install -----------------------------------------------------------------
+if [[ $mode == install ]]; then
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        installed_here=yes
+    fi
+    step "installing with apt-get"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" || fail "apt-get could not install $deb"
+    program=/usr/bin/$package
+    [[ $(dpkg-query -W -f='${Version}' "$package") == "$version" ]] || fail "$package $version is not the installed version"
+else
+    # Without apt-get the dependencies are not brought in: they must be here already.
+    IFS=',' read -ra relations <<<"$depends"
+    for relation in "${relations[@]}"; do
+        name=$(sed -E 's/^ *([^ |(]+).*/\1/' <<<"$relation")
+        dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed" ||
+            fail "dependency $name is not installed on this machine"
+    done
+    step "unpacked into the scratch root $root"
+    program=$root/usr/bin/$package
+fi
+
+# --- Start the installed program ---------------------------------------------
+# The title is matched as UTF-8, whatever locale the caller has.
+export LC_ALL=C.UTF-8
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+step "starting $program on $DISPLAY"
+"$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) || true
+if [[ -z $window ]]; then
+    cat "$work/program.log" >&2
+    fail "no window named \"$title\" appeared within 30 s"
+fi
+sleep 1 # let the window settle before it is inspected
+kill -0 "$program_pid" 2>/dev/null || {
+    cat "$work/program.log" >&2
+    fail "the program stopped after opening its window"
+}
+xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the window is not viewable"
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "the window is not maximised"
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
+if [[ -n ${SCREENSHOT:-} ]]; then
+    /usr/bin/import -window root "$SCREENSHOT" && step "screenshot saved to $SCREENSHOT"
+fi
+if [[ -s $work/program.log ]]; then
+    step "the program wrote on its console:"
+    sed 's/^/    /' "$work/program.log"
+fi
+step "OK: the installed program opened its window \"$title\" ($mode)"

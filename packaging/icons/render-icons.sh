@@ -1,0 +1,12 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Renders the hand-drawn SVG icon into the PNG sizes that are committed beside it
+# (and installed to the hicolor theme). Run again after any change to the SVG:
+#     packaging/icons/render-icons.sh
+# Needs rsvg-convert (Debian package librsvg2-bin).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+svg="$here/org.systemesregulation.SystemesRegulation.svg"
+for size in 16 32 48 64 128 256; do
+    rsvg-convert --width "$size" --height "$size" --output "$here/icon-$size.png" "$svg"
+done
