@@ -3,5 +3,6 @@
 
 class TForm1;
 
-// Writes the texts of the help notes into their memos.
+// Writes the texts of the help notes into their memos, and centres the lines
+// of the About panel.
 void remplitTextesAide(TForm1 &form);

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/tform1.h"
+#include "app/window_services/intervaltimer.h"
+#include "countingbeeper.h"
+#include "scriptedmessages.h"
+
+#include <QTest>
+
+// The window with scripted questions and counted beeps, and the ways the
+// guidance tests set the mechanism up.
+struct Fenetre
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form{messages, beeper};
+
+    bool montre()
+    {
+        form.show();
+        return QTest::qWaitForWindowExposed(&form);
+    }
+
+    QWidget *element(const QString &nom) { return form.findChild<QWidget *>(nom); }
+
+    bool aucuneMinuterie()
+    {
+        for (IntervalTimer *timer :
+             {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
+              form.TimerVoieStimulatrice, form.TimerVoieInhibitrice}) {
+            if (timer->isRunning())
+                return false;
+        }
+        return true;
+    }
+
+    // Starts the mechanism below the set point and runs it until a motor
+    // message travels, with a sensory one behind it.
+    void lanceDesMessages()
+    {
+        form.ScrollBarValeurReglee->setValue(20);
+        form.ReprendreMecanisme();
+        form.TimerCapteurTimer();
+        while (form.etat().InfluxSensitif)
+            form.TimerVoieSensitiveTimer();
+        form.TimerCapteurTimer();
+    }
+};
