@@ -1,11 +1,102 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Placeholder until the recording strips land.
 #include "app/tform1.h"
 
-void TForm1::InitialiseEnregistrements() {}
-void TForm1::DessineCadre(ImageControl *) {}
-bool TForm1::EnregistreColonne() { return true; }
-void TForm1::SpeedButtonEnregSensitifClick() {}
-void TForm1::SpeedButtonEnregStimulateurClick() {}
-void TForm1::SpeedButtonEnregInhibiteurClick() {}
-void TForm1::SpeedButtonEnregClick() {}
+#include "app/window_services/canvas.h"
+#include "app/window_services/messageservice.h"
+#include "recordings/tracevoie.h"
+#include "recordings/voiesenregistrees.h"
+
+namespace {
+
+void effaceBande(ImageControl *enregistrement, const QColor &fond)
+{
+    Canvas &canvas = enregistrement->canvas();
+    canvas.setBrushColor(fond);
+    canvas.fillRect(0, 0, enregistrement->width(), enregistrement->height());
+}
+
+} // namespace
+
+// A sunken frame: black on the left and top, white on the right and bottom.
+// The 2-pixel pen is centred on the strip's edges, so half of it falls
+// outside the surface.
+void TForm1::DessineCadre(ImageControl *enregistrement)
+{
+    Canvas &canvas = enregistrement->canvas();
+    const int largeur = enregistrement->width();
+    const int hauteur = enregistrement->height();
+    canvas.setPenWidth(2);
+    canvas.setPenColor(Qt::black);
+    canvas.moveTo(0, hauteur);
+    canvas.lineTo(0, 0);
+    canvas.lineTo(largeur, 0);
+    canvas.setPenColor(Qt::white);
+    canvas.lineTo(largeur, hauteur);
+    canvas.lineTo(0, hauteur);
+    canvas.setPenColor(Qt::black);
+    canvas.setPenWidth(1);
+}
+
+void TForm1::InitialiseEnregistrements()
+{
+    for (const VoieEnregistree &voie : voiesEnregistrees(*this)) {
+        // When the inhibiting pathway is absent its strip is hidden with it
+        // and kept as it was.
+        if (voie.enregistrement == EnregInhibiteur && voie.mode() == ModeAbsent)
+            continue;
+        effaceBande(voie.enregistrement, voie.fond);
+        DessineCadre(voie.enregistrement);
+        legendeVoie(voie.enregistrement->canvas(), voie.mode(), voie.nom,
+                    voie.enregistrement->height());
+    }
+
+    effaceBande(EnregPerturbation, QColor(128, 128, 128));
+    DessineCadre(EnregPerturbation);
+    EnregPerturbation->canvas().setPenColor(QColor(128, 128, 0));
+
+    m_etat.PositionEnreg = 0;
+}
+
+bool TForm1::EnregistreColonne()
+{
+    if (enregistrementEnCours(*this))
+        ++m_etat.PositionEnreg;
+
+    // Full strips: the question is asked with every timer stopped, and a
+    // refusal leaves the mechanism stopped with the strips as they are.
+    if (m_etat.PositionEnreg > EnregSensitif->width()) {
+        SuspendreMecanisme();
+        if (messages().ask(this, MessageKind::Confirmation,
+                           QStringLiteral("Effacer ces enregistrements ?"),
+                           MessageButtons::OuiNon) != MessageAnswer::Oui)
+            return false;
+        InitialiseEnregistrements();
+        ReprendreMecanisme();
+    }
+
+    // Without a toggle down the column stays put and is drawn again in place.
+    const int position = m_etat.PositionEnreg;
+    Canvas &perturbation = EnregPerturbation->canvas();
+    perturbation.moveTo(position, 1);
+    perturbation.lineTo(position, EnregPerturbation->height() - 1);
+
+    // The class and periods are those of the previous tick: the sensor tick
+    // computes the new ones after this step.
+    const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
+    for (const VoieEnregistree &voie : voiesEnregistrees(*this)) {
+        Canvas &canvas = voie.enregistrement->canvas();
+        switch (voie.mode()) {
+        case ModeNerveux:
+            colonneNerveuse(canvas, position, voie.enregistrement->height(), voie.avanceLigneBase,
+                            voie.periode);
+            break;
+        case ModeHormonal:
+            voie.niveauCible = ligne.*voie.niveauClasse;
+            colonneHormonale(canvas, position, voie.niveauCible, voie.niveauTrace);
+            break;
+        case ModeAbsent:
+            break;
+        }
+    }
+    return true;
+}

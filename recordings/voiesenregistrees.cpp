@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordings/voiesenregistrees.h"
+
+#include "app/tform1.h"
+
+ModeVoie VoieEnregistree::mode() const
+{
+    return ModeVoie(imageVoie->tag());
+}
+
+std::array<VoieEnregistree, 3> voiesEnregistrees(TForm1 &form)
+{
+    EtatMecanisme &etat = form.etat();
+    // The sensory baseline runs one column ahead of the drawing position.
+    return {{
+        {form.EnregSensitif, form.ImageVoieSensitive, QColor(0, 255, 255),
+         QStringLiteral("Voie Sensitive"), 2, etat.PeriodeSensitive, etat.NiveauCibleSensitif,
+         etat.NiveauTraceSensitif, &ClasseEcartLigne::NiveauSensitif},
+        {form.EnregStimulateur, form.ImageVoieStimulatrice, QColor(0, 255, 0),
+         QStringLiteral("Voie Stimulatrice"), 1, etat.PeriodeStimulatrice,
+         etat.NiveauCibleStimulateur, etat.NiveauTraceStimulateur,
+         &ClasseEcartLigne::NiveauStimulateur},
+        {form.EnregInhibiteur, form.ImageVoieInhibitrice, QColor(255, 0, 0),
+         QStringLiteral("Voie Inhibitrice"), 1, etat.PeriodeInhibitrice, etat.NiveauCibleInhibiteur,
+         etat.NiveauTraceInhibiteur, &ClasseEcartLigne::NiveauInhibiteur},
+    }};
+}
+
+bool enregistrementEnCours(const TForm1 &form)
+{
+    return form.SpeedButtonEnregSensitif->isChecked() ||
+           form.SpeedButtonEnregStimulateur->isChecked() ||
+           form.SpeedButtonEnregInhibiteur->isChecked();
+}
