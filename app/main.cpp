@@ -38,7 +38,6 @@ int main(int argc, char *argv[])
 {
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-regulation"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Systèmes de régulation"));
     QApplication::setDesktopFileName(QStringLiteral("org.systemesregulation.SystemesRegulation"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon-128.png")));
     QApplication::setFont(windowFont());
