@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/window_services/beeper.h"
+#include "app/window_services/messageservice.h"
+
+class QString;
+class TForm1;
+
+// Every question answered Oui: full strips are cleared at each wrap and the
+// mechanism goes on, as a teacher who lets the class run would answer.
+class ReponsesOui : public MessageService
+{
+public:
+    MessageAnswer ask(QWidget *, MessageKind, const QString &, MessageButtons) override
+    {
+        return MessageAnswer::Oui;
+    }
+};
+
+class BipMuet : public Beeper
+{
+public:
+    void beep() override {}
+};
+
+inline const char *const SystemeNerveux = "Schéma général (nerveux)";
+inline const char *const SystemeHormonal = "Schéma général (hormonal)";
+
+// Puts the window in the heaviest state a class produces: the system picked
+// in the list, the three strips recording, the regulated value pulled down to
+// a fifth of its range (messages travel and effectors act), speed 10 (1 ms),
+// and the mechanism running.
+void lanceAPleineVitesse(TForm1 &form, const QString &systeme);

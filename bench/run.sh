@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# bench/run.sh BUILD_DIR [RUNS]: measures every figure RUNS times (5 by default)
+# and prints the median of each beside its target. The window figures run
+# under a private Xvfb display with openbox, so that the window is really
+# maximised and painted. Exits with 1 when a median misses its target.
+set -euo pipefail
+
+build=$(cd "${1:?usage: bench/run.sh BUILD_DIR [RUNS]}" && pwd)
+runs=${2:-5}
+tick="$build/bench/bench_tick"
+figures="$build/bench/regulation-figures"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+results="$work/results"
+
+# Qt Test prints "function","tag","metric",value,...; the tick costs are kept
+# in microseconds.
+tick_costs() {
+    QT_QPA_PLATFORM=offscreen "$tick" -csv 2>/dev/null | awk -F, '
+        { gsub(/"/, ""); name = $2 == "" ? $1 : $1 "_" $2 }
+        $3 == "WalltimeMilliseconds" { printf "%s %.3f us\n", name, $4 * 1000 }
+        $3 == "WalltimeNanoseconds"  { printf "%s %.3f us\n", name, $4 / 1000 }'
+}
+
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    # openbox is managing once it has set the root window's supporting check.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+        sleep 0.1
+    done
+    echo "openbox did not start on $DISPLAY" >&2
+    exit 1
+}
+
+echo "Measuring each figure $runs times on $(nproc) cores ($(lscpu | sed -n 's/^Model name: *//p'))..." >&2
+for run in $(seq "$runs"); do
+    echo "  offscreen run $run/$runs" >&2
+    tick_costs >>"$results"
+    QT_QPA_PLATFORM=offscreen "$figures" cadence 5 >>"$results"
+    QT_QPA_PLATFORM=offscreen "$figures" memoire 1000000 >>"$results"
+done
+
+start_display
+for run in $(seq "$runs"); do
+    echo "  Xvfb run $run/$runs" >&2
+    QT_QPA_PLATFORM=xcb "$figures" premiere-image >>"$results"
+    QT_QPA_PLATFORM=xcb "$figures" cadence-montree 5 >>"$results"
+done
+
+# name, comparison and limit of each target.
+targets='tickCapteur_nerveux <= 50
+tickCapteur_hormonal <= 50
+cadence_part_offscreen >= 95
+cadence_part_xvfb >= 90
+processeur_xvfb <= 25
+premiere_image <= 300
+memoire_croissance <= 1'
+
+awk -v targets="$targets" '
+    BEGIN {
+        n = split(targets, lines, "\n")
+        for (i = 1; i <= n; ++i) {
+            split(lines[i], t, " ")
+            cmp[t[1]] = t[2]; limit[t[1]] = t[3]
+        }
+    }
+    NF == 3 {
+        if (!($1 in count)) order[++names] = $1
+        values[$1, ++count[$1]] = $2; unit[$1] = $3
+    }
+    END {
+        missed = 0
+        printf "%-24s %12s  %-14s %s\n", "figure", "median", "unit", "target"
+        for (i = 1; i <= names; ++i) {
+            name = order[i]; c = count[name]
+            for (j = 1; j <= c; ++j) v[j] = values[name, j]
+            for (j = 2; j <= c; ++j)
+                for (k = j; k > 1 && v[k - 1] > v[k]; --k) { s = v[k]; v[k] = v[k - 1]; v[k - 1] = s }
+            median = c % 2 ? v[(c + 1) / 2] : (v[c / 2] + v[c / 2 + 1]) / 2
+            verdict = ""
+            if (name in cmp) {
+                ok = cmp[name] == "<=" ? median <= limit[name] : median >= limit[name]
+                verdict = cmp[name] " " limit[name] (ok ? "  met" : "  MISSED")
+                if (!ok) missed = 1
+            }
+            printf "%-24s %12.3f  %-14s %s\n", name, median, unit[name], verdict
+        }
+        exit missed
+    }' "$results"
