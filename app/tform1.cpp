@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 
 #include "app/window_services/edgealignment.h"
+#include "app/window_services/framepacer.h"
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
 #include "guidance/textesaide.h"
@@ -32,6 +33,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     alignToEdge(StatusBar1, Edge::Bottom);
     alignToEdge(Splitter1, Edge::Left);
     alignToEdge(Splitter2, Edge::Left);
+    new FramePacer(this);
 
     FormCreate();
 

@@ -86,13 +86,35 @@ void Canvas::segment(int x0, int y0, int x1, int y1)
 {
     const QRgb rgb = m_penColor.rgb();
     const int width = std::max(m_penWidth, 1);
+    const int first = -(width / 2);
+    const int last = first + width - 1;
+
+    // Along an axis only the part over the surface is walked: an outline drawn
+    // over the whole window's size (the sensor's, at every tick) then costs no
+    // more than the pixels it colours.
+    if (x0 == x1 || y0 == y1) {
+        const bool vertical = x0 == x1;
+        const int from = vertical ? y0 : x0;
+        const int to = vertical ? y1 : x1;
+        const int size = vertical ? m_surface->height() : m_surface->width();
+        const int low = std::max(from < to ? from : to + 1, 0);
+        const int high = std::min(from < to ? to - 1 : from, size - 1);
+        for (int p = low; p <= high; ++p) {
+            for (int k = first; k <= last; ++k) {
+                if (vertical)
+                    plot(x0 + k, p, rgb);
+                else
+                    plot(p, y0 + k, rgb);
+            }
+        }
+        return;
+    }
+
     const int dx = std::abs(x1 - x0);
     const int dy = std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1;
     const int sy = y0 < y1 ? 1 : -1;
     const bool steep = dy > dx;
-    const int first = -(width / 2);
-    const int last = first + width - 1;
 
     int err = dx - dy;
     int x = x0;

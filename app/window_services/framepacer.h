@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class QWidget;
+
+// Paints a window at most once per frame interval. At the fastest speed the
+// handlers change the scheme a thousand times a second; painting and sending
+// a frame for each change would cost far more than the simulation itself, for
+// images no screen shows. The changes made in between are gathered and
+// painted together with the next frame, at most one interval later.
+class FramePacer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FramePacer(QWidget *window, int intervalMs = 16);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+    int m_interval;
+    QElapsedTimer m_lastFrame;
+    QTimer m_nextFrame;
+};
