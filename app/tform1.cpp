@@ -45,6 +45,18 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
 
 TForm1::~TForm1() = default;
 
+// Closing the window ends the program: the mechanism stops, and its timers stay
+// silent even when a question that was open as the window closed is answered
+// afterwards in a way that would start them again.
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    SuspendreMecanisme();
+    for (IntervalTimer *timer : {TimerCapteur, TimerPerturbation, TimerVoieSensitive,
+                                 TimerVoieStimulatrice, TimerVoieInhibitrice})
+        timer->blockSignals(true);
+    QWidget::closeEvent(event);
+}
+
 void TForm1::connectHandlers()
 {
     connect(ButtonMarche, &QPushButton::clicked, this, &TForm1::ButtonMarcheClick);

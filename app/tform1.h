@@ -116,6 +116,9 @@ public:
     MessageService &messages() { return m_messages; }
     Beeper &beeper() { return m_beeper; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void connectHandlers();
     void connectHoverHandlers();
