@@ -51,15 +51,7 @@ void BenchTick::tickVoie()
     TForm1 form(messages, bip);
     lanceAPleineVitesse(form, QString::fromUtf8(SystemeNerveux));
 
-    const struct
-    {
-        IntervalTimer *timer;
-        void (TForm1::*tick)();
-    } voies[] = {
-        {form.TimerVoieSensitive, &TForm1::TimerVoieSensitiveTimer},
-        {form.TimerVoieStimulatrice, &TForm1::TimerVoieStimulatriceTimer},
-        {form.TimerVoieInhibitrice, &TForm1::TimerVoieInhibitriceTimer},
-    };
+    const auto voies = voiesAuTic(form);
     constexpr int tours = 200000;
     qint64 nanosecondes = 0;
     int ticks = 0;
@@ -71,7 +63,7 @@ void BenchTick::tickVoie()
             if (!voie.timer->isRunning())
                 continue;
             chrono.start();
-            (form.*voie.tick)();
+            (form.*voie.tic)();
             nanosecondes += chrono.nsecsElapsed();
             ++ticks;
         }

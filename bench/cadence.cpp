@@ -54,5 +54,6 @@ int mesureCadence(bool montree, double secondes)
     afficheMesure(nom("cadence").constData(), parSeconde, "ticks/s");
     afficheMesure(nom("cadence_part").constData(), parSeconde / 10.0, "%_of_1000");
     afficheMesure(nom("processeur").constData(), 100.0 * processeur / ecoule, "%_of_one_core");
+    afficheMesure(nom("memoire_pic").constData(), picResidentKio() / 1024.0, "MiB");
     return form.etat().MecanismeEnMarche ? 0 : 1;
 }

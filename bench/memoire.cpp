@@ -18,15 +18,7 @@ int mesureMemoire(long ticks)
     TForm1 form(messages, bip);
     lanceAPleineVitesse(form, QString::fromUtf8(SystemeNerveux));
 
-    const struct
-    {
-        IntervalTimer *timer;
-        void (TForm1::*tick)();
-    } voies[] = {
-        {form.TimerVoieSensitive, &TForm1::TimerVoieSensitiveTimer},
-        {form.TimerVoieStimulatrice, &TForm1::TimerVoieStimulatriceTimer},
-        {form.TimerVoieInhibitrice, &TForm1::TimerVoieInhibitriceTimer},
-    };
+    const auto voies = voiesAuTic(form);
 
     long residentApresMille = 0;
     long wraps = 0;
@@ -38,7 +30,7 @@ int mesureMemoire(long ticks)
             ++wraps;
         for (const auto &voie : voies) {
             if (voie.timer->isRunning())
-                (form.*voie.tick)();
+                (form.*voie.tic)();
         }
         if (tick % 10 == 0 && form.TimerPerturbation->isRunning())
             form.TimerPerturbationTimer();

@@ -22,3 +22,12 @@ void lanceAPleineVitesse(TForm1 &form, const QString &systeme)
     if (!form.etat().MecanismeEnMarche)
         form.ButtonMarche->click();
 }
+
+std::array<VoieAuTic, 3> voiesAuTic(TForm1 &form)
+{
+    return {{
+        {form.TimerVoieSensitive, &TForm1::TimerVoieSensitiveTimer},
+        {form.TimerVoieStimulatrice, &TForm1::TimerVoieStimulatriceTimer},
+        {form.TimerVoieInhibitrice, &TForm1::TimerVoieInhibitriceTimer},
+    }};
+}

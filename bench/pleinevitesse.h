@@ -4,6 +4,9 @@
 #include "app/window_services/beeper.h"
 #include "app/window_services/messageservice.h"
 
+#include <array>
+
+class IntervalTimer;
 class QString;
 class TForm1;
 
@@ -32,3 +35,11 @@ inline const char *const SystemeHormonal = "Schéma général (hormonal)";
 // a fifth of its range (messages travel and effectors act), speed 10 (1 ms),
 // and the mechanism running.
 void lanceAPleineVitesse(TForm1 &form, const QString &systeme);
+
+// The three pathway timers with their tick handlers.
+struct VoieAuTic
+{
+    IntervalTimer *timer;
+    void (TForm1::*tic)();
+};
+std::array<VoieAuTic, 3> voiesAuTic(TForm1 &form);

@@ -39,7 +39,12 @@ start_display() {
         [ -s "$work/display" ] && break
         sleep 0.1
     done
-    export DISPLAY=":$(head -n1 "$work/display")"
+    if [ ! -s "$work/display" ]; then
+        echo "Xvfb did not start" >&2
+        exit 1
+    fi
+    DISPLAY=":$(head -n1 "$work/display")"
+    export DISPLAY
     openbox --sm-disable >/dev/null 2>&1 &
     pids+=($!)
     # openbox is managing once it has set the root window's supporting check.
@@ -54,16 +59,20 @@ start_display() {
 echo "Measuring each figure $runs times on $(nproc) cores ($(lscpu | sed -n 's/^Model name: *//p'))..." >&2
 for run in $(seq "$runs"); do
     echo "  offscreen run $run/$runs" >&2
-    tick_costs >>"$results"
-    QT_QPA_PLATFORM=offscreen "$figures" cadence 5 >>"$results"
-    QT_QPA_PLATFORM=offscreen "$figures" memoire 1000000 >>"$results"
+    {
+        tick_costs
+        QT_QPA_PLATFORM=offscreen "$figures" cadence 5
+        QT_QPA_PLATFORM=offscreen "$figures" memoire 1000000
+    } >>"$results"
 done
 
 start_display
 for run in $(seq "$runs"); do
     echo "  Xvfb run $run/$runs" >&2
-    QT_QPA_PLATFORM=xcb "$figures" premiere-image >>"$results"
-    QT_QPA_PLATFORM=xcb "$figures" cadence-montree 5 >>"$results"
+    {
+        QT_QPA_PLATFORM=xcb "$figures" premiere-image
+        QT_QPA_PLATFORM=xcb "$figures" cadence-montree 5
+    } >>"$results"
 done
 
 # name, comparison and limit of each target.

@@ -6,6 +6,7 @@
 // open or while messages travel, runs no handler afterwards.
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
+#include "clavier.h"
 #include "countingbeeper.h"
 #include "invariants.h"
 #include "scriptedmessages.h"
@@ -276,22 +277,13 @@ void TestSaisiesInvalides::touchesSurChaqueElement()
     lanceAvecMessages(form);
     QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
 
-    const Qt::Key touches[] = {
-        Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Escape,    Qt::Key_Up,
-        Qt::Key_Down,  Qt::Key_Left,   Qt::Key_Right,  Qt::Key_PageUp,    Qt::Key_PageDown,
-        Qt::Key_Home,  Qt::Key_End,    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Insert,
-        Qt::Key_Tab,   Qt::Key_F1,     Qt::Key_F4,     Qt::Key_Menu,      Qt::Key_A,
-        Qt::Key_V,     Qt::Key_Z,      Qt::Key_0,      Qt::Key_Plus,      Qt::Key_Minus,
-    };
-    const Qt::KeyboardModifiers modificateurs[] = {Qt::NoModifier, Qt::ShiftModifier,
-                                                   Qt::ControlModifier, Qt::AltModifier};
     // Messages come and go while the keys are pressed.
     QList<QPointer<QWidget>> elements;
     for (QWidget *element : form.findChildren<QWidget *>())
         elements << element;
     for (const QPointer<QWidget> &element : std::as_const(elements)) {
-        for (const Qt::Key touche : touches) {
-            for (const Qt::KeyboardModifiers modificateur : modificateurs) {
+        for (const Qt::Key touche : touchesDuClavier) {
+            for (const Qt::KeyboardModifier modificateur : modificateursDuClavier) {
                 if (!element)
                     break;
                 QTest::keyClick(element, touche, modificateur);

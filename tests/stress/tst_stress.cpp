@@ -10,6 +10,7 @@
 //   REGULATION_STRESS_ACTIONS number of actions (default 30000)
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
+#include "clavier.h"
 #include "countingbeeper.h"
 #include "invariants.h"
 #include "scriptedmessages.h"
@@ -65,18 +66,6 @@ const Gestionnaire survols[] = {
     &TForm1::SpeedButtonEnregInhibiteurMouseMove,
     &TForm1::FormMouseMove,
     &TForm1::GroupBoxSystemeReglantMouseMove,
-};
-
-const Qt::Key touches[] = {
-    Qt::Key_Space,   Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Escape,    Qt::Key_Up,
-    Qt::Key_Down,    Qt::Key_Left,   Qt::Key_Right,  Qt::Key_PageUp,    Qt::Key_PageDown,
-    Qt::Key_Home,    Qt::Key_End,    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Tab,
-    Qt::Key_Backtab, Qt::Key_F1,     Qt::Key_F4,     Qt::Key_Menu,      Qt::Key_A,
-    Qt::Key_V,       Qt::Key_X,      Qt::Key_Z,      Qt::Key_5,         Qt::Key_Minus,
-};
-
-const Qt::KeyboardModifiers modificateurs[] = {
-    Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
 };
 
 // Notes that the window has received its close event.
@@ -405,8 +394,8 @@ QString TestStress::touche(Partie &partie)
     TForm1 &form = partie.form();
     const QList<QWidget *> elements = form.findChildren<QWidget *>();
     QWidget *element = elements.at(partie.entier(0, int(elements.size()) - 1));
-    const Qt::Key code = partie.parmi(touches);
-    const Qt::KeyboardModifiers modificateur = partie.parmi(modificateurs);
+    const Qt::Key code = partie.parmi(touchesDuClavier);
+    const Qt::KeyboardModifier modificateur = partie.parmi(modificateursDuClavier);
     QTest::keyClick(element, code, modificateur);
     return QStringLiteral("key %1 (modifiers %2) on %3 %4")
         .arg(int(code), 0, 16)
