@@ -37,8 +37,7 @@ void verifieMarche(TForm1 &form, Bilan &bilan)
                   QStringLiteral("ButtonMarche reads \"%1\"").arg(legende));
     bilan.verifie((legende == QStringLiteral("Arrêt")) == etat.MecanismeEnMarche,
                   QStringLiteral("caption \"%1\" with MecanismeEnMarche %2")
-                      .arg(legende)
-                      .arg(etat.MecanismeEnMarche));
+                      .arg(legende, QString::number(etat.MecanismeEnMarche)));
     bilan.verifie(form.TimerCapteur->isRunning() == etat.MecanismeEnMarche,
                   QStringLiteral("TimerCapteur running %1 with MecanismeEnMarche %2")
                       .arg(form.TimerCapteur->isRunning())

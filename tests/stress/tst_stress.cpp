@@ -127,7 +127,7 @@ public:
     {
         QStringList lignes{QStringLiteral("%1 windows").arg(m_fenetres)};
         for (auto it = m_questions.cbegin(); it != m_questions.cend(); ++it)
-            lignes << QStringLiteral("\"%1\" %2 times").arg(it.key()).arg(it.value());
+            lignes << QStringLiteral("\"%1\" %2 times").arg(it.key(), QString::number(it.value()));
         return lignes.join(QStringLiteral(", "));
     }
 
@@ -258,7 +258,7 @@ QString TestStress::rafale(Partie &partie)
             form.TimerPerturbationTimer();
         const QString rompu = invariantsRompus(form);
         if (!rompu.isEmpty() && m_rupture.isEmpty())
-            m_rupture = QStringLiteral("tick %1 of the run: %2").arg(i).arg(rompu);
+            m_rupture = QStringLiteral("tick %1 of the run: %2").arg(QString::number(i), rompu);
     }
     return QStringLiteral("%1 ticks of undisturbed running").arg(tics);
 }
@@ -367,8 +367,7 @@ QString TestStress::saisie(Partie &partie)
         champ->selectAll();
     tapeTexte(champ, texte);
     return QStringLiteral("typed \"%1\" (%2 characters) in the system list")
-        .arg(texte.left(40))
-        .arg(texte.size());
+        .arg(texte.left(40), QString::number(texte.size()));
 }
 
 QString TestStress::survol(Partie &partie)
@@ -446,21 +445,18 @@ void TestStress::sequencesAleatoires()
                 }
             }
         }
-        dernieres << QStringLiteral("%1: %2").arg(numero).arg(fait);
+        dernieres << QStringLiteral("%1: %2").arg(QString::number(numero), fait);
         if (dernieres.size() > 15)
             dernieres.removeFirst();
 
         const QString rompu = m_rupture.isEmpty() ? invariantsRompus(partie.form()) : m_rupture;
         if (!rompu.isEmpty()) {
-            QFAIL(
-                qPrintable(QStringLiteral("seed %1, action %2 (%3): %4\nreplay with "
-                                          "REGULATION_STRESS_SEED=%1 REGULATION_STRESS_ACTIONS=%5\n"
-                                          "last actions:\n  %6")
-                               .arg(graine)
-                               .arg(numero)
-                               .arg(fait, rompu)
-                               .arg(numero + 1)
-                               .arg(dernieres.join(QStringLiteral("\n  ")))));
+            QFAIL(qPrintable(
+                QStringLiteral("seed %1, action %2 (%3): %4\nreplay with "
+                               "REGULATION_STRESS_SEED=%1 REGULATION_STRESS_ACTIONS=%5\n"
+                               "last actions:\n  %6")
+                    .arg(QString::number(graine), QString::number(numero), fait, rompu,
+                         QString::number(numero + 1), dernieres.join(QStringLiteral("\n  ")))));
         }
         if (partie.fermee())
             partie.nouvelleFenetre();
