@@ -4,22 +4,9 @@
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/memo.h"
 #include "mechanism/tableclassesecart.h"
+#include "systems/cataloguesystemes.h"
 
 #include <QtMath>
-
-namespace {
-
-// The systems of the list, in the order they are added; the list sorts them.
-const char *const nomsSystemes[] = {
-    "Schéma général (hormonal)",
-    "Schéma général (nerveux)",
-    "Glycémie directe",
-    "Intégrité de l'organisme",
-    "Pression artérielle (Activité cardiaque)",
-    "Homéothermie",
-};
-
-} // namespace
 
 void TForm1::FormCreate()
 {
@@ -31,8 +18,7 @@ void TForm1::FormCreate()
          {EnregSensitif, EnregStimulateur, EnregInhibiteur, EnregPerturbation})
         enregistrement->hide();
 
-    for (IntervalTimer *timer : {TimerPerturbation, TimerCapteur, TimerVoieSensitive,
-                                 TimerVoieStimulatrice, TimerVoieInhibitrice})
+    for (IntervalTimer *timer : Minuteries())
         timer->setInterval(0);
 
     m_etat.PasDeplacement = 25;
@@ -64,8 +50,9 @@ void TForm1::FormCreate()
     // Setting the text runs no change handler: no system is applied at
     // start-up, the scheme keeps its stored texts and ranges.
     ComboBoxSysteme->clear();
-    for (const char *nom : nomsSystemes)
-        ComboBoxSysteme->addItem(QString::fromUtf8(nom));
+    // The list sorts its items whatever order they come in.
+    for (const SystemeCatalogue &systeme : CatalogueSystemes)
+        ComboBoxSysteme->addItem(QString::fromUtf8(systeme.nom));
     ComboBoxSysteme->setCurrentIndex(
         ComboBoxSysteme->findText(QStringLiteral("Schéma général (nerveux)")));
 

@@ -51,8 +51,7 @@ TForm1::~TForm1() = default;
 void TForm1::closeEvent(QCloseEvent *event)
 {
     SuspendreMecanisme();
-    for (IntervalTimer *timer : {TimerCapteur, TimerPerturbation, TimerVoieSensitive,
-                                 TimerVoieStimulatrice, TimerVoieInhibitrice})
+    for (IntervalTimer *timer : Minuteries())
         timer->blockSignals(true);
     QWidget::closeEvent(event);
 }

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class Beeper;
 class IntervalTimer;
 class MessageService;
@@ -32,6 +34,12 @@ public:
     IntervalTimer *TimerVoieSensitive;
     IntervalTimer *TimerVoieInhibitrice;
     IntervalTimer *TimerVoieStimulatrice;
+    // All five, the perturbation timer first.
+    std::array<IntervalTimer *, 5> Minuteries() const
+    {
+        return {TimerPerturbation, TimerCapteur, TimerVoieSensitive, TimerVoieStimulatrice,
+                TimerVoieInhibitrice};
+    }
 
     // Start-up.
     void FormCreate();

@@ -4,6 +4,7 @@
 #include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
 #include "mechanism/tableclassesecart.h"
+#include "mechanism/trajets.h"
 
 #include <algorithm>
 
@@ -62,15 +63,10 @@ void TForm1::TimerCapteurTimer()
     if (!m_etat.InfluxSensitif) {
         // The sensory message leaves the sensor at the foot of the sensory
         // pathway, in the sensor's colour.
-        auto influx = std::make_unique<ImageControl>();
-        influx->hide();
-        influx->setParent(GroupBoxSystemeReglant);
-        influx->setGeometry(ImageVoieSensitive->x() + 10,
-                            ImageVoieSensitive->y() + ImageVoieSensitive->height(), 10, 10);
-        Canvas &canvas = influx->canvas();
-        canvas.setBrushColor(ImageCapteur->canvas().brushColor());
-        canvas.fillRect(0, 0, 10, 10);
-        influx->resize(4, 10);
+        auto influx =
+            trajets::nouvelInflux(GroupBoxSystemeReglant, ImageCapteur->canvas().brushColor());
+        influx->move(ImageVoieSensitive->x() + 10,
+                     ImageVoieSensitive->y() + ImageVoieSensitive->height());
         influx->show();
         m_etat.InfluxSensitif = std::move(influx);
         TimerVoieSensitive->setInterval(m_etat.IntervalleAnimation);

@@ -2,7 +2,6 @@
 #include "app/tform1.h"
 
 #include "app/window_services/beeper.h"
-#include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
 #include "mechanism/trajets.h"
 
@@ -27,14 +26,7 @@ void TForm1::TimerVoieSensitiveTimer()
     if (m_etat.InfluxMoteur)
         return;
 
-    auto influx = std::make_unique<ImageControl>();
-    influx->hide();
-    influx->setParent(GroupBoxSystemeReglant);
-    influx->resize(10, 10);
-    Canvas &canvas = influx->canvas();
-    canvas.setBrushColor(noir);
-    canvas.fillRect(0, 0, 10, 10);
-    influx->resize(4, 10);
+    auto influx = trajets::nouvelInflux(GroupBoxSystemeReglant, noir);
     TimerVoieSensitive->setInterval(0);
 
     if (m_etat.Ecart > 0) {

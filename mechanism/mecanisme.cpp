@@ -33,8 +33,7 @@ void TForm1::ReprendreMecanisme()
 void TForm1::SuspendreMecanisme()
 {
     ButtonMarche->setText(QStringLiteral("Marche"));
-    for (IntervalTimer *timer : {TimerPerturbation, TimerCapteur, TimerVoieSensitive,
-                                 TimerVoieStimulatrice, TimerVoieInhibitrice})
+    for (IntervalTimer *timer : Minuteries())
         timer->setInterval(0);
     ImageEclair1->hide();
     ImageEclair2->hide();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mechanism/trajets.h"
 
+#include "app/window_services/canvas.h"
 #include "app/window_services/imagecontrol.h"
 
 namespace trajets {
@@ -88,6 +89,19 @@ const Trajet trajetInhibiteur = {{
      vertical},
     {&E::PhaseInhibitriceMontee, Qt::Vertical, -1, {Repere::Haut, 1}, inchange, inchange, {}},
 }};
+
+std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur)
+{
+    auto influx = std::make_unique<ImageControl>();
+    influx->hide();
+    influx->setParent(schema);
+    influx->resize(10, 10);
+    Canvas &canvas = influx->canvas();
+    canvas.setBrushColor(couleur);
+    canvas.fillRect(0, 0, 10, 10);
+    influx->resize(4, 10);
+    return influx;
+}
 
 bool avance(EtatMecanisme &etat, const Trajet &trajet, ImageControl *influx, const QRect &voie,
             int pas)

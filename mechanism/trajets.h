@@ -7,8 +7,11 @@
 #include <QSize>
 
 #include <array>
+#include <memory>
 
 class ImageControl;
+class QColor;
+class QWidget;
 
 // The route of a message along one pathway picture, as three legs. Positions
 // are measured from an edge of the picture (read at every tick).
@@ -48,6 +51,10 @@ using Trajet = std::array<Jambe, 3>;
 extern const Trajet trajetSensitif;
 extern const Trajet trajetStimulateur;
 extern const Trajet trajetInhibiteur;
+
+// A new message marker inside the scheme, hidden: its 10 x 10 surface filled
+// with its colour, shown as a 4 x 10 bar, as it starts every route.
+std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur);
 
 // One tick of a marker on its route with a step of pas pixels: acts on the
 // first leg whose flag is set, either moving the marker or ending the leg.

@@ -26,9 +26,7 @@ struct Fenetre
 
     bool aucuneMinuterie()
     {
-        for (IntervalTimer *timer :
-             {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
-              form.TimerVoieStimulatrice, form.TimerVoieInhibitrice}) {
+        for (IntervalTimer *timer : form.Minuteries()) {
             if (timer->isRunning())
                 return false;
         }

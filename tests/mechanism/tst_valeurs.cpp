@@ -288,8 +288,7 @@ void TestValeurs::speedChangeWhileStoppedStartsNothing()
     TForm1 form(messages, beeper);
     QCOMPARE(form.etat().PasDeplacement, 25); // until the bar is first moved
     form.TrackBarVitesse->setValue(8);
-    for (IntervalTimer *timer : {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
-                                 form.TimerVoieStimulatrice, form.TimerVoieInhibitrice})
+    for (IntervalTimer *timer : form.Minuteries())
         QVERIFY(!timer->isRunning());
     form.ReprendreMecanisme();
     QCOMPARE(form.TimerCapteur->interval(), 201);
@@ -311,8 +310,7 @@ void TestValeurs::startThenStopLeavesNothing()
     QVERIFY(!form.etat().MecanismeEnMarche);
     QVERIFY(!form.etat().InfluxSensitif);
     QVERIFY(!form.etat().InfluxMoteur);
-    for (IntervalTimer *timer : {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
-                                 form.TimerVoieStimulatrice, form.TimerVoieInhibitrice})
+    for (IntervalTimer *timer : form.Minuteries())
         QCOMPARE(timer->interval(), 0);
 
     // A second start launches a fresh sensory marker at the next tick.

@@ -59,8 +59,7 @@ void verifieMarche(TForm1 &form, Bilan &bilan)
 
     if (etat.MecanismeEnMarche)
         return;
-    for (IntervalTimer *timer : {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
-                                 form.TimerVoieStimulatrice, form.TimerVoieInhibitrice})
+    for (IntervalTimer *timer : form.Minuteries())
         bilan.verifie(!timer->isRunning(),
                       QStringLiteral("%1 runs while stopped").arg(timer->objectName()));
     for (QWidget *perturbation :

@@ -55,8 +55,8 @@ void lanceAvecMessages(TForm1 &form)
 
 QList<IntervalTimer *> timers(TForm1 &form)
 {
-    return {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
-            form.TimerVoieStimulatrice, form.TimerVoieInhibitrice};
+    const auto minuteries = form.Minuteries();
+    return {minuteries.begin(), minuteries.end()};
 }
 
 // Counts the ticks the window's timers deliver from now on.

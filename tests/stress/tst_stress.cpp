@@ -229,8 +229,7 @@ QString TestStress::tic(Partie &partie)
 {
     TForm1 &form = partie.form();
     QList<IntervalTimer *> enMarche;
-    for (IntervalTimer *timer : {form.TimerCapteur, form.TimerPerturbation, form.TimerVoieSensitive,
-                                 form.TimerVoieStimulatrice, form.TimerVoieInhibitrice}) {
+    for (IntervalTimer *timer : form.Minuteries()) {
         if (timer->isRunning())
             enMarche << timer;
     }
