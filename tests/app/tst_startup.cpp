@@ -22,7 +22,6 @@ private slots:
     void sensorPaintedMagenta();
     void systemsListed();
     void storedValuesShownWithoutHandlers();
-    void elementsOfTheWindow();
 };
 
 void TestStartup::sharedValues()
@@ -137,27 +136,6 @@ void TestStartup::storedValuesShownWithoutHandlers()
     QCOMPARE(form.ScrollBarValeurConsigne->value(), 50);
     QCOMPARE(form.ScrollBarValeurReglee->minimum(), 0);
     QCOMPARE(form.ScrollBarValeurReglee->maximum(), 100);
-}
-
-void TestStartup::elementsOfTheWindow()
-{
-    // 79 controls and 5 timers, every one named (the nameless splitter of the
-    // layout has a name here too).
-    ScriptedMessages messages;
-    CountingBeeper beeper;
-    TForm1 form(messages, beeper);
-    QStringList noms;
-    for (QWidget *widget : form.findChildren<QWidget *>()) {
-        if (!widget->objectName().isEmpty() &&
-            !widget->objectName().startsWith(QLatin1String("qt_")))
-            noms << widget->objectName();
-    }
-    QCOMPARE(form.findChildren<IntervalTimer *>().size(), 5);
-    for (const char *nom : {"ButtonMarche", "GroupBoxSystemeReglant", "ImageVoieSensitive",
-                            "MemoAIdeSpeedButtonSOn", "MemoAIdeLAbelPerturbation", "StatusBar1",
-                            "Splitter1", "PanelAProposDe", "ButtonFermerAProposDe"})
-        QVERIFY2(noms.contains(QLatin1String(nom)), nom);
-    QCOMPARE(form.objectName(), QStringLiteral("Form1"));
 }
 
 QTEST_MAIN(TestStartup)

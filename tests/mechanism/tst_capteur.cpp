@@ -6,7 +6,6 @@
 #include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
 #include "countingbeeper.h"
-#include "mechanism/tableclassesecart.h"
 #include "scriptedmessages.h"
 
 #include <QTest>
@@ -18,7 +17,8 @@ class TestCapteur : public QObject
 private slots:
     void classOfDeviation_data();
     void classOfDeviation();
-    void tableIsConsistent();
+    void classTable_data();
+    void classTable();
     void sensorTakesClassColourAndBlinks();
     void driftOnlyWhenExactlyOnSetPoint_data();
     void driftOnlyWhenExactlyOnSetPoint();
@@ -80,28 +80,62 @@ void TestCapteur::classOfDeviation()
     form.etat().Ecart = ecart;
     form.TimerCapteurTimer();
     QCOMPARE(form.etat().ClasseEcart, classe);
-
-    const ClasseEcartLigne &ligne = ligneClasse(classe);
-    QCOMPARE(form.etat().PeriodeSensitive, int(ligne.PeriodeSensitive));
-    QCOMPARE(form.etat().PeriodeStimulatrice, int(ligne.PeriodeStimulatrice));
-    QCOMPARE(form.etat().PeriodeInhibitrice, int(ligne.PeriodeInhibitrice));
 }
 
-void TestCapteur::tableIsConsistent()
+// The eleven rows of the class table as the teaching material prints them:
+// colour, periods of the nervous recordings, levels of the hormonal ones.
+void TestCapteur::classTable_data()
 {
-    // The recordings divide by the periods and draw at the levels inside
-    // 40-pixel strips; sensory and inhibiting activity go together.
-    for (int classe = ClasseEcartMin; classe <= ClasseEcartMax; ++classe) {
-        const ClasseEcartLigne &ligne = ligneClasse(classe);
-        QVERIFY(ligne.PeriodeSensitive >= 1 && ligne.PeriodeStimulatrice >= 1);
-        for (int niveau : {ligne.NiveauSensitif, ligne.NiveauStimulateur, ligne.NiveauInhibiteur})
-            QVERIFY(niveau >= 2 && niveau <= 38);
-        QCOMPARE(ligne.PeriodeSensitive, ligne.PeriodeInhibitrice);
-        QCOMPARE(ligne.NiveauSensitif, ligne.NiveauInhibiteur);
-        QCOMPARE(ligneClasse(-classe).NiveauStimulateur, ligne.NiveauSensitif);
-    }
-    QCOMPARE(couleurClasse(0), QColor(255, 0, 255));
-    QCOMPARE(couleurClasse(-1), QColor(192, 128, 0));
+    QTest::addColumn<int>("classe");
+    QTest::addColumn<QColor>("couleur");
+    QTest::addColumn<QList<int>>("periodes"); // sensory, stimulating, inhibiting
+    QTest::addColumn<QList<int>>("niveaux");  // sensory, stimulating, inhibiting
+
+    const struct
+    {
+        int classe, r, v, b, ps, pst, pi, ns, nst, ni;
+    } table[] = {
+        {-5, 255, 0, 0, 1, 35, 1, 2, 38, 2},     {-4, 192, 0, 0, 1, 30, 1, 6, 34, 6},
+        {-3, 128, 0, 0, 2, 25, 2, 10, 30, 10},   {-2, 128, 0, 0, 3, 20, 3, 14, 26, 14},
+        {-1, 192, 128, 0, 5, 15, 5, 18, 24, 18}, {0, 255, 0, 255, 10, 10, 10, 20, 20, 20},
+        {1, 0, 0, 192, 15, 5, 15, 24, 18, 24},   {2, 0, 0, 128, 20, 3, 20, 26, 14, 26},
+        {3, 0, 0, 128, 25, 2, 25, 30, 10, 30},   {4, 0, 0, 192, 30, 1, 30, 34, 6, 34},
+        {5, 0, 0, 255, 35, 1, 35, 38, 2, 38},
+    };
+    for (const auto &l : table)
+        QTest::addRow("class %d", l.classe)
+            << l.classe << QColor(l.r, l.v, l.b) << QList<int>{l.ps, l.pst, l.pi}
+            << QList<int>{l.ns, l.nst, l.ni};
+}
+
+void TestCapteur::classTable()
+{
+    QFETCH(int, classe);
+    QFETCH(QColor, couleur);
+    QFETCH(QList<int>, periodes);
+    QFETCH(QList<int>, niveaux);
+
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    for (ImageControl *voie :
+         {form.ImageVoieSensitive, form.ImageVoieStimulatrice, form.ImageVoieInhibitrice})
+        voie->setTag(2); // hormonal: the recordings move toward the class levels
+    form.etat().Ecart = classe * 10 + (classe < 0 ? -5 : 5);
+    form.TimerCapteurTimer();
+
+    QCOMPARE(form.etat().ClasseEcart, classe);
+    QCOMPARE(form.ImageCapteur->canvas().surface().pixelColor(20, 10), couleur);
+    QCOMPARE(form.etat().InfluxSensitif->image().pixelColor(5, 5), couleur);
+    const EtatMecanisme &etat = form.etat();
+    QCOMPARE((QList<int>{etat.PeriodeSensitive, etat.PeriodeStimulatrice, etat.PeriodeInhibitrice}),
+             periodes);
+
+    // The recordings draw with the class of the previous tick.
+    form.TimerCapteurTimer();
+    QCOMPARE((QList<int>{etat.NiveauCibleSensitif, etat.NiveauCibleStimulateur,
+                         etat.NiveauCibleInhibiteur}),
+             niveaux);
 }
 
 void TestCapteur::sensorTakesClassColourAndBlinks()
@@ -116,8 +150,8 @@ void TestCapteur::sensorTakesClassColourAndBlinks()
     QCOMPARE(form.etat().ClasseEcart, 3);
     const QImage &capteur = form.ImageCapteur->canvas().surface();
     QCOMPARE(capteur.size(), QSize(47, 19));
-    QCOMPARE(capteur.pixelColor(20, 10), couleurClasse(3));
-    QCOMPARE(capteur.pixelColor(46, 18), couleurClasse(3));
+    QCOMPARE(capteur.pixelColor(20, 10), QColor(0, 0, 128));
+    QCOMPARE(capteur.pixelColor(46, 18), QColor(0, 0, 128));
     QCOMPARE(capteur.pixelColor(20, 0), QColor(Qt::black));
     QCOMPARE(capteur.pixelColor(0, 10), QColor(Qt::black));
     QVERIFY(form.ImageCapteur->isHidden());
@@ -193,7 +227,7 @@ void TestCapteur::launchesOneSensoryMarker()
     const QRect voie = form.ImageVoieSensitive->geometry();
     QCOMPARE(influx->geometry(), QRect(voie.x() + 10, voie.y() + voie.height(), 4, 10));
     QCOMPARE(influx->image().size(), QSize(10, 10));
-    QCOMPARE(influx->image().pixelColor(9, 9), couleurClasse(-2));
+    QCOMPARE(influx->image().pixelColor(9, 9), QColor(128, 0, 0));
     QVERIFY(form.etat().PhaseSensitiveMontee);
     QCOMPARE(form.TimerVoieSensitive->interval(), form.etat().IntervalleAnimation);
 

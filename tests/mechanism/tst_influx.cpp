@@ -43,7 +43,8 @@ class TestInflux : public QObject
     Q_OBJECT
 
 private slots:
-    void sensoryRouteStepByStep();
+    void routeLegEnds_data();
+    void routeLegEnds();
     void motorRoute_data();
     void motorRoute();
     void nothingLeavesTheCentreOnTheSetPoint();
@@ -54,51 +55,86 @@ private slots:
     void staleLegFlagsAreOvertaken();
 };
 
-void TestInflux::sensoryRouteStepByStep()
+// With a step of 25 pixels: where each marker stands, relative to its pathway
+// picture, on the ticks around the end of each leg, and the tick on which it
+// arrives.
+void TestInflux::routeLegEnds_data()
 {
+    QTest::addColumn<int>("voie"); // 0 sensory, 1 stimulating, 2 inhibiting
+    QTest::addColumn<QList<int>>("ticks");
+    QTest::addColumn<QList<QRect>>("positions");
+    QTest::addColumn<int>("arrivee");
+
+    QTest::addRow("sensory") << 0 << QList<int>{1, 2, 12, 13, 14}
+                             << QList<QRect>{{10, 25, 4, 10},
+                                             {10, 10, 10, 4},
+                                             {260, 10, 10, 4},
+                                             {283, 10, 4, 10},
+                                             {283, 35, 4, 10}}
+                             << 15;
+    QTest::addRow("stimulating") << 1 << QList<int>{0, 1, 2, 11, 12}
+                                 << QList<QRect>{{246, 0, 4, 10},
+                                                 {246, 25, 4, 10},
+                                                 {230, 38, 10, 4},
+                                                 {5, 38, 10, 4},
+                                                 {1, 22, 4, 10}}
+                                 << 13;
+    QTest::addRow("inhibiting") << 2 << QList<int>{0, 2, 3, 13, 14, 16}
+                                << QList<QRect>{{297, 0, 4, 10}, {297, 50, 4, 10}, {284, 70, 10, 4},
+                                                {34, 70, 10, 4}, {1, 55, 4, 10},   {1, 5, 4, 10}}
+                                << 17;
+}
+
+void TestInflux::routeLegEnds()
+{
+    QFETCH(int, voie);
+    QFETCH(QList<int>, ticks);
+    QFETCH(QList<QRect>, positions);
+    QFETCH(int, arrivee);
+
     ScriptedMessages messages;
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     Forme f{&form};
-    f.lance(20);
-    const QRect voie = form.ImageVoieSensitive->geometry();
-    const int L = voie.x(), T = voie.y();
+    f.lance(voie == 2 ? 80 : 20);
+    if (voie > 0)
+        QCOMPARE(f.amene(), 15);
+    const ImageControl *image = voie == 0   ? form.ImageVoieSensitive
+                                : voie == 1 ? form.ImageVoieStimulatrice
+                                            : form.ImageVoieInhibitrice;
+    const auto tick = voie == 0   ? &TForm1::TimerVoieSensitiveTimer
+                      : voie == 1 ? &TForm1::TimerVoieStimulatriceTimer
+                                  : &TForm1::TimerVoieInhibitriceTimer;
+    const auto influx = [&form, voie] {
+        return voie == 0 ? form.etat().InfluxSensitif.get() : form.etat().InfluxMoteur.get();
+    };
 
-    QList<QRect> attendu;
-    attendu << QRect(L + 10, T + 25, 4, 10) << QRect(L + 10, T + 10, 10, 4);
-    for (int x = L + 35; x <= L + 260; x += 25)
-        attendu << QRect(x, T + 10, 10, 4);
-    attendu << QRect(L + 283, T + 10, 4, 10) << QRect(L + 283, T + 35, 4, 10);
-    QCOMPARE(attendu.size(), 14);
-
-    for (int tick = 0; tick < attendu.size(); ++tick) {
-        form.TimerVoieSensitiveTimer();
-        QVERIFY2(form.etat().InfluxSensitif, qPrintable(QString::number(tick + 1)));
-        QCOMPARE(form.etat().InfluxSensitif->geometry(), attendu[tick]);
+    for (int n = 0, i = 0; n < arrivee; ++n) {
+        if (i < ticks.size() && ticks[i] == n) {
+            QVERIFY2(influx(), qPrintable(QString::number(n)));
+            QCOMPARE(influx()->geometry().translated(-image->pos()), positions[i]);
+            ++i;
+        }
+        (form.*tick)();
     }
-    form.TimerVoieSensitiveTimer(); // 15th tick: arrival
-    QVERIFY(!form.etat().InfluxSensitif);
-    QVERIFY(!form.etat().PhaseSensitiveMontee && !form.etat().PhaseSensitiveTraversee &&
-            !form.etat().PhaseSensitiveDescente);
+    QVERIFY(!influx());
 }
 
 void TestInflux::motorRoute_data()
 {
     QTest::addColumn<int>("reglee");
     QTest::addColumn<int>("ticks");
-    QTest::addColumn<QRect>("dernier"); // relative to the pathway picture
     QTest::addColumn<int>("apres");
 
     // 50 - 20 = 30: step 6 up; 50 - 80 = -30: step 6 down.
-    QTest::addRow("stimulating") << 20 << 13 << QRect(1, 22, 4, 10) << 26;
-    QTest::addRow("inhibiting") << 80 << 17 << QRect(1, 5, 4, 10) << 74;
+    QTest::addRow("stimulating") << 20 << 13 << 26;
+    QTest::addRow("inhibiting") << 80 << 17 << 74;
 }
 
 void TestInflux::motorRoute()
 {
     QFETCH(int, reglee);
     QFETCH(int, ticks);
-    QFETCH(QRect, dernier);
     QFETCH(int, apres);
 
     ScriptedMessages messages;
@@ -109,7 +145,6 @@ void TestInflux::motorRoute()
     QCOMPARE(f.amene(), 15);
 
     const bool stimulant = reglee < 50;
-    ImageControl *voie = stimulant ? form.ImageVoieStimulatrice : form.ImageVoieInhibitrice;
     ImageControl *effecteur =
         stimulant ? form.ImageEffecteurStimulateur : form.ImageEffecteurInhibiteur;
     IntervalTimer *timer = stimulant ? form.TimerVoieStimulatrice : form.TimerVoieInhibitrice;
@@ -119,23 +154,15 @@ void TestInflux::motorRoute()
 
     ImageControl *influx = form.etat().InfluxMoteur.get();
     QVERIFY(influx);
-    QCOMPARE(influx->geometry(), QRect(voie->x() + (stimulant ? 246 : 297), voie->y(), 4, 10));
     QCOMPARE(influx->image().pixelColor(5, 5), QColor(Qt::black));
     QVERIFY(!form.TimerVoieSensitive->isRunning());
     QCOMPARE(timer->interval(), form.etat().IntervalleAnimation);
     QVERIFY(!autre->isRunning());
 
-    const QPoint origine = voie->pos();
-    bool horizontal = false;
     for (int n = 1; n < ticks; ++n) {
         (form.*tick)();
         QVERIFY2(form.etat().InfluxMoteur, qPrintable(QString::number(n)));
-        const QSize forme = form.etat().InfluxMoteur->size();
-        QVERIFY(forme == QSize(4, 10) || forme == QSize(10, 4));
-        horizontal = horizontal || forme == QSize(10, 4);
     }
-    QVERIFY(horizontal);
-    QCOMPARE(form.etat().InfluxMoteur->geometry().translated(-origine), dernier);
     QVERIFY(!effecteur->isHidden());
 
     (form.*tick)(); // arrival at the effector

@@ -25,7 +25,6 @@ private slots:
     void regulatedValueBeyondRange();
     void perturbationIndicatorFollowsClass_data();
     void perturbationIndicatorFollowsClass();
-    void setPointChangeKeepsPerturbationPen();
     void lightningAlternates();
     void speedChanges_data();
     void speedChanges();
@@ -181,17 +180,23 @@ void TestValeurs::regulatedValueBeyondRange()
 void TestValeurs::perturbationIndicatorFollowsClass_data()
 {
     QTest::addColumn<int>("classe");
+    QTest::addColumn<bool>("consigne"); // the change comes from the set point
     QTest::addColumn<bool>("running");
     QTest::addColumn<QColor>("pen");
 
-    QTest::addRow("positive class") << 3 << true << QColor(255, 0, 0);
-    QTest::addRow("negative class") << -2 << true << QColor(0, 255, 0);
-    QTest::addRow("class 0") << 0 << false << QColor(128, 128, 0);
+    QTest::addRow("positive class") << 3 << false << true << QColor(255, 0, 0);
+    QTest::addRow("negative class") << -2 << false << true << QColor(0, 255, 0);
+    QTest::addRow("class 0") << 0 << false << false << QColor(128, 128, 0);
+    // A set-point change keeps the pen of the last regulated-value change,
+    // but at class 0 it nudges the regulated value, whose change sets it.
+    QTest::addRow("set point, class 0") << 0 << true << false << QColor(128, 128, 0);
+    QTest::addRow("set point, class 1") << 1 << true << true << QColor(0, 0, 255);
 }
 
 void TestValeurs::perturbationIndicatorFollowsClass()
 {
     QFETCH(int, classe);
+    QFETCH(bool, consigne);
     QFETCH(bool, running);
     QFETCH(QColor, pen);
 
@@ -199,14 +204,28 @@ void TestValeurs::perturbationIndicatorFollowsClass()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     form.ReprendreMecanisme();
+    // The indicator is on from an earlier change.
+    form.etat().ClasseEcart = 2;
+    form.ScrollBarValeurReglee->setValue(29);
+    QVERIFY(form.TimerPerturbation->isRunning());
+    QVERIFY(!form.LabelPerturbation->isHidden());
+    form.EnregPerturbation->canvas().setPenColor(QColor(0, 0, 255));
+
     form.etat().ClasseEcart = classe;
-    form.ScrollBarValeurReglee->setValue(30);
+    form.etat().PasEffecteur = 99;
+    if (consigne)
+        form.ScrollBarValeurConsigne->setValue(30);
+    else
+        form.ScrollBarValeurReglee->setValue(30);
 
     QCOMPARE(form.TimerPerturbation->isRunning(), running);
     if (running)
         QCOMPARE(form.TimerPerturbation->interval(), 10);
     QCOMPARE(form.LabelPerturbation->isHidden(), !running);
     QCOMPARE(form.EnregPerturbation->canvas().penColor(), pen);
+    // Only a regulated-value change computes the effector step anew (at
+    // class 0 a set-point change nudges the regulated value, which does).
+    QCOMPARE(form.etat().PasEffecteur == 99, consigne && classe != 0);
 
     // Stopped, the indicator is left alone.
     form.SuspendreMecanisme();
@@ -214,23 +233,6 @@ void TestValeurs::perturbationIndicatorFollowsClass()
     form.ScrollBarValeurReglee->setValue(31);
     QVERIFY(!form.TimerPerturbation->isRunning());
     QVERIFY(form.LabelPerturbation->isHidden());
-}
-
-void TestValeurs::setPointChangeKeepsPerturbationPen()
-{
-    ScriptedMessages messages;
-    CountingBeeper beeper;
-    TForm1 form(messages, beeper);
-    form.ReprendreMecanisme();
-    form.etat().ClasseEcart = -3;
-    form.ScrollBarValeurReglee->setValue(80);
-    QCOMPARE(form.EnregPerturbation->canvas().penColor(), QColor(0, 255, 0));
-
-    form.etat().ClasseEcart = 3;
-    form.ScrollBarValeurConsigne->setValue(90);
-    QCOMPARE(form.EnregPerturbation->canvas().penColor(), QColor(0, 255, 0));
-    QCOMPARE(form.TimerPerturbation->interval(), 10);
-    QVERIFY(!form.LabelPerturbation->isHidden());
 }
 
 void TestValeurs::lightningAlternates()

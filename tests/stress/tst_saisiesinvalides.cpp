@@ -10,7 +10,6 @@
 #include "countingbeeper.h"
 #include "invariants.h"
 #include "scriptedmessages.h"
-#include "systems/cataloguesystemes.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QApplication>
@@ -256,10 +255,10 @@ void TestSaisiesInvalides::texteDansLaListe()
     if (systeme.isEmpty()) {
         QCOMPARE(schema(form), avant);
     } else {
-        const ConfigurationSysteme *configuration = trouveSysteme(systeme);
-        QVERIFY(configuration);
-        QCOMPARE(form.LabelCapteur->text(), QString::fromUtf8(configuration->TexteCapteur));
-        QCOMPARE(form.ScrollBarValeurReglee->maximum(), configuration->ValeurMax);
+        const SystemeReference *reference = systemeReference(systeme);
+        QVERIFY(reference);
+        QCOMPARE(form.LabelCapteur->text(), QString::fromUtf8(reference->capteur));
+        QCOMPARE(form.ScrollBarValeurReglee->maximum(), reference->maximum);
     }
     QVERIFY(form.etat().MecanismeEnMarche);
     form.TimerCapteurTimer();

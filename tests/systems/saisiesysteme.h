@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/tform1.h"
-#include "systems/cataloguesystemes.h"
+#include "cataloguereference.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -32,7 +32,7 @@ inline void tapeSysteme(TForm1 &form, const QString &texte)
 inline QStringList nomsCatalogue()
 {
     QStringList noms;
-    for (const SystemeCatalogue &systeme : CatalogueSystemes)
+    for (const SystemeReference &systeme : systemesReference)
         noms << QString::fromUtf8(systeme.nom);
     return noms;
 }

@@ -7,9 +7,11 @@
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
 #include "countingbeeper.h"
+#include "messageboxanswer.h"
 #include "saisiesysteme.h"
 #include "scriptedmessages.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -26,6 +28,8 @@ private slots:
     void typingLetterByLetter_data();
     void typingLetterByLetter();
     void pickingAnItemApplies();
+    void typedNameAppliedOnce_data();
+    void typedNameAppliedOnce();
     void markerInFlightCarriesOn_data() { ajouteLignesSystemes(); }
     void markerInFlightCarriesOn();
     void regulationInEachSystem_data();
@@ -82,7 +86,59 @@ void TestChoixSysteme::pickingAnItemApplies()
     QCOMPARE(form.LabelUnites->text(), QStringLiteral("u.a."));
     for (ImageControl *voie :
          {form.ImageVoieSensitive, form.ImageVoieStimulatrice, form.ImageVoieInhibitrice})
-        QCOMPARE(voie->tag(), int(ModeHormonal));
+        QCOMPARE(voie->tag(), 2);
+}
+
+// The end of an edit (Enter, or the focus leaving the list for another control
+// or a question) is no new choice: the pupil's changes made since the name was
+// typed stay.
+void TestChoixSysteme::typedNameAppliedOnce_data()
+{
+    QTest::addColumn<QString>("fin");
+    QTest::addRow("Enter") << "enter";
+    QTest::addRow("Tab to the next control") << "tab";
+    QTest::addRow("click on Marche") << "marche";
+    QTest::addRow("question of the reset button") << "question";
+}
+
+void TestChoixSysteme::typedNameAppliedOnce()
+{
+    QFETCH(QString, fin);
+    MessageBoxService messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.SpeedButtonEnregStimulateur->click();
+    form.ComboBoxSysteme->setFocus();
+    QTRY_VERIFY(form.ComboBoxSysteme->lineEdit()->hasFocus());
+
+    tapeSysteme(form, QStringLiteral("Homéothermie"));
+    QCOMPARE(form.ScrollBarValeurReglee->value(), 37);
+    form.ScrollBarValeurReglee->setValue(23);
+    form.etat().PositionEnreg = 12;
+
+    QLineEdit *saisie = form.ComboBoxSysteme->lineEdit();
+    if (fin == QLatin1String("enter")) {
+        QTest::keyClick(saisie, Qt::Key_Return);
+    } else if (fin == QLatin1String("tab")) {
+        QTest::keyClick(saisie, Qt::Key_Tab);
+        QTRY_VERIFY(!saisie->hasFocus());
+    } else if (fin == QLatin1String("marche")) {
+        QTest::mouseClick(form.ButtonMarche, Qt::LeftButton);
+        QVERIFY(form.etat().MecanismeEnMarche);
+    } else {
+        SeenMessageBox vue;
+        clickInNextMessageBox(&vue, QStringLiteral("&Non"));
+        QTest::mouseClick(form.SpeedButtonEnreg, Qt::LeftButton);
+        QCOMPARE(vue.text, QStringLiteral("Effacer ces enregistrements ?"));
+    }
+
+    QCOMPARE(form.ScrollBarValeurReglee->value(), 23);
+    QCOMPARE(form.EditValeurReglee->text(), QStringLiteral("23"));
+    QCOMPARE(form.etat().PositionEnreg, 12);
+    QCOMPARE(form.ComboBoxSysteme->currentText(), QStringLiteral("Homéothermie"));
 }
 
 void TestChoixSysteme::markerInFlightCarriesOn()

@@ -63,8 +63,11 @@ private slots:
         QCOMPARE(box.currentText(), QStringLiteral("Gly"));
         QCOMPARE(spy.count(), 3);
         QCOMPARE(spy.last().first().toString(), QStringLiteral("Gly"));
+        // Enter ends the edit: no pick, even of the item it names.
+        box.lineEdit()->setText(QStringLiteral("Glycémie"));
         QTest::keyClick(box.lineEdit(), Qt::Key_Return);
         QCOMPARE(box.count(), systems.size());
+        QCOMPARE(spy.count(), 3);
     }
 
     void pickingReportsText()
