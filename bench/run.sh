@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # bench/run.sh BUILD_DIR [RUNS]: measures every figure RUNS times (5 by default)
-# and prints the median of each beside its target. The window figures run
+# and prints the median, minimum and maximum of each beside its target, after a
+# line that names the machine. The window figures run
 # under a private Xvfb display with openbox, so that the window is really
 # maximised and painted. Exits with 1 when a median misses its target.
 set -euo pipefail
@@ -56,7 +57,8 @@ start_display() {
     exit 1
 }
 
-echo "Measuring each figure $runs times on $(nproc) cores ($(lscpu | sed -n 's/^Model name: *//p'))..." >&2
+machine="$(nproc) cores of $(lscpu | sed -n 's/^Model name: *//p'), $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?')"
+echo "Measuring each figure $runs times on $machine..." >&2
 for run in $(seq "$runs"); do
     echo "  offscreen run $run/$runs" >&2
     {
@@ -78,12 +80,13 @@ done
 # name, comparison and limit of each target.
 targets='tickCapteur_nerveux <= 50
 tickCapteur_hormonal <= 50
-cadence_part_offscreen >= 95
-cadence_part_xvfb >= 90
-processeur_xvfb <= 25
-premiere_image <= 300
+cadence_offscreen >= 995
+cadence_xvfb >= 990
+processeur_xvfb <= 15
+premiere_image <= 150
 memoire_croissance <= 1'
 
+echo "$(date -u +%Y-%m-%d), $runs runs, $machine"
 awk -v targets="$targets" '
     BEGIN {
         n = split(targets, lines, "\n")
@@ -98,7 +101,7 @@ awk -v targets="$targets" '
     }
     END {
         missed = 0
-        printf "%-24s %12s  %-14s %s\n", "figure", "median", "unit", "target"
+        printf "%-24s %10s %10s %10s  %-14s %s\n", "figure", "median", "min", "max", "unit", "target"
         for (i = 1; i <= names; ++i) {
             name = order[i]; c = count[name]
             for (j = 1; j <= c; ++j) v[j] = values[name, j]
@@ -111,7 +114,7 @@ awk -v targets="$targets" '
                 verdict = cmp[name] " " limit[name] (ok ? "  met" : "  MISSED")
                 if (!ok) missed = 1
             }
-            printf "%-24s %12.3f  %-14s %s\n", name, median, unit[name], verdict
+            printf "%-24s %10.3f %10.3f %10.3f  %-14s %s\n", name, median, v[1], v[c], unit[name], verdict
         }
         exit missed
     }' "$results"

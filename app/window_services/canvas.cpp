@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
-Canvas::Canvas(QImage *surface, std::function<void()> changed)
+Canvas::Canvas(QImage *surface, std::function<void(const QRect &)> changed)
     : m_surface(surface), m_changed(std::move(changed)), m_font(windowFont())
 {
     // Pixels are written straight into the scan lines, which needs 32 bits.
@@ -18,10 +18,11 @@ Canvas::Canvas(QImage *surface, std::function<void()> changed)
         *m_surface = m_surface->convertToFormat(QImage::Format_RGB32);
 }
 
-void Canvas::changed()
+void Canvas::changed(const QRect &area)
 {
-    if (m_changed)
-        m_changed();
+    const QRect shown = area & m_surface->rect();
+    if (m_changed && !shown.isEmpty())
+        m_changed(shown);
 }
 
 void Canvas::plot(int x, int y, QRgb rgb)
@@ -46,7 +47,7 @@ void Canvas::fill(int x1, int y1, int x2, int y2, QRgb rgb)
 void Canvas::fillRect(int x1, int y1, int x2, int y2)
 {
     fill(x1, y1, x2, y2, m_brushColor.rgb());
-    changed();
+    changed(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 }
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2)
@@ -64,7 +65,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
     segment(x1, bottom, x1, y1);
     if (right == x1 && bottom == y1)
         plot(x1, y1, m_penColor.rgb());
-    changed();
+    changed(QRect(QPoint(x1, y1), QPoint(right, bottom)));
 }
 
 void Canvas::moveTo(int x, int y)
@@ -75,8 +76,11 @@ void Canvas::moveTo(int x, int y)
 void Canvas::lineTo(int x, int y)
 {
     segment(m_penPosition.x(), m_penPosition.y(), x, y);
+    // The pen's width spreads the line on both sides.
+    const int spread = std::max(m_penWidth, 1);
+    changed(
+        QRect(m_penPosition, QPoint(x, y)).normalized().adjusted(-spread, -spread, spread, spread));
     m_penPosition = QPoint(x, y);
-    changed();
 }
 
 // Bresenham from (x0, y0) towards (x1, y1), the end point left out. A wider
@@ -144,7 +148,7 @@ void Canvas::segment(int x0, int y0, int x1, int y1)
 void Canvas::setPixel(int x, int y, const QColor &color)
 {
     plot(x, y, color.rgb());
-    changed();
+    changed(QRect(x, y, 1, 1));
 }
 
 QColor Canvas::pixel(int x, int y) const
@@ -164,7 +168,8 @@ void Canvas::textOut(int x, int y, const QString &text)
     painter.setPen(Qt::black);
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
     painter.end();
-    changed();
+    // Glyphs may reach a little beyond their advance.
+    changed(cell.united(metrics.boundingRect(text).translated(x, y + metrics.ascent())));
 }
 
 int Canvas::fontHeight() const

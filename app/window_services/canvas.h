@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 #include <functional>
 
@@ -15,7 +16,9 @@
 class Canvas
 {
 public:
-    explicit Canvas(QImage *surface, std::function<void()> changed = {});
+    // changed is told which part of the surface each drawing operation
+    // touched, so that only that part is shown anew.
+    explicit Canvas(QImage *surface, std::function<void(const QRect &)> changed = {});
 
     QColor brushColor() const { return m_brushColor; }
     void setBrushColor(const QColor &color) { m_brushColor = color; }
@@ -45,13 +48,13 @@ public:
     const QImage &surface() const { return *m_surface; }
 
 private:
-    void changed();
+    void changed(const QRect &area);
     void plot(int x, int y, QRgb rgb);
     void fill(int x1, int y1, int x2, int y2, QRgb rgb);
     void segment(int x0, int y0, int x1, int y1);
 
     QImage *m_surface;
-    std::function<void()> m_changed;
+    std::function<void(const QRect &)> m_changed;
     QColor m_brushColor = Qt::white;
     QColor m_penColor = Qt::black;
     int m_penWidth = 1;

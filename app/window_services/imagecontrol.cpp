@@ -68,9 +68,9 @@ Canvas &ImageControl::canvas()
         } else {
             m_surface = m_picture.convertToFormat(QImage::Format_RGB32);
         }
-        m_canvas = std::make_unique<Canvas>(&m_surface, [this] {
+        m_canvas = std::make_unique<Canvas>(&m_surface, [this](const QRect &area) {
             m_shown = QImage();
-            update();
+            update(area);
         });
         m_shown = QImage();
         update();

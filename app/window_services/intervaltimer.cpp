@@ -2,86 +2,79 @@
 #include "app/window_services/intervaltimer.h"
 
 #include <QPointer>
-#include <QSocketNotifier>
+#include <QTimer>
 
-#include <sys/timerfd.h>
-#include <unistd.h>
+#include <algorithm>
 
-#include <cerrno>
-#include <cstdint>
+namespace {
+constexpr qint64 nsPerMs = 1000000;
+}
 
-IntervalTimer::IntervalTimer(QObject *parent) : QObject(parent)
+IntervalTimer::IntervalTimer(QObject *parent) : QObject(parent), m_wake(new QTimer(this))
 {
-    m_fd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (m_fd >= 0) {
-        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
-        m_notifier->setEnabled(false);
-        connect(m_notifier, &QSocketNotifier::activated, this, &IntervalTimer::onExpired);
-    }
+    m_wake->setSingleShot(true);
+    m_wake->setTimerType(Qt::PreciseTimer);
+    connect(m_wake, &QTimer::timeout, this, &IntervalTimer::onWake);
 }
 
 IntervalTimer::~IntervalTimer()
 {
-    if (m_notifier) {
-        m_notifier->setEnabled(false);
-        // Deleted from its own handler, the notifier is still delivering the
-        // tick: let it finish before it goes.
-        if (m_inTick) {
-            m_notifier->setParent(nullptr);
-            m_notifier->deleteLater();
-        } else {
-            delete m_notifier;
-        }
+    // Deleted from its own handler, the wake-up timer is still delivering the
+    // tick: let it finish before it goes.
+    if (m_inTick) {
+        m_wake->stop();
+        m_wake->setParent(nullptr);
+        m_wake->deleteLater();
     }
-    if (m_fd >= 0)
-        ::close(m_fd);
 }
 
 void IntervalTimer::setInterval(int milliseconds)
 {
-    if (milliseconds < 0)
-        milliseconds = 0;
+    milliseconds = std::max(0, milliseconds);
     if (milliseconds == m_interval)
         return;
     m_interval = milliseconds;
-    arm();
-}
-
-// Programs the period (or disarms with 0) and drops any expiry still pending,
-// so that a new interval really starts a whole new period.
-void IntervalTimer::arm()
-{
-    if (m_fd < 0)
+    if (m_interval == 0) {
+        m_wake->stop();
         return;
-    itimerspec spec{};
-    if (m_interval > 0) {
-        spec.it_interval.tv_sec = m_interval / 1000;
-        spec.it_interval.tv_nsec = long(m_interval % 1000) * 1000000L;
-        spec.it_value = spec.it_interval;
     }
-    ::timerfd_settime(m_fd, 0, &spec, nullptr);
-    // While the handler runs the notifier stays off; onExpired() enables it
-    // again when the handler returns.
+    m_since.start();
+    m_delivered = 0;
+    // Inside the handler the timer is armed again when the handler returns.
     if (!m_inTick)
-        m_notifier->setEnabled(m_interval > 0);
+        armForNextPeriod();
 }
 
-void IntervalTimer::onExpired()
+// Wakes at the end of the next period not yet ticked, or at once when one is
+// already due.
+void IntervalTimer::armForNextPeriod()
 {
-    std::uint64_t expirations = 0;
-    const ssize_t got = ::read(m_fd, &expirations, sizeof expirations);
-    if (got != ssize_t(sizeof expirations) || expirations == 0 || m_inTick || m_interval == 0)
-        return;
+    const qint64 nextDue = (m_delivered + 1) * m_interval * nsPerMs;
+    const qint64 wait = nextDue - m_since.nsecsElapsed();
+    m_wake->start(wait <= 0 ? 0 : int((wait + nsPerMs - 1) / nsPerMs));
+}
 
-    // Missed periods are coalesced into one tick, as a window timer does. The
-    // notifier is off while the handler runs so that a nested event loop (a
-    // question asked from the handler) cannot deliver another tick.
+void IntervalTimer::onWake()
+{
+    // While the handler runs (a question may be open in it) nothing is
+    // delivered; the handler's return arms the timer again.
+    if (m_inTick || m_interval == 0)
+        return;
+    const qint64 due = m_since.nsecsElapsed() / (m_interval * nsPerMs);
+    const qint64 mostMissed = std::max(1, catchUpMs / m_interval);
+    m_delivered = std::max(m_delivered, due - mostMissed);
+    if (due <= m_delivered) {
+        armForNextPeriod();
+        return;
+    }
+
+    ++m_delivered;
     m_inTick = true;
-    m_notifier->setEnabled(false);
     QPointer<IntervalTimer> alive(this);
     emit timeout();
     if (!alive)
         return;
     m_inTick = false;
-    m_notifier->setEnabled(m_interval > 0);
+    if (m_interval != 0)
+        armForNextPeriod();
 }

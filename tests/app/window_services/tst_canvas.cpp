@@ -5,6 +5,7 @@
 #include "app/window_services/canvas.h"
 
 #include <QFontMetrics>
+#include <QRegion>
 #include <QTest>
 
 namespace {
@@ -164,18 +165,63 @@ private slots:
         QCOMPARE(inked(image).size(), 4 + 4 + 10);
     }
 
-    void setPixelAndChangedCallback()
+    // Only the part of the surface that an operation reports is shown anew:
+    // it must hold every pixel the operation changed, and lie on the surface.
+    void changedAreaCoversTheDrawing_data()
     {
-        QImage image = blank(4, 4);
-        int changes = 0;
-        Canvas canvas(&image, [&changes] { ++changes; });
-        canvas.setPixel(2, 3, black);
-        QCOMPARE(canvas.pixel(2, 3), black);
-        QCOMPARE(inked(image), QList<QPoint>{QPoint(2, 3)});
-        QCOMPARE(changes, 1);
-        canvas.moveTo(0, 0);
-        canvas.lineTo(3, 0);
-        QCOMPARE(changes, 2);
+        QTest::addColumn<int>("operation");
+        QTest::addRow("pixel") << 0;
+        QTest::addRow("line along an axis") << 1;
+        QTest::addRow("slanted line, pen 2") << 2;
+        QTest::addRow("fill beyond the surface") << 3;
+        QTest::addRow("rectangle") << 4;
+        QTest::addRow("text") << 5;
+    }
+
+    void changedAreaCoversTheDrawing()
+    {
+        QFETCH(int, operation);
+        QImage image = blank(60, 30);
+        QRegion reported;
+        Canvas canvas(&image, [&reported](const QRect &area) { reported += area; });
+        const QImage before = image.copy();
+        canvas.setBrushColor(aqua);
+        switch (operation) {
+        case 0:
+            canvas.setPixel(2, 3, black);
+            break;
+        case 1:
+            canvas.moveTo(5, 20);
+            canvas.lineTo(40, 20);
+            break;
+        case 2:
+            canvas.setPenWidth(2);
+            canvas.moveTo(50, 2);
+            canvas.lineTo(10, 25);
+            break;
+        case 3:
+            canvas.fillRect(-10, 20, 200, 900);
+            break;
+        case 4:
+            canvas.rectangle(3, 4, 30, 12);
+            break;
+        case 5:
+            canvas.textOut(4, 6, QStringLiteral("Voie"));
+            break;
+        }
+        QVERIFY(!reported.isEmpty());
+        QVERIFY(image.rect().contains(reported.boundingRect()));
+        int changed = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) == before.pixel(x, y))
+                    continue;
+                ++changed;
+                QVERIFY2(reported.contains(QPoint(x, y)),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+        QVERIFY(changed > 0);
     }
 
     // The text cell is painted in the brush colour from (x, y); nothing is

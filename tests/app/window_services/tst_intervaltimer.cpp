@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Guards the window timer: 0 stops it, the same interval keeps its period, a
-// new interval restarts it, and a tick never re-enters its own handler. Time is
-// judged against a second 1 ms timer used as a clock, never measured.
+// new interval restarts it, a tick never re-enters its own handler, and the
+// periods missed while the event loop was busy are ticked afterwards, within
+// a bound. Time is judged against a second 1 ms timer used as a clock, or
+// against the periods that have really elapsed.
 #include "app/window_services/intervaltimer.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
@@ -138,6 +141,47 @@ private slots:
         timer.setInterval(1);
         QTRY_VERIFY(intervals.size() >= 4);
         QCOMPARE(intervals.mid(0, 4), (QList<int>{1, 2, 1, 2}));
+    }
+
+    // The event loop is held busy (a long paint, a stall) before it can
+    // deliver anything: the periods that fell due meanwhile come afterwards,
+    // each as a tick of its own, up to the catch-up bound.
+    void missedPeriodsTickedAfterwards_data()
+    {
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("busyMs");
+        QTest::addRow("busy 4 periods") << 10 << 40;
+        QTest::addRow("busy 12 periods of 3 ms") << 3 << 36;
+        QTest::addRow("stall far beyond the bound") << 10 << 300;
+    }
+
+    void missedPeriodsTickedAfterwards()
+    {
+        QFETCH(int, interval);
+        QFETCH(int, busyMs);
+        IntervalTimer timer;
+        int ticks = 0;
+        int depth = 0;
+        connect(&timer, &IntervalTimer::timeout, this, [&] {
+            QCOMPARE(++depth, 1);
+            ++ticks;
+            --depth;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        timer.setInterval(interval);
+        while (clock.elapsed() < busyMs) {
+        }
+        const qint64 missed = clock.elapsed() / interval;
+        // A handful of event-loop passes, far shorter than a period.
+        for (int pass = 0; pass < 100 && ticks < missed + 1; ++pass)
+            QCoreApplication::processEvents();
+        const qint64 elapsed = clock.elapsed() / interval;
+
+        const qint64 bound = IntervalTimer::catchUpMs / interval;
+        QVERIFY2(ticks >= std::min(missed, bound), qPrintable(QString::number(ticks)));
+        QVERIFY2(ticks <= std::min(elapsed, bound + elapsed - missed + 1),
+                 qPrintable(QString::number(ticks)));
     }
 
     // Ending a marker deletes its timer from another timer's handler, possibly
