@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
     qt6-translations-l10n libgl-dev fonts-wine fonts-freefont-ttf)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
-    file)
+    file at-spi2-core dbus-x11 python3-pyatspi)
 
 install_missing() {
     local missing=()

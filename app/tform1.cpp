@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
+#include "app/window_services/accessibility.h"
 #include "app/window_services/edgealignment.h"
 #include "app/window_services/framepacer.h"
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
+#include "guidance/descriptions.h"
 #include "guidance/textesaide.h"
+#include "mechanism/tableclassesecart.h"
 
 TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     : QWidget(parent), m_messages(messages), m_beeper(beeper)
 {
     loadWindowFontFamily();
+    installAccessibleInterfaces();
     setupUi(this);
     applyLayoutFonts(this);
     remplitTextesAide(*this);
+    decritAvecLesNotes(*this);
+    NommeSelonEtiquettes();
+    // The list's text field takes the focus for the list; on Linux a screen
+    // reader names the list by its text, so the field carries the list's name.
+    ComboBoxSysteme->lineEdit()->setAccessibleName(ComboBoxSysteme->accessibleName());
+    ImageCapteur->setStateInWords([this] { return ecartEnMots(m_etat.ClasseEcart); });
 
     // The timers carry no stored interval: they are created running at one
     // second, and start-up stops them before any handler is connected.

@@ -73,6 +73,7 @@ public:
     // Regulation systems.
     void ComboBoxSystemeChange();
     void AppliqueConfiguration(const ConfigurationSysteme &configuration);
+    void NommeSelonEtiquettes();
 
     // Contextual help.
     void AfficheLeMemo(Memo *memo);

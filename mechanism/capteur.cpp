@@ -6,6 +6,8 @@
 #include "mechanism/tableclassesecart.h"
 #include "mechanism/trajets.h"
 
+#include <QAccessible>
+
 #include <algorithm>
 
 namespace {
@@ -36,8 +38,14 @@ void TForm1::TimerCapteurTimer()
     if (!EnregistreColonne())
         return;
 
+    const int classePrecedente = m_etat.ClasseEcart;
     m_etat.ClasseEcart = classeDeviation(m_etat.Ecart, ScrollBarValeurReglee->minimum(),
                                          ScrollBarValeurReglee->maximum());
+    // A screen reader hears the sensor's deviation in words when it changes.
+    if (m_etat.ClasseEcart != classePrecedente && QAccessible::isActive()) {
+        QAccessibleEvent renomme(ImageCapteur, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renomme);
+    }
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
 
     PeintCapteur(QColor(ligne.Rouge, ligne.Vert, ligne.Bleu));
@@ -64,7 +72,8 @@ void TForm1::TimerCapteurTimer()
         // The sensory message leaves the sensor at the foot of the sensory
         // pathway, in the sensor's colour.
         auto influx =
-            trajets::nouvelInflux(GroupBoxSystemeReglant, ImageCapteur->canvas().brushColor());
+            trajets::nouvelInflux(GroupBoxSystemeReglant, ImageCapteur->canvas().brushColor(),
+                                  QStringLiteral("Message sensitif"));
         influx->move(ImageVoieSensitive->x() + 10,
                      ImageVoieSensitive->y() + ImageVoieSensitive->height());
         influx->show();

@@ -26,7 +26,8 @@ void TForm1::TimerVoieSensitiveTimer()
     if (m_etat.InfluxMoteur)
         return;
 
-    auto influx = trajets::nouvelInflux(GroupBoxSystemeReglant, noir);
+    auto influx =
+        trajets::nouvelInflux(GroupBoxSystemeReglant, noir, QStringLiteral("Message moteur"));
     TimerVoieSensitive->setInterval(0);
 
     if (m_etat.Ecart > 0) {

@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+#include <cstdlib>
+
 // A positive class means the regulated value is below the set point: the
 // stimulating activity is then high (short period, level near the top of its
 // strip), the sensory and inhibiting ones low; a negative class the reverse.
@@ -31,4 +33,15 @@ QColor couleurClasse(int classeEcart)
 {
     const ClasseEcartLigne &ligne = ligneClasse(classeEcart);
     return QColor(ligne.Rouge, ligne.Vert, ligne.Bleu);
+}
+
+QString ecartEnMots(int classeEcart)
+{
+    if (classeEcart == 0)
+        return QStringLiteral("écart nul");
+    // A positive class: the regulated value is below the set point.
+    return QStringLiteral("valeur réglée trop %1, écart de classe %2 sur %3")
+        .arg(classeEcart > 0 ? QStringLiteral("basse") : QStringLiteral("haute"))
+        .arg(std::abs(classeEcart))
+        .arg(ClasseEcartMax);
 }

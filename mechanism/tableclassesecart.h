@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -30,3 +31,6 @@ extern const std::array<ClasseEcartLigne, 11> TableClassesEcart;
 // The row of a class in -5..5.
 const ClasseEcartLigne &ligneClasse(int classeEcart);
 QColor couleurClasse(int classeEcart);
+// The deviation a class stands for, in words, for a pupil who cannot see the
+// sensor's colour.
+QString ecartEnMots(int classeEcart);

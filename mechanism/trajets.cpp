@@ -90,9 +90,11 @@ const Trajet trajetInhibiteur = {{
     {&E::PhaseInhibitriceMontee, Qt::Vertical, -1, {Repere::Haut, 1}, inchange, inchange, {}},
 }};
 
-std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur)
+std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur,
+                                           const QString &nom)
 {
     auto influx = std::make_unique<ImageControl>();
+    influx->setAccessibleName(nom);
     influx->hide();
     influx->setParent(schema);
     influx->resize(10, 10);

@@ -53,8 +53,10 @@ extern const Trajet trajetStimulateur;
 extern const Trajet trajetInhibiteur;
 
 // A new message marker inside the scheme, hidden: its 10 x 10 surface filled
-// with its colour, shown as a 4 x 10 bar, as it starts every route.
-std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur);
+// with its colour, shown as a 4 x 10 bar, as it starts every route. Its name
+// is what assistive technology calls it.
+std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur,
+                                           const QString &nom);
 
 // One tick of a marker on its route with a step of pas pixels: acts on the
 // first leg whose flag is set, either moving the marker or ending the leg.

@@ -102,6 +102,45 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     regleBarre(ScrollBarValeurReglee, configuration);
 
     LabelUnites->setCaption(QString::fromUtf8(configuration.TexteUnites));
+    NommeSelonEtiquettes();
 
     InitialiseEnregistrements();
+}
+
+// Assistive technology names the scheme's pictures, the recording toggles and
+// the value controls after the labels a sighted pupil reads beside them, and
+// reads the values in the unit the scheme shows.
+void TForm1::NommeSelonEtiquettes()
+{
+    const std::pair<QWidget *, AutoSizeLabel *> images[] = {
+        {ImageCapteur, LabelCapteur},
+        {ImageVoieSensitive, LabelVoieSensitive},
+        {ImageCentreIntegrateur, LabelCentreIntegrateur},
+        {ImageVoieStimulatrice, LabelVoieStimulatrice},
+        {ImageVoieInhibitrice, LabelVoieInhibitrice},
+        {ImageEffecteurStimulateur, LabelEffecteurStimulateur},
+        {ImageEffecteurInhibiteur, LabelEffecteurInhibiteur},
+    };
+    for (const auto &[image, label] : images)
+        image->setAccessibleName(label->text());
+
+    const std::pair<GlyphButton *, AutoSizeLabel *> enregistrements[] = {
+        {SpeedButtonEnregSensitif, LabelVoieSensitive},
+        {SpeedButtonEnregStimulateur, LabelVoieStimulatrice},
+        {SpeedButtonEnregInhibiteur, LabelVoieInhibitrice},
+    };
+    for (const auto &[bouton, label] : enregistrements)
+        bouton->setAccessibleName(QStringLiteral("Enregistrement : ") + label->text());
+
+    const QString unites = LabelUnites->text();
+    const QString reglee = LabelValeurReglee->text() + QStringLiteral(" (") + unites + u')';
+    const QString consigne = LabelValeurConsigne->text() + QStringLiteral(" (") + unites + u')';
+    EditValeurReglee->setAccessibleName(reglee);
+    ScrollBarValeurReglee->setAccessibleName(reglee);
+    EditValeurConsigne->setAccessibleName(consigne);
+    ScrollBarValeurConsigne->setAccessibleName(consigne);
+    for (ValueEdit *edit : {EditValeurReglee, EditValeurConsigne})
+        edit->setUnit(unites);
+    for (ScrollBar *barre : {ScrollBarValeurReglee, ScrollBarValeurConsigne})
+        barre->setUnit(unites);
 }

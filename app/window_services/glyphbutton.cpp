@@ -9,7 +9,9 @@
 
 GlyphButton::GlyphButton(QWidget *parent) : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab (Space then clicks it), but a click with the mouse leaves
+    // the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 // The strip holds up to four square images side by side; the colour of its
@@ -126,12 +128,17 @@ void GlyphButton::paintEvent(QPaintEvent *)
     else if (isChecked())
         state = GlyphState::Down;
     const QPixmap &image = m_images[int(state)];
-    if (image.isNull())
-        return;
     const int x = (width() - image.width()) / 2;
     const int y = m_glyphAtBottom ? std::max(0, height() - image.height() - 1)
                                   : (height() - image.height()) / 2;
     // A held or down button shows its glyph one pixel lower and to the right.
     const int shift = sunken ? 1 : 0;
     painter.drawPixmap(x + shift, y + shift, image);
+
+    // Only Tab brings the focus here, so it is always shown: a dotted frame
+    // inside the bevel, as on a push button reached from the keyboard.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Canvas;
@@ -39,6 +40,12 @@ public:
     const QImage &image() const;
     Canvas &canvas();
 
+    // What the picture shows, in words, for a pupil who cannot see it (the
+    // sensor's deviation, say). Asked only when assistive technology reads
+    // the picture, so that it costs nothing otherwise.
+    void setStateInWords(std::function<QString()> state) { m_stateInWords = std::move(state); }
+    QString stateInWords() const { return m_stateInWords ? m_stateInWords() : QString(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -53,4 +60,5 @@ private:
     int m_tag = 0;
     QImage m_surface;
     std::unique_ptr<Canvas> m_canvas;
+    std::function<QString()> m_stateInWords;
 };

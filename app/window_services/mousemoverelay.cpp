@@ -15,9 +15,17 @@ MouseMoveRelay::MouseMoveRelay(QWidget *widget, std::function<void()> handler, A
 
 bool MouseMoveRelay::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_widget && event->type() == QEvent::MouseMove) {
+    if (watched != m_widget)
+        return false;
+    if (event->type() == QEvent::MouseMove) {
         const auto *move = static_cast<QMouseEvent *>(event);
         if (m_area == Area::Whole || !m_widget->childAt(move->position().toPoint()))
+            m_handler();
+    } else if (event->type() == QEvent::FocusIn && m_area == Area::Whole) {
+        // Only the keyboard points: a click's focus comes with its own moves.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason)
             m_handler();
     }
     return false;

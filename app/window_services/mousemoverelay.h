@@ -11,7 +11,9 @@ class QWidget;
 // not. A widget relays the moves over its whole area (Area::Whole), or only
 // over its bare area, not covered by a visible child (Area::Bare): Qt passes a
 // move over a child that does not take it on to the parent, which must then
-// stay silent. The relay belongs to the widget and never consumes the event.
+// stay silent. A widget relayed whole also relays taking the focus from the
+// keyboard, which is how a pupil on the keyboard points at it. The relay belongs to the widget
+// and never consumes the event.
 class MouseMoveRelay : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_services/scrollbar.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 ScrollBar::ScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent) {}
@@ -19,4 +20,40 @@ void ScrollBar::setParams(int position, int minimum, int maximum)
     }
     if (value() != before)
         emit valueChanged(value());
+}
+
+// A value bar, not a view's scroll bar: Left and Page Down lower the value,
+// Right and Page Up raise it (a plain scroll bar inverts the page keys), and
+// Home and End go to the ends. Each move goes through valueChanged, so it runs
+// the same handlers as a drag.
+void ScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
 }

@@ -1,0 +1,54 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Reads the program through the desktop's accessibility bus, as a screen reader
+# does: a private Xvfb display, a private session bus with the AT-SPI bus on it,
+# the program started with accessibility on, then walk.py drives it.
+#
+#     tests/app/bus/run.sh PROGRAM
+#
+# Exits 77 (skipped) when a tool is missing; needs xvfb, openbox, xdotool,
+# at-spi2-core, dbus-x11 and python3-pyatspi.
+set -euo pipefail
+
+program=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in Xvfb openbox xdotool dbus-launch "$launcher"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [[ -n ${DBUS_SESSION_BUS_PID:-} ]] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$work/display")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+eval "$(dbus-launch --sh-syntax)"
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES='qt.multimedia*=false' \
+    "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+status=0
+/usr/bin/python3 "$here/walk.py" "$program_pid" || status=$?
+[[ $status -eq 0 ]] || cat "$work/program.log" >&2
+exit "$status"

@@ -1,0 +1,408 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards what a pupil meets without the pointer or the screen: every element's
+// role, French name and description (the help note that explains it), names
+// and units that follow the chosen system, the keyboard order, and the value
+// bars, glyph toggles and help mode worked from the keyboard.
+#include "app/tform1.h"
+#include "app/window_services/memo.h"
+#include "countingbeeper.h"
+#include "scriptedmessages.h"
+#include "tests/systems/saisiesysteme.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+namespace {
+
+struct Attendu
+{
+    const char *element;
+    QAccessible::Role role;
+    const char *nom;
+    const char *note; // the help note that describes it, if any
+};
+
+using R = QAccessible::Role;
+
+// The elements of the window as assistive technology meets them at start-up.
+const Attendu attendus[] = {
+    {"SpeedButtonSon", R::CheckBox, "Son", "MemoAIdeSpeedButtonSOn"},
+    {"Splitter2", R::Border, "", nullptr},
+    {"Splitter1", R::Border, "", nullptr},
+    {"LabelSon", R::StaticText, "Son", nullptr},
+    {"LabelVitesse", R::StaticText, "Vitesse", nullptr},
+    {"LabelAide", R::StaticText, "Aide", nullptr},
+    {"LabelUnites", R::StaticText, "en u.a", nullptr},
+    {"SpeedButtonAide", R::CheckBox, "Aide", "MemoSpeedButtonAide"},
+    {"ImageEclair2", R::Graphic, "Perturbation", "MemoAIdeLAbelPerturbation"},
+    {"ImageEclair1", R::Graphic, "Perturbation", "MemoAIdeLAbelPerturbation"},
+    {"LabelPerturbation", R::StaticText, "Perturbation", "MemoAIdeLAbelPerturbation"},
+    {"SpeedButtonEnreg", R::Button, "Réinitialiser les enregistrements", "MemoAideEnreg"},
+    {"GroupBox1", R::Grouping, "Enregistrements", nullptr},
+    {"EnregSensitif", R::Graphic, "Enregistrement de la voie sensitive", nullptr},
+    {"EnregStimulateur", R::Graphic, "Enregistrement de la voie stimulatrice", nullptr},
+    {"EnregInhibiteur", R::Graphic, "Enregistrement de la voie inhibitrice", nullptr},
+    {"EnregPerturbation", R::Graphic, "Enregistrement de la perturbation", nullptr},
+    {"MemoProtocole", R::EditableText, "Consignes", nullptr},
+    {"GroupBoxSystemeReglant", R::Grouping, "Système réglant", nullptr},
+    {"ImageCentreIntegrateur", R::Graphic, "Centre intégrateur", "MemoAideCentreIntegrateur"},
+    {"ImageVoieInhibitrice", R::Graphic, "Voie motrice inhibitrice", "MemoAideVoieInhibitrice"},
+    {"ImageCapteur", R::Graphic, "Capteur : écart nul", "MemoAideCapteur"},
+    {"ImageVoieStimulatrice", R::Graphic, "Voie motrice stimulatrice", "MemoAideVoieStimulatrice"},
+    {"ImageEffecteurInhibiteur", R::Graphic, "Effecteur inhibiteur", "MemoAideEffecteur"},
+    {"ImageEffecteurStimulateur", R::Graphic, "Effecteur stimulateur", "MemoAideEffecteur"},
+    {"ImageVoieSensitive", R::Graphic, "Voie sensitive", "MemoAideVoieSensitive"},
+    {"SpeedButtonEnregSensitif", R::CheckBox, "Enregistrement : Voie sensitive",
+     "MemoAideEnregSensitif"},
+    {"SpeedButtonEnregStimulateur", R::CheckBox, "Enregistrement : Voie motrice stimulatrice",
+     "MemoAideEnregStimulateur"},
+    {"SpeedButtonEnregInhibiteur", R::CheckBox, "Enregistrement : Voie motrice inhibitrice",
+     "MemoAideEnregInhibiteur"},
+    {"PanelCapteur", R::Pane, "", nullptr},
+    {"LabelCapteur", R::StaticText, "Capteur", "MemoAideCapteur"},
+    {"PanelVoieSensitive", R::Pane, "", nullptr},
+    {"LabelVoieSensitive", R::StaticText, "Voie sensitive", "MemoAideVoieSensitive"},
+    {"PanelCentreIntegrateur", R::Pane, "", nullptr},
+    {"LabelCentreIntegrateur", R::StaticText, "Centre intégrateur", "MemoAideCentreIntegrateur"},
+    {"PanelVoieStimulatrice", R::Pane, "", nullptr},
+    {"LabelVoieStimulatrice", R::StaticText, "Voie motrice stimulatrice",
+     "MemoAideVoieStimulatrice"},
+    {"PanelVoieInhibitrice", R::Pane, "", nullptr},
+    {"LabelVoieInhibitrice", R::StaticText, "Voie motrice inhibitrice", "MemoAideVoieInhibitrice"},
+    {"PanelEffecteurStimulateur", R::Pane, "", nullptr},
+    {"LabelEffecteurStimulateur", R::StaticText, "Effecteur stimulateur", "MemoAideEffecteur"},
+    {"EditValeurReglee", R::EditableText, "Valeur réglée (en u.a)", "MemoAideValeurReglee"},
+    {"EditValeurConsigne", R::EditableText, "Valeur consigne (en u.a)",
+     "MemoAideStaticTextValeurConsigne"},
+    {"ButtonMarche", R::Button, "Marche", "MemoAideButtonMarche"},
+    {"ComboBoxSysteme", R::ComboBox, "Système de régulation", nullptr},
+    {"TrackBarVitesse", R::Slider, "Vitesse", "MemoAideTrackBarVitesse"},
+    {"PanelValeurConsigne", R::Pane, "", nullptr},
+    {"LabelValeurConsigne", R::StaticText, "Valeur consigne", "MemoAideStaticTextValeurConsigne"},
+    {"ScrollBarValeurReglee", R::Slider, "Valeur réglée (en u.a)", "MemoAideValeurReglee"},
+    {"ScrollBarValeurConsigne", R::Slider, "Valeur consigne (en u.a)",
+     "MemoAideStaticTextValeurConsigne"},
+    {"PanelValeurReglee", R::Pane, "", nullptr},
+    {"LabelValeurReglee", R::StaticText, "Valeur réglée", "MemoAideValeurReglee"},
+    {"ButtonAProposDe", R::Button, "à propos de", "MemoAideAProposDe"},
+    {"PanelEffecteurInhibiteur", R::Pane, "", nullptr},
+    {"LabelEffecteurInhibiteur", R::StaticText, "Effecteur inhibiteur", "MemoAideEffecteur"},
+    {"ButtonQuitter", R::Button, "Quitter", "MemoAideButtonQuitter"},
+    {"StatusBar1", R::StatusBar, "", nullptr},
+    {"PanelAProposDe", R::Pane, "À propos de", nullptr},
+    {"ButtonFermerAProposDe", R::Button, "Fermer", nullptr},
+    {"MemoAProposDe", R::EditableText, "Coordonnées de l'auteur", nullptr},
+};
+
+// The help notes themselves, named alike; their text is what they say.
+const char *const notes[] = {
+    "MemoAideCapteur",
+    "MemoSpeedButtonAide",
+    "MemoAideValeurReglee",
+    "MemoAideVoieStimulatrice",
+    "MemoAideCentreIntegrateur",
+    "MemoAideButtonMarche",
+    "MemoAideVoieInhibitrice",
+    "MemoAideVoieSensitive",
+    "MemoAideTrackBarVitesse",
+    "MemoAIdeSpeedButtonSOn",
+    "MemoAIdeLAbelPerturbation",
+    "MemoAideAProposDe",
+    "MemoAideStaticTextValeurConsigne",
+    "MemoAideEffecteur",
+    "MemoAideEnregSensitif",
+    "MemoAideEnregStimulateur",
+    "MemoAideEnregInhibiteur",
+    "MemoAideButtonQuitter",
+    "MemoAideEnreg",
+};
+
+// The controls in the order Tab visits them in the window as it starts.
+const QStringList ordreTab{
+    "MemoProtocole",
+    "EditValeurReglee",
+    "EditValeurConsigne",
+    "ButtonMarche",
+    "ComboBoxSysteme",
+    "TrackBarVitesse",
+    "ScrollBarValeurReglee",
+    "ScrollBarValeurConsigne",
+    "ButtonAProposDe",
+    "ButtonQuitter",
+    "SpeedButtonAide",
+    "SpeedButtonSon",
+    "SpeedButtonEnregSensitif",
+    "SpeedButtonEnregStimulateur",
+    "SpeedButtonEnregInhibiteur",
+    "SpeedButtonEnreg",
+};
+
+QString nomAccessible(QWidget *widget)
+{
+    // On Linux Qt names a combo box by its text and leaves its label to a
+    // relation; the name given is the control's own.
+    if (qobject_cast<QComboBox *>(widget))
+        return widget->accessibleName();
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+QString texteAccessible(QWidget *widget, QAccessible::Text texte)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(texte);
+}
+
+// The element of the window that has the focus (a list's inner text field
+// counts as the list).
+QString elementAuFocus(TForm1 &form)
+{
+    for (QWidget *w = QApplication::focusWidget(); w && w != &form; w = w->parentWidget()) {
+        if (ordreTab.contains(w->objectName()))
+            return w->objectName();
+    }
+    return QString();
+}
+
+struct Fenetre
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form{messages, beeper};
+
+    bool montre()
+    {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        return QTest::qWaitForWindowActive(&form);
+    }
+};
+
+} // namespace
+
+class TestAccessibilite : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyElementListed();
+    void elementRead_data();
+    void elementRead();
+    void namesAndUnitsFollowTheSystem_data();
+    void namesAndUnitsFollowTheSystem();
+    void tabVisitsTheControlsInOrder();
+    void valueBarKeys_data();
+    void valueBarKeys();
+    void glyphTogglesFromTheKeyboard();
+};
+
+void TestAccessibilite::everyElementListed()
+{
+    Fenetre f;
+    QStringList connus;
+    for (const Attendu &a : attendus)
+        connus << QString::fromUtf8(a.element);
+    for (const char *note : notes)
+        connus << QString::fromLatin1(note);
+    for (QWidget *widget : f.form.findChildren<QWidget *>()) {
+        const QString nom = widget->objectName();
+        if (!nom.isEmpty() && !nom.startsWith(QLatin1String("qt_")))
+            QVERIFY2(connus.contains(nom), qPrintable(nom));
+    }
+}
+
+void TestAccessibilite::elementRead_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("note");
+    for (const Attendu &a : attendus)
+        QTest::addRow("%s", a.element) << QString::fromUtf8(a.element) << int(a.role)
+                                       << QString::fromUtf8(a.nom) << QString::fromLatin1(a.note);
+    for (const char *note : notes)
+        QTest::addRow("%s", note) << QString::fromLatin1(note) << int(R::EditableText)
+                                  << QStringLiteral("Note d'aide") << QString();
+}
+
+void TestAccessibilite::elementRead()
+{
+    QFETCH(QString, element);
+    QFETCH(int, role);
+    QFETCH(QString, nom);
+    QFETCH(QString, note);
+    Fenetre f;
+    auto *widget = f.form.findChild<QWidget *>(element);
+    QVERIFY(widget);
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(interface);
+    QCOMPARE(int(interface->role()), role);
+    QCOMPARE(nomAccessible(widget), nom);
+    const QString description =
+        note.isEmpty() ? QString() : f.form.findChild<Memo *>(note)->toPlainText().simplified();
+    QCOMPARE(interface->text(QAccessible::Description), description);
+}
+
+void TestAccessibilite::namesAndUnitsFollowTheSystem_data()
+{
+    QTest::addColumn<QString>("systeme");
+    QTest::addColumn<QStringList>("noms");  // sensor, regulated value, sensory toggle, effector
+    QTest::addColumn<QString>("valeur");    // the regulated value as read
+    QTest::addColumn<QString>("auMinimum"); // the sensor, value bar at its minimum
+
+    QTest::addRow("body temperature")
+        << "Homéothermie"
+        << QStringList{"Capteurs hypothalamiques : écart nul", "Température (°C)",
+                       "Enregistrement : Voie nerveuse",
+                       "Glandes sudoripares, Circulation périphérique"}
+        << "37 °C"
+        << "valeur réglée trop basse, écart de classe 5 sur 5";
+    QTest::addRow("blood glucose")
+        << "Glycémie directe"
+        << QStringList{"Cellules alpha et béta du pancréas : écart nul", "Glycémie (mg.L-1)",
+                       "Enregistrement : Sensibilité directe", "Cellules hépatiques (stockage)"}
+        << "1000 mg.L-1"
+        // 400 below the set point on a range of 2400: class 1.
+        << "valeur réglée trop basse, écart de classe 1 sur 5";
+}
+
+void TestAccessibilite::namesAndUnitsFollowTheSystem()
+{
+    QFETCH(QString, systeme);
+    QFETCH(QStringList, noms);
+    QFETCH(QString, valeur);
+    QFETCH(QString, auMinimum);
+    Fenetre f;
+    TForm1 &form = f.form;
+    tapeSysteme(form, systeme);
+
+    QCOMPARE((QStringList{nomAccessible(form.ImageCapteur), nomAccessible(form.EditValeurReglee),
+                          nomAccessible(form.SpeedButtonEnregSensitif),
+                          nomAccessible(form.ImageEffecteurInhibiteur)}),
+             noms);
+    QCOMPARE(nomAccessible(form.ScrollBarValeurReglee), noms[1]);
+    QCOMPARE(texteAccessible(form.EditValeurReglee, QAccessible::Value), valeur);
+    QCOMPARE(texteAccessible(form.ScrollBarValeurReglee, QAccessible::Value), valeur);
+    QCOMPARE(texteAccessible(form.ScrollBarValeurConsigne, QAccessible::Value), valeur);
+
+    // The sensor says its deviation once the regulation sees one.
+    form.ScrollBarValeurReglee->setValue(form.ScrollBarValeurReglee->minimum());
+    form.TimerCapteurTimer();
+    QCOMPARE(nomAccessible(form.ImageCapteur),
+             noms[0].section(QStringLiteral(" : "), 0, 0) + QStringLiteral(" : ") + auMinimum);
+}
+
+void TestAccessibilite::tabVisitsTheControlsInOrder()
+{
+    Fenetre f;
+    QVERIFY(f.montre());
+    f.form.MemoProtocole->setFocus(Qt::TabFocusReason);
+    QStringList visites{elementAuFocus(f.form)};
+    for (int i = 1; i < ordreTab.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visites << elementAuFocus(f.form);
+    }
+    QCOMPARE(visites, ordreTab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(elementAuFocus(f.form), ordreTab.first());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(elementAuFocus(f.form), ordreTab.last());
+}
+
+// A bar clicked on its slider takes the focus without moving; its keys then
+// run the same chain of handlers as a drag.
+void TestAccessibilite::valueBarKeys_data()
+{
+    QTest::addColumn<bool>("consigne");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("reglee"); // the regulated value afterwards
+
+    QTest::addRow("Left") << false << int(Qt::Key_Left) << 49 << 49;
+    QTest::addRow("Right") << false << int(Qt::Key_Right) << 51 << 51;
+    QTest::addRow("Page Up") << false << int(Qt::Key_PageUp) << 60 << 60;
+    QTest::addRow("Page Down") << false << int(Qt::Key_PageDown) << 40 << 40;
+    QTest::addRow("Home") << false << int(Qt::Key_Home) << 0 << 0;
+    QTest::addRow("End") << false << int(Qt::Key_End) << 100 << 100;
+    // Moved onto the regulated value, the set point takes one more.
+    QTest::addRow("set point, Left onto the regulated value")
+        << true << int(Qt::Key_Left) << 50 << 49;
+}
+
+void TestAccessibilite::valueBarKeys()
+{
+    QFETCH(bool, consigne);
+    QFETCH(int, touche);
+    QFETCH(int, position);
+    QFETCH(int, reglee);
+    Fenetre f;
+    TForm1 &form = f.form;
+    QVERIFY(f.montre());
+    tapeSysteme(form, QStringLiteral("Schéma général (nerveux)"));
+    if (consigne) {
+        form.ScrollBarValeurConsigne->setValue(51);
+        form.ScrollBarValeurReglee->setValue(49);
+    }
+    ScrollBar *barre = consigne ? form.ScrollBarValeurConsigne : form.ScrollBarValeurReglee;
+    const int avant = barre->value();
+
+    QStyleOptionSlider option;
+    option.initFrom(barre);
+    option.orientation = Qt::Horizontal;
+    option.minimum = barre->minimum();
+    option.maximum = barre->maximum();
+    option.sliderPosition = barre->value();
+    option.sliderValue = barre->value();
+    option.pageStep = barre->pageStep();
+    const QRect curseur = barre->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                         QStyle::SC_ScrollBarSlider, barre);
+    QTest::mouseClick(barre, Qt::LeftButton, {}, curseur.center());
+    QVERIFY(barre->hasFocus());
+    QCOMPARE(barre->value(), avant);
+
+    QTest::keyClick(barre, Qt::Key(touche));
+    QCOMPARE(barre->value(), position);
+    QCOMPARE(form.etat().ValeurReglee, reglee);
+    QCOMPARE(form.EditValeurReglee->text(), QString::number(reglee));
+    QCOMPARE(form.etat().Ecart, form.etat().ValeurConsigne - reglee);
+    if (consigne)
+        QCOMPARE(form.EditValeurConsigne->text(), QStringLiteral("50"));
+}
+
+// Space works a toggle or the reset button as a click does, help mode
+// included; the focus shows on the button; in help mode, reaching an element
+// from the keyboard shows its note as hovering does.
+void TestAccessibilite::glyphTogglesFromTheKeyboard()
+{
+    Fenetre f;
+    TForm1 &form = f.form;
+    QVERIFY(f.montre());
+
+    const QImage sansFocus = form.SpeedButtonEnregStimulateur->grab().toImage();
+    form.SpeedButtonEnregStimulateur->setFocus(Qt::TabFocusReason);
+    QVERIFY(form.SpeedButtonEnregStimulateur->hasFocus());
+    QVERIFY(form.SpeedButtonEnregStimulateur->grab().toImage() != sansFocus);
+    QTest::keyClick(form.SpeedButtonEnregStimulateur, Qt::Key_Space);
+    QVERIFY(form.SpeedButtonEnregStimulateur->isChecked());
+    QVERIFY(!form.EnregStimulateur->isHidden());
+
+    form.SpeedButtonAide->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.SpeedButtonAide, Qt::Key_Space);
+    QVERIFY(form.SpeedButtonAide->isChecked());
+    QVERIFY(!form.MemoSpeedButtonAide->isHidden());
+
+    form.ButtonQuitter->setFocus(Qt::TabFocusReason);
+    QVERIFY(!form.MemoAideButtonQuitter->isHidden());
+    QVERIFY(form.MemoSpeedButtonAide->isHidden());
+
+    form.SpeedButtonEnreg->setFocus(Qt::TabFocusReason);
+    form.MemoAideEnreg->hide();
+    form.etat().PositionEnreg = 30;
+    QTest::keyClick(form.SpeedButtonEnreg, Qt::Key_Space);
+    QVERIFY(!form.MemoAideEnreg->isHidden());
+    QVERIFY(f.messages.asked.isEmpty());
+    QCOMPARE(form.etat().PositionEnreg, 30);
+}
+
+QTEST_MAIN(TestAccessibilite)
+#include "tst_accessibilite.moc"
