@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/launchoptions.h"
 #include "app/tform1.h"
 #include "app/window_services/audiobeeper.h"
 #include "app/window_services/layoutfonts.h"
@@ -7,8 +8,24 @@
 
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const LaunchOptions options = parseLaunchOptions(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", options.error.toLocal8Bit().constData());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    applyZoom(options.zoom, argc, argv);
+
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-regulation"));
     QApplication::setDesktopFileName(QStringLiteral("org.systemesregulation.SystemesRegulation"));

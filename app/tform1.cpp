@@ -24,6 +24,9 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     // reader names the list by its text, so the field carries the list's name.
     ComboBoxSysteme->lineEdit()->setAccessibleName(ComboBoxSysteme->accessibleName());
     ImageCapteur->setStateInWords([this] { return ecartEnMots(m_etat.ClasseEcart); });
+    // The window opens with the focus on the first element of the keyboard
+    // order, the instructions, whatever joined the order after it.
+    MemoProtocole->setFocus();
 
     // The timers carry no stored interval: they are created running at one
     // second, and start-up stops them before any handler is connected.

@@ -19,7 +19,19 @@ QImage keyedOut(const QImage &source)
                 line[x] = 0;
         }
     }
+    keyed.setDevicePixelRatio(source.devicePixelRatio());
     return keyed;
+}
+
+// The picture drawn at twice the resolution ("name@2x.png"), when there is one.
+QImage fineVersion(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return {};
+    QImage fine(path.left(dot) + QLatin1String("@2x") + path.mid(dot));
+    fine.setDevicePixelRatio(2);
+    return fine;
 }
 } // namespace
 
@@ -31,6 +43,7 @@ void ImageControl::setPicture(const QString &resourcePath)
 {
     m_picturePath = resourcePath;
     m_picture = resourcePath.isEmpty() ? QImage() : QImage(resourcePath);
+    m_fine = resourcePath.isEmpty() ? QImage() : fineVersion(resourcePath);
     // A canvas already in use goes on drawing, now on the new picture.
     if (m_canvas && !m_picture.isNull())
         m_surface = m_picture.convertToFormat(QImage::Format_RGB32);
@@ -83,6 +96,7 @@ Canvas &ImageControl::canvas()
 void ImageControl::rebuildShown()
 {
     m_shown = m_transparent ? keyedOut(image()) : QImage();
+    m_fineShown = m_transparent ? keyedOut(m_fine) : m_fine;
     update();
 }
 
@@ -94,5 +108,11 @@ void ImageControl::paintEvent(QPaintEvent *)
     if (shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, shown);
+    // On a screen of two device pixels per pixel or more, a stored picture
+    // that was also drawn at that resolution shows its finer drawing; a
+    // picture drawn on, and every other, is enlarged pixel for pixel.
+    if (!m_canvas && !m_fineShown.isNull() && painter.deviceTransform().m11() >= 2)
+        painter.drawImage(0, 0, m_fineShown);
+    else
+        painter.drawImage(0, 0, shown);
 }

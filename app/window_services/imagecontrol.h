@@ -55,6 +55,8 @@ private:
     QString m_picturePath;
     QImage m_picture;
     QImage m_shown; // the picture with its transparent colour keyed out
+    QImage m_fine;  // the picture drawn at twice the resolution, if any
+    QImage m_fineShown;
     bool m_autoSize = false;
     bool m_transparent = false;
     int m_tag = 0;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QString>
 #include <QWidget>
 
@@ -14,9 +15,17 @@ const char *const windowFacePath = "/usr/share/wine/fonts/ms_sans_serif.ttf";
 const char *const windowFaceFamily = "MS Sans Serif";
 const char *const fallbackFamily = "FreeSans";
 
+bool screenIsScaled()
+{
+    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+}
+
+// The bitmap face has strikes for 96 dots per inch only: on a scaled screen
+// (a HiDPI laptop, the projection zoom) its letters would stay 9 pixels tall in
+// boxes twice as wide, so the outline face with the closest metrics serves.
 QString registerWindowFace()
 {
-    if (QFile::exists(QLatin1String(windowFacePath))) {
+    if (!screenIsScaled() && QFile::exists(QLatin1String(windowFacePath))) {
         const int id = QFontDatabase::addApplicationFont(QLatin1String(windowFacePath));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (!families.isEmpty())
@@ -25,6 +34,14 @@ QString registerWindowFace()
     // The form names "MS Sans Serif": let that name reach the fallback too.
     QFont::insertSubstitution(QLatin1String(windowFaceFamily), QLatin1String(fallbackFamily));
     return QLatin1String(fallbackFamily);
+}
+
+// The outline face is a few per cent wider than the bitmap one: narrowed by as
+// much, every caption keeps within its stored box.
+void narrowToLayout(QFont &font)
+{
+    if (screenIsScaled() && !font.bold())
+        font.setStretch(96);
 }
 
 void toLayoutPixels(QWidget *widget)
@@ -39,6 +56,7 @@ void toLayoutPixels(QWidget *widget)
     // texts (titles, the top row's captions) take the outline fallback's bold.
     if (font.bold() && loadWindowFontFamily() == QLatin1String(windowFaceFamily))
         font.setFamily(QLatin1String(fallbackFamily));
+    narrowToLayout(font);
     widget->setFont(font);
 }
 } // namespace
@@ -53,6 +71,7 @@ QFont windowFont()
 {
     QFont font(loadWindowFontFamily());
     font.setPixelSize(11);
+    narrowToLayout(font);
     return font;
 }
 
@@ -64,4 +83,11 @@ void applyLayoutFonts(QWidget *root)
     const auto descendants = root->findChildren<QWidget *>();
     for (QWidget *widget : descendants)
         toLayoutPixels(widget);
+    // A style sheet fixed its widget's font from the parent's stored one when
+    // the form loaded, and keeps it: give it the parent's font as now laid out.
+    for (QWidget *widget : descendants) {
+        if (!widget->styleSheet().isEmpty() && !widget->testAttribute(Qt::WA_SetFont) &&
+            widget->parentWidget())
+            widget->setFont(widget->parentWidget()->font());
+    }
 }

@@ -11,7 +11,8 @@ class QWidget;
 void applyLayoutFonts(QWidget *root);
 
 // Registers the window's face ("MS Sans Serif" from the fonts-wine package, or
-// FreeSans when it is missing) and returns its family name.
+// FreeSans when it is missing or the screen is scaled) and returns its family
+// name.
 QString loadWindowFontFamily();
 
 // The window's face at its normal size (11 pixels), also the default font of

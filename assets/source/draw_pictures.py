@@ -72,9 +72,11 @@ class Canvas:
         for x, y in pixels:
             self.set(x, y, colour)
 
-    def paint_outlined(self, mask, fill, outline=BLACK):
-        """Paints a shape in its colour with its own rim, 1 pixel wide, in the outline colour."""
-        rim = edge_of(mask)
+    def paint_outlined(self, mask, fill, outline=BLACK, width=1):
+        """Paints a shape in its colour with its own rim, width pixels wide, in the outline colour."""
+        rim = set()
+        for _ in range(width):
+            rim |= edge_of(mask - rim)
         self.paint(mask - rim, fill)
         self.paint(rim, outline)
 
@@ -238,61 +240,75 @@ def draw_voie_inhibitrice():
 # Centre and effectors: outlined discs on silver.
 
 
-def draw_centre_integrateur():
-    canvas = Canvas(82, 82, SILVER)
-    body = disc(canvas, 41, 41, 40)
-    canvas.paint_outlined(body, GREEN)
+# The round drawings take a scale: 2 draws them for screens of two device pixels
+# per pixel (the "@2x" files), the same shapes with twice the detail.
+
+
+def scaled_points(points, scale):
+    return [(x * scale, y * scale) for x, y in points]
+
+
+def draw_centre_integrateur(scale=1):
+    canvas = Canvas(82 * scale, 82 * scale, SILVER)
+    body = disc(canvas, 41 * scale, 41 * scale, 40 * scale)
+    canvas.paint_outlined(body, GREEN, width=scale)
     # A soft gleam in the upper left gives the disc some volume.
-    gleam = stroke(canvas, bezier((14, 36), (14, 24), (22, 15), (34, 13)), 1.6)
+    curve = bezier((14, 36), (14, 24), (22, 15), (34, 13))
+    gleam = stroke(canvas, scaled_points(curve, scale), 1.6 * scale)
     canvas.paint(gleam & (body - edge_of(body)), LIME)
     return canvas
 
 
-def draw_effector(colour, bars):
-    canvas = Canvas(30, 30, SILVER)
-    canvas.paint_outlined(disc(canvas, 15, 15, 15), colour)
+def draw_effector(colour, bars, scale):
+    canvas = Canvas(30 * scale, 30 * scale, SILVER)
+    canvas.paint_outlined(disc(canvas, 15 * scale, 15 * scale, 15 * scale), colour, width=scale)
     for left, top, right, bottom in bars:
-        canvas.fill_rect(left, top, right, bottom, BLACK)
+        canvas.fill_rect(
+            left * scale, top * scale, (right + 1) * scale - 1, (bottom + 1) * scale - 1, BLACK
+        )
     return canvas
 
 
-def draw_effecteur_stimulateur():
+def draw_effecteur_stimulateur(scale=1):
     """Plus sign: the regulated value goes up."""
-    return draw_effector(LIME, [(13, 6, 16, 23), (6, 13, 23, 16)])
+    return draw_effector(LIME, [(13, 6, 16, 23), (6, 13, 23, 16)], scale)
 
 
-def draw_effecteur_inhibiteur():
+def draw_effecteur_inhibiteur(scale=1):
     """Minus sign: the regulated value goes down."""
-    return draw_effector(RED, [(5, 13, 24, 16)])
+    return draw_effector(RED, [(5, 13, 24, 16)], scale)
 
 
 # ---------------------------------------------------------------------------
 # Lightning: the perturbation, drawn over the regulated value.
 
 
-def draw_eclair1():
+def draw_eclair1(scale=1):
     """A zig-zag bolt from the upper right down to an arrowhead at the lower left."""
-    canvas = Canvas(32, 40, SILVER)
+    canvas = Canvas(32 * scale, 40 * scale, SILVER)
     bolt = polygon(
         canvas,
-        [
+        scaled_points([
             (20, 1), (31, 1), (23, 14), (28.5, 14),  # upper stroke and its step out
             (9.6, 32.9), (13.7, 36.9), (1, 38.6), (2.3, 25.6), (6.4, 29.6),  # arrowhead
             (17, 19), (11, 19),  # step back in
-        ],
+        ], scale),
     )  # fmt: skip
-    canvas.paint_outlined(bolt, YELLOW)
+    canvas.paint_outlined(bolt, YELLOW, width=scale)
     return canvas
 
 
-def draw_eclair2():
+def draw_eclair2(scale=1):
     """An S-shaped flash: left along the top, back right, then left to an arrowhead."""
-    canvas = Canvas(32, 20, SILVER)
+    canvas = Canvas(32 * scale, 20 * scale, SILVER)
     line = bezier((29, 3), (4, 2), (5, 9.5), (16, 9.5)) + bezier(
         (16, 9.5), (29, 9.5), (27, 16.5), (9, 16.5)
     )
-    flash = stroke(canvas, line, 2.0) | polygon(canvas, [(10, 12.2), (10, 20.8), (0.6, 16.5)])
-    canvas.paint_outlined(flash, YELLOW)
+    head = [(10, 12.2), (10, 20.8), (0.6, 16.5)]
+    flash = stroke(canvas, scaled_points(line, scale), 2.0 * scale) | polygon(
+        canvas, scaled_points(head, scale)
+    )
+    canvas.paint_outlined(flash, YELLOW, width=scale)
     return canvas
 
 
@@ -489,10 +505,18 @@ PICTURES = {
 }
 
 
+# The round pictures are also drawn at twice the resolution, for scaled screens.
+# The pathways and glyphs are pixel drawings: doubled pixels are their true look.
+PICTURES_2X = ["centre_integrateur", "effecteur_stimulateur", "effecteur_inhibiteur",
+               "eclair1", "eclair2"]
+
+
 def main():
     folder = Path(__file__).resolve().parent.parent
     for name, draw in PICTURES.items():
         write_png(folder / f"{name}.png", draw())
+    for name in PICTURES_2X:
+        write_png(folder / f"{name}@2x.png", PICTURES[name](scale=2))
 
 
 if __name__ == "__main__":

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Guards that an error escaping a handler is reported as one line on standard
-// error and does not end the program.
+// error and does not end the program, and the command line's options.
 #include "app/application.h"
+#include "app/launchoptions.h"
+
+#include <QProcess>
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -63,6 +66,12 @@ class TestApplication : public QObject
 private slots:
     void escapedErrorIsOneLine_data();
     void escapedErrorIsOneLine();
+    void launchOptions_data();
+    void launchOptions();
+    void fittingZoom_data();
+    void fittingZoom();
+    void programRefusesABadZoom_data();
+    void programRefusesABadZoom();
 };
 
 void TestApplication::escapedErrorIsOneLine_data()
@@ -90,6 +99,107 @@ void TestApplication::escapedErrorIsOneLine()
     // The loop goes on: the next event is delivered as usual.
     QTimer::singleShot(0, &lanceur, [&] { lanceur.setObjectName(QStringLiteral("encore")); });
     QTRY_COMPARE(lanceur.objectName(), QStringLiteral("encore"));
+}
+
+void TestApplication::launchOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("zoom"); // 0: none, -1: auto
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<bool>("refused");
+    QTest::addRow("nothing") << QStringList{} << 0.0 << false << false;
+    QTest::addRow("Qt's own options")
+        << QStringList{"-platform", "offscreen"} << 0.0 << false << false;
+    QTest::addRow("auto") << QStringList{"--zoom=auto"} << -1.0 << false << false;
+    QTest::addRow("factor") << QStringList{"--zoom=2"} << 2.0 << false << false;
+    QTest::addRow("separate value") << QStringList{"--zoom", "1.5"} << 1.5 << false << false;
+    QTest::addRow("decimal comma") << QStringList{"--zoom=1,25"} << 1.25 << false << false;
+    QTest::addRow("lowest") << QStringList{"--zoom=1"} << 1.0 << false << false;
+    QTest::addRow("highest") << QStringList{"--zoom=4"} << 4.0 << false << false;
+    QTest::addRow("help") << QStringList{"--help"} << 0.0 << true << false;
+    QTest::addRow("short help") << QStringList{"-h"} << 0.0 << true << false;
+    QTest::addRow("word") << QStringList{"--zoom=abc"} << 0.0 << false << true;
+    QTest::addRow("zero") << QStringList{"--zoom=0"} << 0.0 << false << true;
+    QTest::addRow("too large") << QStringList{"--zoom=9"} << 0.0 << false << true;
+    QTest::addRow("just below") << QStringList{"--zoom=0.99"} << 0.0 << false << true;
+    QTest::addRow("not a number") << QStringList{"--zoom=nan"} << 0.0 << false << true;
+    QTest::addRow("infinite") << QStringList{"--zoom=inf"} << 0.0 << false << true;
+    QTest::addRow("empty") << QStringList{"--zoom="} << 0.0 << false << true;
+    QTest::addRow("no value") << QStringList{"--zoom"} << 0.0 << false << true;
+}
+
+void TestApplication::launchOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(double, zoom);
+    QFETCH(bool, help);
+    QFETCH(bool, refused);
+    const LaunchOptions options =
+        parseLaunchOptions(QStringList{QStringLiteral("systemes-regulation")} + arguments);
+    QCOMPARE(!options.error.isEmpty(), refused);
+    if (refused) {
+        QVERIFY(!options.error.contains(QLatin1Char('\n')));
+        QVERIFY(options.error.contains(QLatin1String("--zoom")));
+        return;
+    }
+    QCOMPARE(options.zoom, zoom);
+    QCOMPARE(options.help, help);
+}
+
+// The stored window is 648 x 460 pixels with its frame.
+void TestApplication::fittingZoom_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<double>("zoom");
+    QTest::addRow("projector, 1920 x 1080") << QSize(1920, 1080) << 2.34;
+    QTest::addRow("with a panel, 1920 x 1040") << QSize(1920, 1040) << 2.26;
+    QTest::addRow("laptop, 1366 x 728") << QSize(1366, 728) << 1.58;
+    QTest::addRow("narrow, 1000 x 2000") << QSize(1000, 2000) << 1.54;
+    QTest::addRow("small screen") << QSize(640, 480) << 1.0;
+    QTest::addRow("4K screen") << QSize(3840, 2160) << 4.0;
+}
+
+void TestApplication::fittingZoom()
+{
+    QFETCH(QSize, available);
+    QFETCH(double, zoom);
+    QCOMPARE(::fittingZoom(available), zoom);
+}
+
+// The program itself: a bad zoom is one line on standard error and status 2;
+// the usage is in French.
+void TestApplication::programRefusesABadZoom_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");
+    QTest::addRow("word") << "--zoom=abc" << 2 << "« abc »";
+    QTest::addRow("zero") << "--zoom=0" << 2 << "« 0 »";
+    QTest::addRow("nine") << "--zoom=9" << 2 << "« 9 »";
+    QTest::addRow("help") << "--help" << 0 << "Utilisation : systemes-regulation";
+}
+
+void TestApplication::programRefusesABadZoom()
+{
+    QFETCH(QString, argument);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QProcess program;
+    program.start(QStringLiteral(REGULATION_PROGRAM), {argument});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    if (status == 0) {
+        QVERIFY2(out.startsWith(output), qPrintable(out));
+        QVERIFY(out.contains(QLatin1String("--zoom=auto")));
+        QVERIFY(err.isEmpty());
+    } else {
+        QVERIFY(out.isEmpty());
+        QCOMPARE(err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(err.contains(output), qPrintable(err));
+    }
 }
 
 int main(int argc, char *argv[])

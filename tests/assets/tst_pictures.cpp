@@ -3,6 +3,8 @@
 // rows of the pathway bands on which the message markers travel, the effectors' signs, and
 // the layout of the button glyph strips.
 
+#include "app/window_services/imagecontrol.h"
+
 #include <algorithm>
 
 #include <QColor>
@@ -91,6 +93,8 @@ private slots:
     void centreDisc();
     void glyphStrip_data();
     void glyphStrip();
+    void scaledWithoutBlending_data();
+    void scaledWithoutBlending();
 };
 
 void TestPictures::sizeAndColours_data()
@@ -143,6 +147,13 @@ void TestPictures::sizeAndColours()
         QVERIFY2(namedColours.contains(QColor(rgb)), qPrintable(QColor(rgb).name()));
     for (const QColor &colour : drawnWith)
         QVERIFY2(used.contains(colour.rgb()), qPrintable(colour.name()));
+
+    // A round picture is also drawn at twice the resolution, with the same colours.
+    const QImage fine(QStringLiteral(":/assets/%1@2x.png").arg(name));
+    if (!name.startsWith(QLatin1String("voie")) && !name.startsWith(QLatin1String("glyph"))) {
+        QCOMPARE(fine.size(), 2 * size);
+        QCOMPARE(coloursOf(fine), used);
+    }
 }
 
 void TestPictures::bandCrossing_data()
@@ -379,6 +390,56 @@ void TestPictures::glyphStrip()
     QCOMPARE(glyph(3), glyph(2));
     QVERIFY(glyph(0) != glyph(2));
     QCOMPARE(strip.pixelColor(0, glyphSize - 1), transparent);
+}
+
+// On a scaled screen a picture shows only the colours of its drawing (no blended
+// edges); from two device pixels per pixel on, a round picture shows its finer
+// drawing, pixel for pixel.
+void TestPictures::scaledWithoutBlending_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("fine");
+    QTest::newRow("centre, 1.5") << "centre_integrateur" << 1.5 << false;
+    QTest::newRow("centre, 2") << "centre_integrateur" << 2.0 << true;
+    QTest::newRow("centre, 3") << "centre_integrateur" << 3.0 << false;
+    QTest::newRow("lightning, 2") << "eclair1" << 2.0 << true;
+    QTest::newRow("sensory pathway, 1.25") << "voie_sensitive" << 1.25 << false;
+    QTest::newRow("sensory pathway, 2") << "voie_sensitive" << 2.0 << false;
+}
+
+void TestPictures::scaledWithoutBlending()
+{
+    QFETCH(QString, name);
+    QFETCH(qreal, ratio);
+    QFETCH(bool, fine);
+    const QString path = QStringLiteral(":/assets/%1.png").arg(name);
+    ImageControl control;
+    control.setAutoSize(true);
+    control.setTransparent(true);
+    control.setPicture(path);
+
+    const QRgb behind = qRgb(1, 2, 3);
+    QImage shown(control.size() * ratio, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
+    shown.fill(behind);
+    control.render(&shown, {}, {}, QWidget::RenderFlags());
+
+    QSet<QRgb> allowed = coloursOf(picture(name)) << behind;
+    allowed.remove(silver.rgb());
+    const QSet<QRgb> colours = coloursOf(shown);
+    for (QRgb rgb : colours)
+        QVERIFY2(allowed.contains(rgb), qPrintable(QColor(rgb).name()));
+
+    if (fine) {
+        const QImage drawing(QStringLiteral(":/assets/%1@2x.png").arg(name));
+        for (int y = 0; y < drawing.height(); ++y) {
+            for (int x = 0; x < drawing.width(); ++x) {
+                if (drawing.pixel(x, y) != silver.rgb())
+                    QCOMPARE(shown.pixel(x, y), drawing.pixel(x, y));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestPictures)
