@@ -30,13 +30,26 @@ void TForm1::FormCreate()
     ButtonMarche->setText(QStringLiteral("Marche"));
     m_etat.MecanismeEnMarche = false;
 
-    for (Memo *memo :
-         {MemoAideEnreg, MemoAideButtonQuitter, MemoAideEnregSensitif, MemoAideEnregStimulateur,
-          MemoAideEnregInhibiteur, MemoSpeedButtonAide, MemoAideStaticTextValeurConsigne,
-          MemoAIdeLAbelPerturbation, MemoAideValeurReglee, MemoAideButtonMarche,
-          MemoAIdeSpeedButtonSOn, MemoAideTrackBarVitesse, MemoAideCentreIntegrateur,
-          MemoAideVoieStimulatrice, MemoAideVoieInhibitrice, MemoAideCapteur, MemoAideVoieSensitive,
-          MemoAideEffecteur, MemoAideAProposDe})
+    for (Memo *memo : {MemoAideEnreg,
+                       MemoAideButtonQuitter,
+                       MemoAideEnregSensitif,
+                       MemoAideEnregStimulateur,
+                       MemoAideEnregInhibiteur,
+                       MemoSpeedButtonAide,
+                       MemoAideStaticTextValeurConsigne,
+                       MemoAIdeLAbelPerturbation,
+                       MemoAideValeurReglee,
+                       MemoAideButtonMarche,
+                       MemoAIdeSpeedButtonSOn,
+                       MemoAideTrackBarVitesse,
+                       MemoAideCentreIntegrateur,
+                       MemoAideVoieStimulatrice,
+                       MemoAideVoieInhibitrice,
+                       MemoAideCapteur,
+                       MemoAideVoieSensitive,
+                       MemoAideEffecteur,
+                       MemoAideAProposDe,
+                       MemoAideCourbe})
         memo->hide();
 
     LabelPerturbation->hide();

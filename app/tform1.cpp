@@ -90,6 +90,7 @@ void TForm1::connectHandlers()
             &TForm1::SpeedButtonEnregStimulateurClick);
     connect(SpeedButtonEnregInhibiteur, &GlyphButton::clicked, this,
             &TForm1::SpeedButtonEnregInhibiteurClick);
+    connect(SpeedButtonCourbe, &GlyphButton::clicked, this, &TForm1::SpeedButtonCourbeClick);
     connect(ButtonAProposDe, &QPushButton::clicked, this, &TForm1::ButtonAProposDeClick);
     connect(ButtonFermerAProposDe, &QPushButton::clicked, this,
             &TForm1::ButtonFermerAProposDeClick);

@@ -69,6 +69,7 @@ public:
     void SpeedButtonEnregStimulateurClick();
     void SpeedButtonEnregInhibiteurClick();
     void SpeedButtonEnregClick();
+    void SpeedButtonCourbeClick();
 
     // Regulation systems.
     void ComboBoxSystemeChange();
@@ -105,6 +106,7 @@ public:
     void SpeedButtonEnregSensitifMouseMove();
     void SpeedButtonEnregStimulateurMouseMove();
     void SpeedButtonEnregInhibiteurMouseMove();
+    void SpeedButtonCourbeMouseMove();
     void FormMouseMove();
     void GroupBoxSystemeReglantMouseMove();
 

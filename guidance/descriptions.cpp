@@ -52,6 +52,8 @@ void decritAvecLesNotes(TForm1 &form)
         {form.SpeedButtonEnregSensitif, form.MemoAideEnregSensitif},
         {form.SpeedButtonEnregStimulateur, form.MemoAideEnregStimulateur},
         {form.SpeedButtonEnregInhibiteur, form.MemoAideEnregInhibiteur},
+        {form.SpeedButtonCourbe, form.MemoAideCourbe},
+        {form.EnregCourbe, form.MemoAideCourbe},
     };
     for (const Description &d : descriptions)
         d.element->setAccessibleDescription(d.note->toPlainText().simplified());

@@ -119,6 +119,11 @@ void TForm1::SpeedButtonEnregInhibiteurMouseMove()
 {
     survole(*this, MemoAideEnregInhibiteur);
 }
+// The curve's toggle and the curve itself share one note.
+void TForm1::SpeedButtonCourbeMouseMove()
+{
+    survole(*this, MemoAideCourbe);
+}
 
 // Bare area of the window or of the scheme: every note goes.
 void TForm1::FormMouseMove()
@@ -168,6 +173,8 @@ void TForm1::connectHoverHandlers()
     relaie(SpeedButtonEnregSensitif, &TForm1::SpeedButtonEnregSensitifMouseMove);
     relaie(SpeedButtonEnregStimulateur, &TForm1::SpeedButtonEnregStimulateurMouseMove);
     relaie(SpeedButtonEnregInhibiteur, &TForm1::SpeedButtonEnregInhibiteurMouseMove);
+    relaie(SpeedButtonCourbe, &TForm1::SpeedButtonCourbeMouseMove);
+    relaie(EnregCourbe, &TForm1::SpeedButtonCourbeMouseMove);
     relaie(this, &TForm1::FormMouseMove, Area::Bare);
     relaie(GroupBoxSystemeReglant, &TForm1::GroupBoxSystemeReglantMouseMove, Area::Bare);
 }

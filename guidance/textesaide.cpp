@@ -62,6 +62,9 @@ const TexteAide textesAide[] = {
     {&Ui_TForm1::MemoAideEnregSensitif, {"Affiche l'enregistrement des messages sensitifs."}},
     {&Ui_TForm1::MemoAideEnregStimulateur, {"Affiche l'enregistrement des messages stimulateurs."}},
     {&Ui_TForm1::MemoAideEnregInhibiteur, {"Affiche l'enregistrement des messages inhibiteurs."}},
+    {&Ui_TForm1::MemoAideCourbe,
+     {"Affiche au cours du temps la valeur réglée (trait bleu-vert)",
+      "et la valeur consigne (trait vert olive)."}},
 };
 
 } // namespace

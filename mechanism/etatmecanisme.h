@@ -47,4 +47,8 @@ struct EtatMecanisme
     int NiveauTraceSensitif = 0;
     int NiveauTraceStimulateur = 0;
     int NiveauTraceInhibiteur = 0;
+
+    // The row of the regulated value in the curve's last column (-1 on a
+    // fresh curve), so that the next column joins it.
+    int OrdonneeCourbe = -1;
 };

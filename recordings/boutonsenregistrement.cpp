@@ -12,19 +12,19 @@ namespace {
 // A recording toggle shows or hides its strips; the first toggle to go down
 // while the others are up starts a clean recording.
 void basculeEnregistrement(TForm1 &form, GlyphButton *bouton,
-                           std::initializer_list<ImageControl *> bandes)
+                           std::initializer_list<QWidget *> bandes)
 {
     if (!bouton->isChecked()) {
-        for (ImageControl *bande : bandes)
+        for (QWidget *bande : bandes)
             bande->hide();
         return;
     }
-    for (ImageControl *bande : bandes)
+    for (QWidget *bande : bandes)
         bande->show();
     int enfonces = 0;
     for (const GlyphButton *toggle :
          {form.SpeedButtonEnregSensitif, form.SpeedButtonEnregStimulateur,
-          form.SpeedButtonEnregInhibiteur})
+          form.SpeedButtonEnregInhibiteur, form.SpeedButtonCourbe})
         enfonces += toggle->isChecked() ? 1 : 0;
     if (enfonces == 1)
         form.InitialiseEnregistrements();
@@ -54,6 +54,11 @@ void TForm1::SpeedButtonEnregStimulateurClick()
 void TForm1::SpeedButtonEnregInhibiteurClick()
 {
     basculeEnregistrement(*this, SpeedButtonEnregInhibiteur, {EnregInhibiteur});
+}
+
+void TForm1::SpeedButtonCourbeClick()
+{
+    basculeEnregistrement(*this, SpeedButtonCourbe, {GroupBoxCourbe});
 }
 
 void TForm1::SpeedButtonEnregClick()

@@ -3,6 +3,7 @@
 
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
+#include "recordings/courbe.h"
 #include "recordings/tracevoie.h"
 #include "recordings/voiesenregistrees.h"
 
@@ -54,6 +55,20 @@ void TForm1::InitialiseEnregistrements()
     DessineCadre(EnregPerturbation);
     EnregPerturbation->canvas().setPenColor(QColor(128, 128, 0));
 
+    // The curve's scale is the regulated-value bar's range, in its unit
+    // (the label beside the bars says "en u.a", the scale "u.a").
+    effaceCourbe(EnregCourbe);
+    m_etat.OrdonneeCourbe = -1;
+    QString unite = ScrollBarValeurReglee->unit();
+    if (unite.startsWith(QLatin1String("en ")))
+        unite.remove(0, 3);
+    const auto borne = [&unite](int valeur) {
+        return unite.isEmpty() ? QString::number(valeur)
+                               : QStringLiteral("%1 %2").arg(valeur).arg(unite);
+    };
+    LabelCourbeMax->setText(borne(ScrollBarValeurReglee->maximum()));
+    LabelCourbeMin->setText(borne(ScrollBarValeurReglee->minimum()));
+
     m_etat.PositionEnreg = 0;
 }
 
@@ -98,5 +113,22 @@ bool TForm1::EnregistreColonne()
             break;
         }
     }
+
+    // The curve shows the values the pupil reads in the edits (the shared
+    // values are still 0 until the first tick or change brings them in line).
+    const auto valeurLue = [](const QLineEdit *edit, int valeurPartagee) {
+        bool lue = false;
+        const int valeur = edit->text().toInt(&lue);
+        return lue ? valeur : valeurPartagee;
+    };
+    const int minimum = ScrollBarValeurReglee->minimum();
+    const int maximum = ScrollBarValeurReglee->maximum();
+    const int hauteur = EnregCourbe->height();
+    m_etat.OrdonneeCourbe = colonneCourbe(
+        EnregCourbe, position,
+        ordonneeCourbe(valeurLue(EditValeurReglee, m_etat.ValeurReglee), minimum, maximum, hauteur),
+        ordonneeCourbe(valeurLue(EditValeurConsigne, m_etat.ValeurConsigne), minimum, maximum,
+                       hauteur),
+        m_etat.OrdonneeCourbe);
     return true;
 }

@@ -30,5 +30,5 @@ bool enregistrementEnCours(const TForm1 &form)
 {
     return form.SpeedButtonEnregSensitif->isChecked() ||
            form.SpeedButtonEnregStimulateur->isChecked() ||
-           form.SpeedButtonEnregInhibiteur->isChecked();
+           form.SpeedButtonEnregInhibiteur->isChecked() || form.SpeedButtonCourbe->isChecked();
 }

@@ -34,6 +34,6 @@ struct VoieEnregistree
 // The sensory, stimulating and inhibiting pathways, in that order.
 std::array<VoieEnregistree, 3> voiesEnregistrees(TForm1 &form);
 
-// True while at least one of the three recording toggles is down, hidden
-// toggles included.
+// True while at least one of the recording toggles (the three pathways' and
+// the curve's) is down, hidden toggles included.
 bool enregistrementEnCours(const TForm1 &form);

@@ -457,6 +457,37 @@ def draw_glyph_enreg_voie():
     return glyph_strip(image(AQUA, BLACK), image(SILVER, GREY))
 
 
+CURVE = [
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    "OOTTOOOOOOOOOTTO",
+    "..T.........T.TT",
+    "...T.......T....",
+    "...T......T.....",
+    "....T....T......",
+    ".....T..T.......",
+    "......TT........",
+    "................",
+    "................",
+    "................",
+    "................",
+]
+
+
+def draw_glyph_courbe():
+    """Show the curve: the value falls below the set point line and climbs back; pressed, in grey."""
+
+    def image(value, set_point):
+        canvas = Canvas(GLYPH_SIZE, GLYPH_SIZE, FUCHSIA)
+        canvas.paint_grid(CURVE, {"T": value, "O": set_point})
+        return canvas
+
+    return glyph_strip(image(TEAL, OLIVE), image(GREY, GREY))
+
+
 # ---------------------------------------------------------------------------
 # Output
 
@@ -502,6 +533,7 @@ PICTURES = {
     "glyph_son": draw_glyph_son,
     "glyph_enreg": draw_glyph_enreg,
     "glyph_enreg_voie": draw_glyph_enreg_voie,
+    "glyph_courbe": draw_glyph_courbe,
 }
 
 

@@ -45,6 +45,11 @@ const Attendu attendus[] = {
     {"EnregStimulateur", R::Graphic, "Enregistrement de la voie stimulatrice", nullptr},
     {"EnregInhibiteur", R::Graphic, "Enregistrement de la voie inhibitrice", nullptr},
     {"EnregPerturbation", R::Graphic, "Enregistrement de la perturbation", nullptr},
+    {"GroupBoxCourbe", R::Grouping, "Courbe de la valeur réglée", nullptr},
+    {"EnregCourbe", R::Graphic, "Courbe de la valeur réglée", "MemoAideCourbe"},
+    {"LabelCourbeMax", R::StaticText, "100 u.a", nullptr},
+    {"LabelCourbeMin", R::StaticText, "0 u.a", nullptr},
+    {"SpeedButtonCourbe", R::CheckBox, "Courbe de la valeur réglée", "MemoAideCourbe"},
     {"MemoProtocole", R::EditableText, "Consignes", nullptr},
     {"GroupBoxSystemeReglant", R::Grouping, "Système réglant", nullptr},
     {"ImageCentreIntegrateur", R::Graphic, "Centre intégrateur", "MemoAideCentreIntegrateur"},
@@ -115,6 +120,7 @@ const char *const notes[] = {
     "MemoAideEnregSensitif",
     "MemoAideEnregStimulateur",
     "MemoAideEnregInhibiteur",
+    "MemoAideCourbe",
     "MemoAideButtonQuitter",
     "MemoAideEnreg",
 };
@@ -137,6 +143,7 @@ const QStringList ordreTab{
     "SpeedButtonEnregStimulateur",
     "SpeedButtonEnregInhibiteur",
     "SpeedButtonEnreg",
+    "SpeedButtonCourbe",
 };
 
 QString nomAccessible(QWidget *widget)

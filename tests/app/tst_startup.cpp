@@ -69,7 +69,7 @@ void TestStartup::hiddenAtStart()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     const QList<Memo *> memos = form.findChildren<Memo *>();
-    QCOMPARE(memos.size(), 21);
+    QCOMPARE(memos.size(), 22);
     for (Memo *memo : memos) {
         const bool toujoursVisible = memo->objectName() == QLatin1String("MemoProtocole") ||
                                      memo->objectName() == QLatin1String("MemoAProposDe");
@@ -80,7 +80,7 @@ void TestStartup::hiddenAtStart()
           static_cast<QWidget *>(form.EnregInhibiteur),
           static_cast<QWidget *>(form.EnregPerturbation), static_cast<QWidget *>(form.ImageEclair1),
           static_cast<QWidget *>(form.ImageEclair2), static_cast<QWidget *>(form.LabelPerturbation),
-          static_cast<QWidget *>(form.PanelAProposDe)})
+          static_cast<QWidget *>(form.PanelAProposDe), static_cast<QWidget *>(form.GroupBoxCourbe)})
         QVERIFY2(widget->isHidden(), qPrintable(widget->objectName()));
     QVERIFY(!form.ImageCapteur->isHidden());
     QVERIFY(!form.MemoProtocole->isHidden());

@@ -105,9 +105,14 @@ bar = next((n for n in nodes if n.getRoleName() == "slider"
             and n.name.startswith("Valeur réglée")), None)
 check(bar is not None, "the regulated-value bar is a slider")
 if bar is not None:
-    bar.queryComponent().grabFocus()
-    wait_for(lambda: bar.getState().contains(pyatspi.STATE_FOCUSED), 5)
-    check(bar.getState().contains(pyatspi.STATE_FOCUSED), "the value bar takes the focus")
+    # The window takes its first focus when it becomes active: ask again
+    # until the bar holds it.
+    def focus_bar():
+        bar.queryComponent().grabFocus()
+        time.sleep(0.3)
+        return bar.getState().contains(pyatspi.STATE_FOCUSED)
+
+    check(wait_for(focus_bar, 10), "the value bar takes the focus")
     subprocess.run(["xdotool", "key", "Home"], check=True)
     value = bar.queryValue()
     check(wait_for(lambda: value.currentValue == value.minimumValue, 5),

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards the curve of the regulated value: its columns for the road of a
+// perturbation, its scale for every system, its place among the recordings
+// (new recording, wrap, reset) and its help note.
+#include "app/window_services/memo.h"
+#include "fenetreenregistrement.h"
+#include "tests/systems/saisiesysteme.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+namespace {
+
+const QColor bleuVert(0, 128, 128);
+const QColor vertOlive(128, 128, 0);
+const QString questionEffacer = QStringLiteral("Effacer ces enregistrements ?");
+
+// The surface is 101 rows high: the maximum on row 0, the minimum on row 100,
+// so that the general scheme's range (0 to 100) takes one row per unit.
+constexpr int basCourbe = 100;
+
+QColor pixelCourbe(TForm1 &form, int x, int y)
+{
+    return form.EnregCourbe->image().pixelColor(x, y);
+}
+
+void survole(QWidget *element)
+{
+    QMouseEvent mouvement(QEvent::MouseMove, QPointF(2, 2), element->mapToGlobal(QPointF(2, 2)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(element, &mouvement);
+}
+
+} // namespace
+
+class TestCourbe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void route_data();
+    void route();
+    void echelle_data();
+    void echelle();
+    void parmiLesEnregistrements();
+    void noteAide();
+};
+
+// The perturbation of the general scheme (range 0 to 100, set point 50): the
+// value falls to 20, then climbs back by steps of 6. Each column joins the
+// previous one, so the curve is one line; the set point is a line of its own.
+void TestCourbe::route_data()
+{
+    QTest::addColumn<QList<int>>("valeurs");
+    QTest::addColumn<QList<int>>("lignes"); // the row of each value, in order
+    QTest::addRow("perturbation and correction")
+        << QList<int>{50, 20, 26, 32, 38, 44, 50} << QList<int>{50, 80, 74, 68, 62, 56, 50};
+    QTest::addRow("oscillation around the set point")
+        << QList<int>{50, 51, 50, 49, 50} << QList<int>{50, 49, 50, 51, 50};
+    QTest::addRow("ends of the range") << QList<int>{100, 0} << QList<int>{0, basCourbe};
+}
+
+void TestCourbe::route()
+{
+    QFETCH(QList<int>, valeurs);
+    QFETCH(QList<int>, lignes);
+    FenetreEnregistrement f;
+    f.form.SpeedButtonCourbe->click();
+    QVERIFY(!f.form.GroupBoxCourbe->isHidden());
+
+    for (int i = 0; i < valeurs.size(); ++i) {
+        f.form.ScrollBarValeurReglee->setValue(valeurs[i]);
+        f.tics(1);
+        const int x = i + 1;
+        QCOMPARE(f.form.etat().PositionEnreg, x);
+        const int depuis = i == 0 ? lignes[0] : lignes[i - 1];
+        const int haut = std::min(depuis, lignes[i]);
+        const int bas = std::max(depuis, lignes[i]);
+        for (int y = 0; y <= basCourbe; ++y) {
+            const QColor pixel = pixelCourbe(f.form, x, y);
+            if (y >= haut && y <= bas)
+                QVERIFY2(pixel == bleuVert, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            else if (y == 50)
+                QCOMPARE(pixel, vertOlive);
+            else
+                QVERIFY2(pixel != bleuVert && pixel != vertOlive && pixel.lightness() > 200,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
+    // White, with a light grid: ten bands and a mark every 50 columns.
+    QCOMPARE(pixelCourbe(f.form, 20, 5), blanc);
+    QVERIFY(pixelCourbe(f.form, 20, 0) != blanc);
+    QVERIFY(pixelCourbe(f.form, 100, 5) != blanc);
+    QCOMPARE(pixelCourbe(f.form, 20, 0).lightness(), pixelCourbe(f.form, 100, 5).lightness());
+}
+
+// The scale is the regulated-value bar's range of the system, labelled in its
+// unit; values beyond it are drawn at its edge. Choosing a system clears the
+// curve.
+void TestCourbe::echelle_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("maximum");
+    QTest::addColumn<QString>("minimum");
+    for (const SystemeReference &s : systemesReference) {
+        const QString unites = QString::fromUtf8(s.unites);
+        QTest::addRow("%s", s.nom)
+            << QString::fromUtf8(s.nom) << QStringLiteral("%1 %2").arg(s.maximum).arg(unites)
+            << QStringLiteral("%1 %2").arg(s.minimum).arg(unites);
+    }
+}
+
+void TestCourbe::echelle()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, maximum);
+    QFETCH(QString, minimum);
+    FenetreEnregistrement f;
+    f.form.SpeedButtonCourbe->click();
+    f.form.ScrollBarValeurReglee->setValue(0);
+    f.tics(1);
+    QCOMPARE(pixelCourbe(f.form, 1, basCourbe), bleuVert);
+
+    tapeSysteme(f.form, nom);
+    QCOMPARE(f.form.etat().PositionEnreg, 0);
+    QVERIFY(pixelCourbe(f.form, 1, basCourbe) != bleuVert);
+    QCOMPARE(f.form.LabelCourbeMax->text(), maximum);
+    QCOMPARE(f.form.LabelCourbeMin->text(), minimum);
+
+    f.form.ScrollBarValeurReglee->setValue(f.form.ScrollBarValeurReglee->maximum());
+    f.tics(1);
+    QCOMPARE(pixelCourbe(f.form, 1, 0), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 1, 1), blanc);
+    // Typed beyond the range (the edit takes any number), at the edge.
+    f.form.EditValeurReglee->setText(QString::number(f.form.ScrollBarValeurReglee->maximum() * 10));
+    f.tics(1);
+    QCOMPARE(pixelCourbe(f.form, 2, 0), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 2, 1), blanc);
+}
+
+// The curve's toggle is a recording toggle: down first, it starts a new
+// recording; it wraps with the strips, with the same question, and the reset
+// button clears it.
+void TestCourbe::parmiLesEnregistrements()
+{
+    FenetreEnregistrement f;
+    f.form.etat().PositionEnreg = 77;
+    f.form.SpeedButtonCourbe->click();
+    QCOMPARE(f.form.etat().PositionEnreg, 0);
+    QVERIFY(f.form.EnregSensitif->isHidden());
+
+    f.form.ButtonMarche->click();
+    f.form.ScrollBarValeurReglee->setValue(20);
+    f.tics(550);
+    QVERIFY(f.messages.asked.isEmpty());
+    QCOMPARE(pixelCourbe(f.form, 301, 80), bleuVert);
+    f.messages.answers.enqueue(MessageAnswer::Oui);
+    f.tics(1);
+    QCOMPARE(f.messages.asked.size(), 1);
+    QCOMPARE(f.messages.asked[0].text, questionEffacer);
+    QCOMPARE(f.form.etat().PositionEnreg, 0);
+    QVERIFY(pixelCourbe(f.form, 301, 80) != bleuVert);
+
+    f.tics(10);
+    QCOMPARE(pixelCourbe(f.form, 5, 80), bleuVert);
+    f.messages.answers.enqueue(MessageAnswer::Oui);
+    f.form.SpeedButtonEnreg->click();
+    QCOMPARE(f.messages.asked.size(), 2);
+    QCOMPARE(f.messages.asked[1].text, questionEffacer);
+    QVERIFY(pixelCourbe(f.form, 5, 80) != bleuVert);
+
+    // Up, it hides the curve; nothing records any more.
+    f.form.SpeedButtonCourbe->click();
+    QVERIFY(f.form.GroupBoxCourbe->isHidden());
+    f.tics(3);
+    QCOMPARE(f.form.etat().PositionEnreg, 0);
+}
+
+void TestCourbe::noteAide()
+{
+    FenetreEnregistrement f;
+    survole(f.form.SpeedButtonCourbe);
+    QVERIFY(f.form.MemoAideCourbe->isHidden());
+
+    f.form.SpeedButtonAide->setChecked(true);
+    f.form.MemoAideEnreg->show();
+    survole(f.form.SpeedButtonCourbe);
+    QVERIFY(!f.form.MemoAideCourbe->isHidden());
+    QVERIFY(f.form.MemoAideEnreg->isHidden());
+
+    f.form.MemoAideCourbe->hide();
+    survole(f.form.EnregCourbe);
+    QVERIFY(!f.form.MemoAideCourbe->isHidden());
+    QCOMPARE(f.form.MemoAideCourbe->lines(),
+             (QStringList{"Affiche au cours du temps la valeur réglée (trait bleu-vert)",
+                          "et la valeur consigne (trait vert olive)."}));
+}
+
+QTEST_MAIN(TestCourbe)
+#include "tst_courbe.moc"
