@@ -7,6 +7,7 @@
 #include "app/window_services/memo.h"
 #include "countingbeeper.h"
 #include "scriptedmessages.h"
+#include "tests/guidance/fenetre.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QAccessible>
@@ -170,20 +171,6 @@ QString elementAuFocus(TForm1 &form)
     }
     return QString();
 }
-
-struct Fenetre
-{
-    ScriptedMessages messages;
-    CountingBeeper beeper;
-    TForm1 form{messages, beeper};
-
-    bool montre()
-    {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        return QTest::qWaitForWindowActive(&form);
-    }
-};
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "countingbeeper.h"
 #include "scriptedmessages.h"
 
+#include <QApplication>
 #include <QTest>
 
 // The window with scripted questions and counted beeps, and the ways the
@@ -16,10 +17,12 @@ struct Fenetre
     CountingBeeper beeper;
     TForm1 form{messages, beeper};
 
+    // Shown and active, so that the keyboard reaches it.
     bool montre()
     {
         form.show();
-        return QTest::qWaitForWindowExposed(&form);
+        QApplication::setActiveWindow(&form);
+        return QTest::qWaitForWindowActive(&form);
     }
 
     QWidget *element(const QString &nom) { return form.findChild<QWidget *>(nom); }
