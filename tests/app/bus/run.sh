@@ -6,14 +6,14 @@
 #
 #     tests/app/bus/run.sh PROGRAM
 #
-# Exits 77 (skipped) when a tool is missing; needs xvfb, openbox, xdotool,
+# Exits 77 (skipped) when a tool is missing; needs xvfb, openbox, xdotool, x11-utils,
 # at-spi2-core, dbus-x11 and python3-pyatspi.
 set -euo pipefail
 
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb openbox xdotool dbus-launch "$launcher"; do
+for tool in Xvfb openbox xdotool xprop dbus-launch "$launcher"; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
@@ -37,6 +37,11 @@ for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$work/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# The window must be managed, and so made active, for the keyboard to reach it.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" --launch-immediately >/dev/null 2>&1 &
@@ -47,6 +52,9 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES='qt.multimedia*=false' \
     "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n1) || true
+[[ -n $window ]] && xdotool windowactivate --sync "$window" 2>/dev/null || true
 
 status=0
 /usr/bin/python3 "$here/walk.py" "$program_pid" || status=$?
