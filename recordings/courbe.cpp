@@ -17,13 +17,10 @@ const QColor couleurConsigne(128, 128, 0); // as the set point's edit
 constexpr int bandes = 10;
 constexpr int pasVertical = 50;
 
-bool ligneDeGrille(int y, int hauteur)
+// The row of the k-th line of the grid, from the top.
+int ligneDeGrille(int k, int hauteur)
 {
-    for (int k = 0; k <= bandes; ++k) {
-        if (y == k * (hauteur - 1) / bandes)
-            return true;
-    }
-    return false;
+    return k * (hauteur - 1) / bandes;
 }
 
 void colonneDeFond(Canvas &canvas, int x, int hauteur)
@@ -31,7 +28,7 @@ void colonneDeFond(Canvas &canvas, int x, int hauteur)
     canvas.setBrushColor(x % pasVertical == 0 ? grille : fond);
     canvas.fillRect(x, 0, x + 1, hauteur);
     for (int k = 0; k <= bandes; ++k)
-        canvas.setPixel(x, k * (hauteur - 1) / bandes, grille);
+        canvas.setPixel(x, ligneDeGrille(k, hauteur), grille);
 }
 } // namespace
 
@@ -50,15 +47,12 @@ void effaceCourbe(ImageControl *courbe)
     Canvas &canvas = courbe->canvas();
     canvas.setBrushColor(fond);
     canvas.fillRect(0, 0, courbe->width(), courbe->height());
-    for (int x = 0; x < courbe->width(); x += pasVertical) {
-        canvas.setBrushColor(grille);
+    canvas.setBrushColor(grille);
+    for (int x = 0; x < courbe->width(); x += pasVertical)
         canvas.fillRect(x, 0, x + 1, courbe->height());
-    }
-    for (int y = 0; y < courbe->height(); ++y) {
-        if (ligneDeGrille(y, courbe->height())) {
-            canvas.setBrushColor(grille);
-            canvas.fillRect(0, y, courbe->width(), y + 1);
-        }
+    for (int k = 0; k <= bandes; ++k) {
+        const int y = ligneDeGrille(k, courbe->height());
+        canvas.fillRect(0, y, courbe->width(), y + 1);
     }
 }
 

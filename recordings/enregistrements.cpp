@@ -55,13 +55,10 @@ void TForm1::InitialiseEnregistrements()
     DessineCadre(EnregPerturbation);
     EnregPerturbation->canvas().setPenColor(QColor(128, 128, 0));
 
-    // The curve's scale is the regulated-value bar's range, in its unit
-    // (the label beside the bars says "en u.a", the scale "u.a").
+    // The curve's scale is the regulated-value bar's range, in its unit.
     effaceCourbe(EnregCourbe);
     m_etat.OrdonneeCourbe = -1;
-    QString unite = ScrollBarValeurReglee->unit();
-    if (unite.startsWith(QLatin1String("en ")))
-        unite.remove(0, 3);
+    const QString unite = ScrollBarValeurReglee->unit();
     const auto borne = [&unite](int valeur) {
         return unite.isEmpty() ? QString::number(valeur)
                                : QStringLiteral("%1 %2").arg(valeur).arg(unite);

@@ -132,15 +132,19 @@ void TForm1::NommeSelonEtiquettes()
     for (const auto &[bouton, label] : enregistrements)
         bouton->setAccessibleName(QStringLiteral("Enregistrement : ") + label->text());
 
-    const QString unites = LabelUnites->text();
-    const QString reglee = LabelValeurReglee->text() + QStringLiteral(" (") + unites + u')';
-    const QString consigne = LabelValeurConsigne->text() + QStringLiteral(" (") + unites + u')';
+    // Named as the label reads ("en u.a"); the values in the bare unit ("u.a").
+    const QString etiquette = LabelUnites->text();
+    const QString reglee = LabelValeurReglee->text() + QStringLiteral(" (") + etiquette + u')';
+    const QString consigne = LabelValeurConsigne->text() + QStringLiteral(" (") + etiquette + u')';
     EditValeurReglee->setAccessibleName(reglee);
     ScrollBarValeurReglee->setAccessibleName(reglee);
     EditValeurConsigne->setAccessibleName(consigne);
     ScrollBarValeurConsigne->setAccessibleName(consigne);
+    QString unite = etiquette;
+    if (unite.startsWith(QLatin1String("en ")))
+        unite.remove(0, 3);
     for (ValueEdit *edit : {EditValeurReglee, EditValeurConsigne})
-        edit->setUnit(unites);
+        edit->setUnit(unite);
     for (ScrollBar *barre : {ScrollBarValeurReglee, ScrollBarValeurConsigne})
-        barre->setUnit(unites);
+        barre->setUnit(unite);
 }

@@ -148,6 +148,9 @@ void TestCourbe::parmiLesEnregistrements()
     f.form.SpeedButtonCourbe->click();
     QCOMPARE(f.form.etat().PositionEnreg, 0);
     QVERIFY(f.form.EnregSensitif->isHidden());
+    // Before any system is chosen: the stored range, in the unit of "en u.a".
+    QCOMPARE(f.form.LabelCourbeMax->text(), QStringLiteral("100 u.a"));
+    QCOMPARE(f.form.LabelCourbeMin->text(), QStringLiteral("0 u.a"));
 
     f.form.ButtonMarche->click();
     f.form.ScrollBarValeurReglee->setValue(20);
