@@ -6,6 +6,7 @@
 # under a private Xvfb display with openbox, so that the window is really
 # maximised and painted. Exits with 1 when a median misses its target.
 set -euo pipefail
+source "$(dirname "$0")/../tests/support/xdisplay.sh"
 
 build=$(cd "${1:?usage: bench/run.sh BUILD_DIR [RUNS]}" && pwd)
 runs=${2:-5}
@@ -33,30 +34,6 @@ tick_costs() {
         $3 == "WalltimeNanoseconds"  { printf "%s %.3f us\n", name, $4 / 1000 }'
 }
 
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    pids+=($!)
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    if [ ! -s "$work/display" ]; then
-        echo "Xvfb did not start" >&2
-        exit 1
-    fi
-    DISPLAY=":$(head -n1 "$work/display")"
-    export DISPLAY
-    openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
-    # openbox is managing once it has set the root window's supporting check.
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-        sleep 0.1
-    done
-    echo "openbox did not start on $DISPLAY" >&2
-    exit 1
-}
-
 machine="$(nproc) cores of $(lscpu | sed -n 's/^Model name: *//p'), $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?')"
 echo "Measuring each figure $runs times on $machine..." >&2
 for run in $(seq "$runs"); do
@@ -68,7 +45,7 @@ for run in $(seq "$runs"); do
     } >>"$results"
 done
 
-start_display
+start_x_display "$work"
 for run in $(seq "$runs"); do
     echo "  Xvfb run $run/$runs" >&2
     {

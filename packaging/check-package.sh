@@ -19,6 +19,7 @@ readonly title="Systèmes de régulation"
 readonly icon_sizes=(16 32 48 64 128 256)
 
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../tests/support/xdisplay.sh"
 
 fail() {
     echo "check-package: FAILED: $*" >&2
@@ -136,21 +137,7 @@ export LC_ALL=C.UTF-8
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+start_x_display "$work" || fail "no display to start the program on"
 
 step "starting $program on $DISPLAY"
 "$program" >"$work/program.log" 2>&1 &

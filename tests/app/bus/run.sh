@@ -31,17 +31,9 @@ trap cleanup EXIT
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
-openbox >/dev/null 2>&1 &
-pids+=($!)
 # The window must be managed, and so made active, for the keyboard to reach it.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+source "$here/../../support/xdisplay.sh"
+start_x_display "$work"
 
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" --launch-immediately >/dev/null 2>&1 &
