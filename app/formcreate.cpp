@@ -56,9 +56,9 @@ void TForm1::FormCreate()
     PanelAProposDe->hide();
 
     PeintCapteur(couleurClasse(0));
-    ImageCapteur->show();
-    ImageEclair1->hide();
-    ImageEclair2->hide();
+    ImageCapteur->setShown(true);
+    ImageEclair1->setShown(false);
+    ImageEclair2->setShown(false);
 
     // Setting the text runs no change handler: no system is applied at
     // start-up, the scheme keeps its stored texts and ranges.

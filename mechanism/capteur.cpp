@@ -49,7 +49,7 @@ void TForm1::TimerCapteurTimer()
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
 
     PeintCapteur(QColor(ligne.Rouge, ligne.Vert, ligne.Bleu));
-    ImageCapteur->setVisible(ImageCapteur->isHidden());
+    ImageCapteur->setShown(!ImageCapteur->isShown());
 
     m_etat.PeriodeSensitive = ligne.PeriodeSensitive;
     m_etat.PeriodeInhibitrice = ligne.PeriodeInhibitrice;
@@ -57,8 +57,8 @@ void TForm1::TimerCapteurTimer()
 
     if (m_etat.ClasseEcart == 0) {
         TimerPerturbation->setInterval(0);
-        ImageEclair1->hide();
-        ImageEclair2->hide();
+        ImageEclair1->setShown(false);
+        ImageEclair2->setShown(false);
         LabelPerturbation->hide();
         // Exactly on the set point, the regulated value drifts down one unit,
         // so the loop keeps working around it.
@@ -82,8 +82,12 @@ void TForm1::TimerCapteurTimer()
         m_etat.PhaseSensitiveMontee = true;
     }
 
-    // An effector that has just acted was hidden for one tick.
+    // An effector that has just acted was off for one tick. Showing a control
+    // already shown costs nothing.
+    ImageEffecteurStimulateur->setShown(true);
     ImageEffecteurStimulateur->show();
-    if (!SystemeSansEffecteurInhibiteur())
+    if (!SystemeSansEffecteurInhibiteur()) {
+        ImageEffecteurInhibiteur->setShown(true);
         ImageEffecteurInhibiteur->show();
+    }
 }

@@ -68,7 +68,7 @@ void TForm1::TimerVoieInhibitriceTimer()
 void TForm1::ActionEffecteur(ImageControl *effecteur, int sens)
 {
     m_etat.InfluxMoteur.reset();
-    effecteur->hide();
+    effecteur->setShown(false);
     m_etat.ValeurReglee += sens * m_etat.PasEffecteur;
     if (ScrollBarValeurReglee->isEnabled())
         ScrollBarValeurReglee->setValue(m_etat.ValeurReglee);

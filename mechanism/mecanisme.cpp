@@ -35,15 +35,18 @@ void TForm1::SuspendreMecanisme()
     ButtonMarche->setText(QStringLiteral("Marche"));
     for (IntervalTimer *timer : Minuteries())
         timer->setInterval(0);
-    ImageEclair1->hide();
-    ImageEclair2->hide();
+    ImageEclair1->setShown(false);
+    ImageEclair2->setShown(false);
     LabelPerturbation->hide();
     // The sensor blinks and the effectors flash while running: a stopped
     // scheme shows them all.
-    ImageCapteur->show();
+    ImageCapteur->setShown(true);
+    ImageEffecteurStimulateur->setShown(true);
     ImageEffecteurStimulateur->show();
-    if (!SystemeSansEffecteurInhibiteur())
+    if (!SystemeSansEffecteurInhibiteur()) {
+        ImageEffecteurInhibiteur->setShown(true);
         ImageEffecteurInhibiteur->show();
+    }
     m_etat.MecanismeEnMarche = false;
     // The leg flags are left as they are: every new message sets its first
     // leg anew.
@@ -65,9 +68,9 @@ void TForm1::ButtonMarcheClick()
 void TForm1::TimerPerturbationTimer()
 {
     // The two lightning pictures take turns.
-    const bool premier = !ImageEclair1->isHidden();
-    ImageEclair1->setVisible(!premier);
-    ImageEclair2->setVisible(premier);
+    const bool premier = ImageEclair1->isShown();
+    ImageEclair1->setShown(!premier);
+    ImageEclair2->setShown(premier);
 }
 
 void TForm1::TrackBarVitesseChange()

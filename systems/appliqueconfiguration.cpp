@@ -94,6 +94,9 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     for (QWidget *element : std::initializer_list<QWidget *>{
              ImageEffecteurInhibiteur, LabelEffecteurInhibiteur, PanelEffecteurInhibiteur})
         element->setVisible(effecteurInhibiteur);
+    // Shown again whole, even in the middle of its flash.
+    if (effecteurInhibiteur)
+        ImageEffecteurInhibiteur->setShown(true);
 
     // The set point first: its change handling runs while the regulated
     // value still has its old range.

@@ -3,6 +3,7 @@
 
 #include "app/window_services/canvas.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace {
@@ -86,9 +87,38 @@ Canvas &ImageControl::canvas()
             update(area);
         });
         m_shown = QImage();
+        updateOpacity();
         update();
     }
     return *m_canvas;
+}
+
+void ImageControl::setShown(bool on)
+{
+    if (on == m_isShown)
+        return;
+    m_isShown = on;
+    setAttribute(Qt::WA_TransparentForMouseEvents, !on);
+    updateOpacity();
+    update();
+    if (QAccessible::isActive() && isVisible()) {
+        QAccessibleEvent event(this, on ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// A shown drawing that covers the whole control needs nothing beneath it
+// painted first: the strips change at every frame.
+void ImageControl::updateOpacity()
+{
+    const bool covers = m_canvas && !m_transparent && m_surface.width() >= width() &&
+                        m_surface.height() >= height();
+    setAttribute(Qt::WA_OpaquePaintEvent, m_isShown && covers);
+}
+
+void ImageControl::resizeEvent(QResizeEvent *)
+{
+    updateOpacity();
 }
 
 // With transparent, the silver surface around the drawing is keyed out once
@@ -97,11 +127,14 @@ void ImageControl::rebuildShown()
 {
     m_shown = m_transparent ? keyedOut(image()) : QImage();
     m_fineShown = m_transparent ? keyedOut(m_fine) : m_fine;
+    updateOpacity();
     update();
 }
 
 void ImageControl::paintEvent(QPaintEvent *)
 {
+    if (!m_isShown)
+        return;
     if (m_transparent && m_shown.isNull())
         m_shown = keyedOut(image());
     const QImage &shown = m_transparent ? m_shown : image();

@@ -40,6 +40,15 @@ public:
     const QImage &image() const;
     Canvas &canvas();
 
+    // Shown or not, while the control stays in place: the sensor blinks, the
+    // lightning flickers and the effectors flash up to a thousand times a
+    // second, and every show or hide of a control would ask the display
+    // server where the pointer is. Not shown, the control paints nothing and
+    // lets the pointer through to what lies beneath, as a hidden one would;
+    // assistive technology reads it as invisible.
+    bool isShown() const { return m_isShown; }
+    void setShown(bool on);
+
     // What the picture shows, in words, for a pupil who cannot see it (the
     // sensor's deviation, say). Asked only when assistive technology reads
     // the picture, so that it costs nothing otherwise.
@@ -48,9 +57,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void rebuildShown();
+    void updateOpacity();
 
     QString m_picturePath;
     QImage m_picture;
@@ -60,6 +71,7 @@ private:
     bool m_autoSize = false;
     bool m_transparent = false;
     int m_tag = 0;
+    bool m_isShown = true;
     QImage m_surface;
     std::unique_ptr<Canvas> m_canvas;
     std::function<QString()> m_stateInWords;

@@ -78,11 +78,11 @@ void TestStartup::hiddenAtStart()
     for (QWidget *widget :
          {static_cast<QWidget *>(form.EnregSensitif), static_cast<QWidget *>(form.EnregStimulateur),
           static_cast<QWidget *>(form.EnregInhibiteur),
-          static_cast<QWidget *>(form.EnregPerturbation), static_cast<QWidget *>(form.ImageEclair1),
-          static_cast<QWidget *>(form.ImageEclair2), static_cast<QWidget *>(form.LabelPerturbation),
+          static_cast<QWidget *>(form.EnregPerturbation), static_cast<QWidget *>(form.LabelPerturbation),
           static_cast<QWidget *>(form.PanelAProposDe), static_cast<QWidget *>(form.GroupBoxCourbe)})
         QVERIFY2(widget->isHidden(), qPrintable(widget->objectName()));
-    QVERIFY(!form.ImageCapteur->isHidden());
+    QVERIFY(!form.ImageEclair1->isShown() && !form.ImageEclair2->isShown());
+    QVERIFY(form.ImageCapteur->isShown() && !form.ImageCapteur->isHidden());
     QVERIFY(!form.MemoProtocole->isHidden());
     QCOMPARE(form.MemoProtocole->lines(),
              (QStringList{"-Cliquer sur le bouton \"Marche\" .", "-Modifier les valeurs en faisant",

@@ -144,7 +144,7 @@ void TestCapteur::sensorTakesClassColourAndBlinks()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     form.ScrollBarValeurReglee->setValue(20); // Ecart 30: class 3
-    QVERIFY(!form.ImageCapteur->isHidden());
+    QVERIFY(form.ImageCapteur->isShown());
 
     form.TimerCapteurTimer();
     QCOMPARE(form.etat().ClasseEcart, 3);
@@ -154,14 +154,14 @@ void TestCapteur::sensorTakesClassColourAndBlinks()
     QCOMPARE(capteur.pixelColor(46, 18), QColor(0, 0, 128));
     QCOMPARE(capteur.pixelColor(20, 0), QColor(Qt::black));
     QCOMPARE(capteur.pixelColor(0, 10), QColor(Qt::black));
-    QVERIFY(form.ImageCapteur->isHidden());
+    QVERIFY(!form.ImageCapteur->isShown());
 
     form.TimerCapteurTimer();
-    QVERIFY(!form.ImageCapteur->isHidden());
+    QVERIFY(form.ImageCapteur->isShown());
     form.TimerCapteurTimer();
-    QVERIFY(form.ImageCapteur->isHidden());
+    QVERIFY(!form.ImageCapteur->isShown());
     form.SuspendreMecanisme();
-    QVERIFY(!form.ImageCapteur->isHidden());
+    QVERIFY(form.ImageCapteur->isShown());
 }
 
 void TestCapteur::driftOnlyWhenExactlyOnSetPoint_data()
@@ -201,14 +201,14 @@ void TestCapteur::classZeroEndsPerturbationDisplay()
     form.TimerPerturbationTimer();
     QVERIFY(form.TimerPerturbation->isRunning());
     QVERIFY(!form.LabelPerturbation->isHidden());
-    QVERIFY(!form.ImageEclair1->isHidden());
+    QVERIFY(form.ImageEclair1->isShown());
 
     form.TimerCapteurTimer();
     QCOMPARE(form.etat().ClasseEcart, 0);
     QVERIFY(!form.TimerPerturbation->isRunning());
     QVERIFY(form.LabelPerturbation->isHidden());
-    QVERIFY(form.ImageEclair1->isHidden());
-    QVERIFY(form.ImageEclair2->isHidden());
+    QVERIFY(!form.ImageEclair1->isShown());
+    QVERIFY(!form.ImageEclair2->isShown());
 }
 
 void TestCapteur::launchesOneSensoryMarker()
@@ -255,17 +255,20 @@ void TestCapteur::effectorsShownAgain()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     form.ComboBoxSysteme->setCurrentIndex(form.ComboBoxSysteme->findText(systeme));
-    form.ImageEffecteurStimulateur->hide();
-    form.ImageEffecteurInhibiteur->hide();
+    const auto vu = [](const ImageControl *effecteur) {
+        return !effecteur->isHidden() && effecteur->isShown();
+    };
+    form.ImageEffecteurStimulateur->setShown(false);
+    form.ImageEffecteurInhibiteur->setShown(false);
     form.TimerCapteurTimer();
     form.TimerCapteurTimer(); // a marker travels: the effectors still come back
-    QVERIFY(!form.ImageEffecteurStimulateur->isHidden());
-    QCOMPARE(!form.ImageEffecteurInhibiteur->isHidden(), inhibiteur);
+    QVERIFY(vu(form.ImageEffecteurStimulateur));
+    QCOMPARE(vu(form.ImageEffecteurInhibiteur), inhibiteur);
 
-    form.ImageEffecteurInhibiteur->hide();
+    form.ImageEffecteurInhibiteur->setShown(false);
     form.SuspendreMecanisme();
-    QVERIFY(!form.ImageEffecteurStimulateur->isHidden());
-    QCOMPARE(!form.ImageEffecteurInhibiteur->isHidden(), inhibiteur);
+    QVERIFY(vu(form.ImageEffecteurStimulateur));
+    QCOMPARE(vu(form.ImageEffecteurInhibiteur), inhibiteur);
 }
 
 void TestCapteur::firstTickAfterStartUp()

@@ -163,11 +163,11 @@ void TestInflux::motorRoute()
         (form.*tick)();
         QVERIFY2(form.etat().InfluxMoteur, qPrintable(QString::number(n)));
     }
-    QVERIFY(!effecteur->isHidden());
+    QVERIFY(effecteur->isShown());
 
     (form.*tick)(); // arrival at the effector
     QVERIFY(!form.etat().InfluxMoteur);
-    QVERIFY(effecteur->isHidden());
+    QVERIFY(!effecteur->isShown());
     QCOMPARE(form.etat().ValeurReglee, apres);
     QCOMPARE(form.ScrollBarValeurReglee->value(), apres);
     QCOMPARE(form.EditValeurReglee->text(), QString::number(apres));
@@ -177,7 +177,7 @@ void TestInflux::motorRoute()
     (form.*tick)();
     QCOMPARE(form.etat().ValeurReglee, apres);
     form.TimerCapteurTimer();
-    QVERIFY(!effecteur->isHidden());
+    QVERIFY(effecteur->isShown());
 }
 
 void TestInflux::nothingLeavesTheCentreOnTheSetPoint()

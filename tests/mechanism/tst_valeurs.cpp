@@ -240,12 +240,12 @@ void TestValeurs::lightningAlternates()
     ScriptedMessages messages;
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
-    QVERIFY(form.ImageEclair1->isHidden() && form.ImageEclair2->isHidden());
+    QVERIFY(!form.ImageEclair1->isShown() && !form.ImageEclair2->isShown());
     for (int tick = 0; tick < 4; ++tick) {
         form.TimerPerturbationTimer();
         const bool premier = tick % 2 == 0;
-        QCOMPARE(!form.ImageEclair1->isHidden(), premier);
-        QCOMPARE(!form.ImageEclair2->isHidden(), !premier);
+        QCOMPARE(form.ImageEclair1->isShown(), premier);
+        QCOMPARE(form.ImageEclair2->isShown(), !premier);
     }
 }
 

@@ -62,11 +62,11 @@ void verifieMarche(TForm1 &form, Bilan &bilan)
     for (IntervalTimer *timer : form.Minuteries())
         bilan.verifie(!timer->isRunning(),
                       QStringLiteral("%1 runs while stopped").arg(timer->objectName()));
-    for (QWidget *perturbation :
-         {static_cast<QWidget *>(form.LabelPerturbation), static_cast<QWidget *>(form.ImageEclair1),
-          static_cast<QWidget *>(form.ImageEclair2)})
-        bilan.verifie(perturbation->isHidden(),
-                      QStringLiteral("%1 shown while stopped").arg(perturbation->objectName()));
+    bilan.verifie(form.LabelPerturbation->isHidden(),
+                  QStringLiteral("LabelPerturbation shown while stopped"));
+    for (ImageControl *eclair : {form.ImageEclair1, form.ImageEclair2})
+        bilan.verifie(!eclair->isShown(),
+                      QStringLiteral("%1 shown while stopped").arg(eclair->objectName()));
 }
 
 void verifieMarqueurs(TForm1 &form, Bilan &bilan)
