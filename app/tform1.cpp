@@ -6,6 +6,7 @@
 #include "app/window_services/framepacer.h"
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
+#include "app/window_services/markerlayer.h"
 #include "guidance/descriptions.h"
 #include "guidance/textesaide.h"
 #include "mechanism/tableclassesecart.h"
@@ -46,7 +47,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     alignToEdge(StatusBar1, Edge::Bottom);
     alignToEdge(Splitter1, Edge::Left);
     alignToEdge(Splitter2, Edge::Left);
-    new FramePacer(this);
+    auto *pacer = new FramePacer(this);
 
     FormCreate();
 
@@ -54,6 +55,10 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     // runs a handler.
     connectHandlers();
     connectHoverHandlers();
+    // Above every element of the scheme, as the messages were drawn when each
+    // was a picture of its own.
+    m_calqueMessages = new MarkerLayer(GroupBoxSystemeReglant);
+    m_calqueMessages->followFrames(pacer);
 }
 
 TForm1::~TForm1() = default;

@@ -11,6 +11,7 @@
 class Beeper;
 class IntervalTimer;
 class MessageService;
+class MarkerLayer;
 class Memo;
 struct ConfigurationSysteme;
 
@@ -124,6 +125,9 @@ public:
     // Paints the sensor in a class colour with its black top row and left column.
     void PeintCapteur(const QColor &couleur);
 
+    // The layer on which the messages travel over the scheme.
+    MarkerLayer *calqueMessages() const { return m_calqueMessages; }
+
     MessageService &messages() { return m_messages; }
     Beeper &beeper() { return m_beeper; }
 
@@ -136,5 +140,6 @@ private:
 
     MessageService &m_messages;
     Beeper &m_beeper;
+    MarkerLayer *m_calqueMessages = nullptr;
     EtatMecanisme m_etat;
 };

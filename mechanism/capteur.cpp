@@ -3,6 +3,7 @@
 
 #include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "mechanism/tableclassesecart.h"
 #include "mechanism/trajets.h"
 
@@ -71,9 +72,8 @@ void TForm1::TimerCapteurTimer()
     if (!m_etat.InfluxSensitif) {
         // The sensory message leaves the sensor at the foot of the sensory
         // pathway, in the sensor's colour.
-        auto influx =
-            trajets::nouvelInflux(GroupBoxSystemeReglant, ImageCapteur->canvas().brushColor(),
-                                  QStringLiteral("Message sensitif"));
+        auto influx = trajets::nouvelInflux(m_calqueMessages, ImageCapteur->canvas().brushColor(),
+                                            QStringLiteral("Message sensitif"));
         influx->move(ImageVoieSensitive->x() + 10,
                      ImageVoieSensitive->y() + ImageVoieSensitive->height());
         influx->show();

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-class ImageControl;
+class Marker;
 
 // The shared simulation state of the window: one instance, owned by TForm1,
 // alive for the whole run. Every integer starts at 0, every flag false and
@@ -36,8 +36,8 @@ struct EtatMecanisme
 
     // Each marker is held here alone; resetting the pointer removes it from
     // the scheme.
-    std::unique_ptr<ImageControl> InfluxSensitif;
-    std::unique_ptr<ImageControl> InfluxMoteur;
+    std::unique_ptr<Marker> InfluxSensitif;
+    std::unique_ptr<Marker> InfluxMoteur;
 
     // Hormonal recordings: the level each trace moves toward, and the level
     // at which it is drawn (y pixel in its strip).

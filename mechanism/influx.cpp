@@ -3,6 +3,7 @@
 
 #include "app/window_services/beeper.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "mechanism/trajets.h"
 
 namespace {
@@ -26,8 +27,7 @@ void TForm1::TimerVoieSensitiveTimer()
     if (m_etat.InfluxMoteur)
         return;
 
-    auto influx =
-        trajets::nouvelInflux(GroupBoxSystemeReglant, noir, QStringLiteral("Message moteur"));
+    auto influx = trajets::nouvelInflux(m_calqueMessages, noir, QStringLiteral("Message moteur"));
     TimerVoieSensitive->setInterval(0);
 
     if (m_etat.Ecart > 0) {

@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 
 namespace {
 

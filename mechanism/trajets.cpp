@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mechanism/trajets.h"
 
-#include "app/window_services/canvas.h"
-#include "app/window_services/imagecontrol.h"
+#include "app/window_services/markerlayer.h"
 
 namespace trajets {
 
@@ -90,23 +89,14 @@ const Trajet trajetInhibiteur = {{
     {&E::PhaseInhibitriceMontee, Qt::Vertical, -1, {Repere::Haut, 1}, inchange, inchange, {}},
 }};
 
-std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur,
-                                           const QString &nom)
+std::unique_ptr<Marker> nouvelInflux(MarkerLayer *schema, const QColor &couleur, const QString &nom)
 {
-    auto influx = std::make_unique<ImageControl>();
-    influx->setAccessibleName(nom);
-    influx->hide();
-    influx->setParent(schema);
-    influx->resize(10, 10);
-    Canvas &canvas = influx->canvas();
-    canvas.setBrushColor(couleur);
-    canvas.fillRect(0, 0, 10, 10);
-    influx->resize(4, 10);
+    auto influx = std::make_unique<Marker>(schema, couleur, 10, nom);
+    influx->resize(vertical.width(), vertical.height());
     return influx;
 }
 
-bool avance(EtatMecanisme &etat, const Trajet &trajet, ImageControl *influx, const QRect &voie,
-            int pas)
+bool avance(EtatMecanisme &etat, const Trajet &trajet, Marker *influx, const QRect &voie, int pas)
 {
     if (!influx)
         return false;

@@ -9,9 +9,9 @@
 #include <array>
 #include <memory>
 
-class ImageControl;
+class Marker;
+class MarkerLayer;
 class QColor;
-class QWidget;
 
 // The route of a message along one pathway picture, as three legs. Positions
 // are measured from an edge of the picture (read at every tick).
@@ -52,16 +52,15 @@ extern const Trajet trajetSensitif;
 extern const Trajet trajetStimulateur;
 extern const Trajet trajetInhibiteur;
 
-// A new message marker inside the scheme, hidden: its 10 x 10 surface filled
+// A new message marker on the scheme, hidden: its 10 x 10 surface filled
 // with its colour, shown as a 4 x 10 bar, as it starts every route. Its name
 // is what assistive technology calls it.
-std::unique_ptr<ImageControl> nouvelInflux(QWidget *schema, const QColor &couleur,
-                                           const QString &nom);
+std::unique_ptr<Marker> nouvelInflux(MarkerLayer *schema, const QColor &couleur,
+                                     const QString &nom);
 
 // One tick of a marker on its route with a step of pas pixels: acts on the
 // first leg whose flag is set, either moving the marker or ending the leg.
 // Returns true when the last leg ends.
-bool avance(EtatMecanisme &etat, const Trajet &trajet, ImageControl *influx, const QRect &voie,
-            int pas);
+bool avance(EtatMecanisme &etat, const Trajet &trajet, Marker *influx, const QRect &voie, int pas);
 
 } // namespace trajets

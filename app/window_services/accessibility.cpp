@@ -2,10 +2,12 @@
 #include "app/window_services/accessibility.h"
 
 #include "app/window_services/imagecontrol.h"
+#include "app/window_services/markerlayer.h"
 #include "app/window_services/scrollbar.h"
 #include "app/window_services/valueedit.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
 
 namespace {
 
@@ -153,8 +155,86 @@ private:
     ValueEdit *edit() const { return static_cast<ValueEdit *>(widget()); }
 };
 
+// A message on its way: a graphic named after its pathway's kind, where it
+// is on the screen.
+class MarkerAccessible : public QAccessibleInterface
+{
+public:
+    explicit MarkerAccessible(Marker *marker) : m_marker(marker) {}
+
+    bool isValid() const override { return m_marker && m_marker->layer(); }
+    QObject *object() const override { return m_marker; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_marker->layer());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? m_marker->name() : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        const QRect where = m_marker->geometry();
+        return {m_marker->layer()->mapToGlobal(where.topLeft()), where.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !m_marker->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<Marker> m_marker;
+};
+
+// The layer itself only carries the messages shown on it.
+class MarkerLayerAccessible : public PanelAccessible
+{
+public:
+    explicit MarkerLayerAccessible(MarkerLayer *layer) : PanelAccessible(layer) {}
+
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<Marker *> markers = shown();
+        return index >= 0 && index < markers.size()
+                   ? QAccessible::queryAccessibleInterface(markers[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(shown().indexOf(qobject_cast<Marker *>(child->object())));
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const auto *layer = static_cast<const MarkerLayer *>(widget());
+        Marker *marker = layer->markerAt(layer->mapFromGlobal(QPoint(x, y)));
+        return marker ? QAccessible::queryAccessibleInterface(marker) : nullptr;
+    }
+
+private:
+    QList<Marker *> shown() const
+    {
+        QList<Marker *> markers = static_cast<const MarkerLayer *>(widget())->markers();
+        markers.removeIf([](const Marker *marker) { return !marker->isVisible(); });
+        return markers;
+    }
+};
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
+    if (className == QLatin1String("Marker"))
+        return new MarkerAccessible(static_cast<Marker *>(object));
+    if (className == QLatin1String("MarkerLayer"))
+        return new MarkerLayerAccessible(static_cast<MarkerLayer *>(object));
     if (className == QLatin1String("ImageControl"))
         return new ImageAccessible(static_cast<ImageControl *>(object));
     if (className == QLatin1String("Panel"))

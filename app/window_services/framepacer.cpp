@@ -25,6 +25,7 @@ bool FramePacer::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (!m_lastFrame.isValid() || m_lastFrame.elapsed() >= m_interval) {
         m_lastFrame.start();
+        emit frameStarting();
         return false;
     }
     if (!m_nextFrame.isActive())

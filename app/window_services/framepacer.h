@@ -19,6 +19,10 @@ class FramePacer : public QObject
 public:
     explicit FramePacer(QWidget *window, int intervalMs = 16);
 
+signals:
+    // A frame is about to be painted: the last moment to ask for an area.
+    void frameStarting();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

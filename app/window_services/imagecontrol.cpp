@@ -107,12 +107,14 @@ void ImageControl::setShown(bool on)
     }
 }
 
-// A shown drawing that covers the whole control needs nothing beneath it
-// painted first: the strips change at every frame.
+// A shown picture or drawing without see-through parts that covers the whole
+// control needs nothing beneath it painted first: the strips, the sensor and
+// the effectors change at every frame.
 void ImageControl::updateOpacity()
 {
-    const bool covers = m_canvas && !m_transparent && m_surface.width() >= width() &&
-                        m_surface.height() >= height();
+    const QImage &shown = image();
+    const bool covers = !m_transparent && !shown.isNull() && !shown.hasAlphaChannel() &&
+                        shown.width() >= width() && shown.height() >= height();
     setAttribute(Qt::WA_OpaquePaintEvent, m_isShown && covers);
 }
 

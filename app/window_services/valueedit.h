@@ -13,6 +13,14 @@ class ValueEdit : public QLineEdit
 public:
     explicit ValueEdit(QWidget *parent = nullptr);
 
+    // The regulated value is set up to a thousand times a second, often to
+    // the text already shown: that changes nothing, not even the layout.
+    void setText(const QString &text)
+    {
+        if (text != QLineEdit::text())
+            QLineEdit::setText(text);
+    }
+
     QString unit() const { return m_unit; }
     void setUnit(const QString &unit) { m_unit = unit; }
 

@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "countingbeeper.h"
 #include "scriptedmessages.h"
 
@@ -24,6 +25,7 @@ private slots:
     void driftOnlyWhenExactlyOnSetPoint();
     void classZeroEndsPerturbationDisplay();
     void launchesOneSensoryMarker();
+    void blinkAndMarkerOnTheScreen();
     void effectorsShownAgain_data();
     void effectorsShownAgain();
     void firstTickAfterStartUp();
@@ -220,10 +222,10 @@ void TestCapteur::launchesOneSensoryMarker()
     form.ReprendreMecanisme();
     form.TimerCapteurTimer();
 
-    ImageControl *influx = form.etat().InfluxSensitif.get();
+    Marker *influx = form.etat().InfluxSensitif.get();
     QVERIFY(influx);
     QCOMPARE(influx->parentWidget(), form.GroupBoxSystemeReglant);
-    QVERIFY(!influx->isHidden());
+    QVERIFY(influx->isVisible());
     const QRect voie = form.ImageVoieSensitive->geometry();
     QCOMPARE(influx->geometry(), QRect(voie.x() + 10, voie.y() + voie.height(), 4, 10));
     QCOMPARE(influx->image().size(), QSize(10, 10));
@@ -234,7 +236,37 @@ void TestCapteur::launchesOneSensoryMarker()
     // While it travels, no other leaves the sensor.
     form.TimerCapteurTimer();
     QCOMPARE(form.etat().InfluxSensitif.get(), influx);
-    QCOMPARE(form.GroupBoxSystemeReglant->findChildren<ImageControl *>().size(), 8);
+    QCOMPARE(form.calqueMessages()->markers().size(), 1);
+}
+
+// What the pupil sees: the sensor off on every other tick, and the message
+// above its pathway in the sensor's colour.
+void TestCapteur::blinkAndMarkerOnTheScreen()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.ScrollBarValeurReglee->setValue(20); // class 3: navy
+    form.ReprendreMecanisme();
+    const QColor navy(0, 0, 128);
+    const auto pixel = [&form](QPoint point) {
+        return form.GroupBoxSystemeReglant->grab().toImage().pixelColor(point);
+    };
+    // Right of the foot of the sensory pathway, where the message starts.
+    const QPoint capteur(form.ImageCapteur->geometry().right() - 3,
+                         form.ImageCapteur->geometry().center().y());
+
+    form.TimerCapteurTimer(); // painted navy, then off
+    QVERIFY(pixel(capteur) != navy);
+    form.TimerVoieSensitiveTimer(); // up into the pathway
+    const QRect message = form.etat().InfluxSensitif->geometry();
+    QVERIFY(form.ImageVoieSensitive->geometry().contains(message));
+    QCOMPARE(pixel(message.center()), navy);
+    QVERIFY(pixel(message.topLeft() - QPoint(1, 1)) != navy);
+    form.TimerCapteurTimer();
+    QCOMPARE(pixel(capteur), navy);
 }
 
 void TestCapteur::effectorsShownAgain_data()

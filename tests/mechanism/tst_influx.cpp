@@ -4,6 +4,7 @@
 // integrating centre, the effector's action, and the beeps.
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "countingbeeper.h"
 #include "scriptedmessages.h"
 
@@ -152,7 +153,7 @@ void TestInflux::motorRoute()
     const auto tick =
         stimulant ? &TForm1::TimerVoieStimulatriceTimer : &TForm1::TimerVoieInhibitriceTimer;
 
-    ImageControl *influx = form.etat().InfluxMoteur.get();
+    Marker *influx = form.etat().InfluxMoteur.get();
     QVERIFY(influx);
     QCOMPARE(influx->image().pixelColor(5, 5), QColor(Qt::black));
     QVERIFY(!form.TimerVoieSensitive->isRunning());
@@ -205,7 +206,7 @@ void TestInflux::sensoryMessageDroppedWhileMotorTravels()
     Forme f{&form};
     f.lance(20);
     f.amene();
-    ImageControl *moteur = form.etat().InfluxMoteur.get();
+    Marker *moteur = form.etat().InfluxMoteur.get();
     QVERIFY(moteur);
 
     form.TimerCapteurTimer(); // a second sensory message

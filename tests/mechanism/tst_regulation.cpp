@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "countingbeeper.h"
 #include "scriptedmessages.h"
 

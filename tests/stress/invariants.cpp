@@ -3,13 +3,12 @@
 
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "systems/modevoie.h"
 
 #include <QRegularExpression>
 
 namespace {
-
-constexpr int imagesDuSchema = 7;
 
 bool entierDecimal(const QString &texte)
 {
@@ -169,9 +168,7 @@ void verifieEnregistrements(TForm1 &form, Bilan &bilan)
 
 int marqueursDansLeSchema(TForm1 &form)
 {
-    return int(form.GroupBoxSystemeReglant->findChildren<ImageControl *>(Qt::FindDirectChildrenOnly)
-                   .size()) -
-           imagesDuSchema;
+    return int(form.calqueMessages()->markers().size());
 }
 
 QString invariantsRompus(TForm1 &form)

@@ -5,6 +5,7 @@
 // the change; and the regulation then works with the classes and effector
 // steps that the new range gives.
 #include "app/tform1.h"
+#include "app/window_services/markerlayer.h"
 #include "app/window_services/intervaltimer.h"
 #include "countingbeeper.h"
 #include "messageboxanswer.h"
@@ -149,7 +150,7 @@ void TestChoixSysteme::markerInFlightCarriesOn()
     TForm1 form(messages, beeper);
     form.ReprendreMecanisme();
     form.TimerCapteurTimer();
-    const ImageControl *influx = form.etat().InfluxSensitif.get();
+    const Marker *influx = form.etat().InfluxSensitif.get();
     QVERIFY(influx);
     const QPoint depart = influx->pos();
 
