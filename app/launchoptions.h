@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-// What the command line asks before the window opens. Only the program's own
-// options are read; Qt's (-platform, -style...) are left to Qt.
+// What the command line asks before the window opens. The program's own
+// options are read; Qt's (-platform, -style...) are left to Qt; any other is
+// refused.
 struct LaunchOptions
 {
     bool help = false;
@@ -23,10 +24,13 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments);
 // The usage, in French, as --help prints it.
 QString usageText();
 
-// The largest zoom (from 1 to 4, in hundredths) at which the window's stored
-// outer size fits the available area of the screen.
+// The largest zoom (from 1 to 4, in hundredths) at which the window, with
+// everything the pupil can show in it (the curve and the status bar under the
+// strips), fits the available area of the screen, in screen pixels.
 double fittingZoom(QSize available);
 
 // Prepares Qt's scaling for the zoom asked, before the application object
-// exists; "auto" briefly opens the display to measure the screen.
-void applyZoom(double zoom, int &argc, char **argv);
+// exists, after a brief look at the screen: "auto" takes the largest zoom
+// that fits, and a factor too large for the screen is lowered to it. Returns
+// the French line that says so, or nothing. argv is left as it is.
+QString applyZoom(double zoom, int argc, char **argv);

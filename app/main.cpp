@@ -24,7 +24,9 @@ int main(int argc, char *argv[])
         std::fputs(usageText().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    applyZoom(options.zoom, argc, argv);
+    const QString notice = applyZoom(options.zoom, argc, argv);
+    if (!notice.isEmpty())
+        std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
 
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-regulation"));

@@ -71,7 +71,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     ImageEffecteurStimulateur->setTag(configuration.ModeEffecteurStimulateur);
 
     // Without an inhibiting pathway its whole side disappears; its toggle
-    // keeps its state, and its strip comes back only through the toggle.
+    // keeps its state, and comes back with its strip when it is down.
     ImageVoieInhibitrice->setTag(configuration.ModeVoieInhibitrice);
     if (configuration.ModeVoieInhibitrice != ModeAbsent) {
         reetiquette(LabelVoieInhibitrice, PanelVoieInhibitrice, configuration.TexteVoieInhibitrice);
@@ -79,6 +79,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
                  ImageVoieInhibitrice, LabelVoieInhibitrice, PanelVoieInhibitrice,
                  ImageEffecteurInhibiteur, SpeedButtonEnregInhibiteur})
             element->show();
+        EnregInhibiteur->setVisible(SpeedButtonEnregInhibiteur->isChecked());
     } else {
         for (QWidget *element : std::initializer_list<QWidget *>{
                  ImageVoieInhibitrice, ImageEffecteurInhibiteur, EnregInhibiteur,

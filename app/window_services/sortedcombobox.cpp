@@ -60,6 +60,8 @@ SortedComboBox::SortedComboBox(QWidget *parent) : QComboBox(parent)
         }
         m_sorting = false;
     });
+    // A picked name longer than the field shows its beginning, not its end.
+    connect(this, &QComboBox::textActivated, this, [this] { lineEdit()->setCursorPosition(0); });
     connect(this, &QComboBox::textActivated, this, &SortedComboBox::userTextChanged);
     connect(lineEdit(), &QLineEdit::textEdited, this, &SortedComboBox::userTextChanged);
 }

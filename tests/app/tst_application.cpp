@@ -5,6 +5,7 @@
 #include "app/launchoptions.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -72,6 +73,8 @@ private slots:
     void fittingZoom();
     void programRefusesABadZoom_data();
     void programRefusesABadZoom();
+    void programTakesQtOptions_data();
+    void programTakesQtOptions();
 };
 
 void TestApplication::escapedErrorIsOneLine_data()
@@ -109,7 +112,10 @@ void TestApplication::launchOptions_data()
     QTest::addColumn<bool>("refused");
     QTest::addRow("nothing") << QStringList{} << 0.0 << false << false;
     QTest::addRow("Qt's own options")
-        << QStringList{"-platform", "offscreen"} << 0.0 << false << false;
+        << QStringList{"-platform", "offscreen", "--style=fusion", "-reverse", "-display", ":0"}
+        << 0.0 << false << false;
+    QTest::addRow("Qt's option before the zoom")
+        << QStringList{"-platform", "offscreen", "--zoom=2"} << 2.0 << false << false;
     QTest::addRow("auto") << QStringList{"--zoom=auto"} << -1.0 << false << false;
     QTest::addRow("factor") << QStringList{"--zoom=2"} << 2.0 << false << false;
     QTest::addRow("separate value") << QStringList{"--zoom", "1.5"} << 1.5 << false << false;
@@ -126,6 +132,10 @@ void TestApplication::launchOptions_data()
     QTest::addRow("infinite") << QStringList{"--zoom=inf"} << 0.0 << false << true;
     QTest::addRow("empty") << QStringList{"--zoom="} << 0.0 << false << true;
     QTest::addRow("no value") << QStringList{"--zoom"} << 0.0 << false << true;
+    QTest::addRow("misspelt") << QStringList{"--zom=2"} << 0.0 << false << true;
+    QTest::addRow("unknown flag") << QStringList{"-x"} << 0.0 << false << true;
+    QTest::addRow("a flag of Qt's given a value")
+        << QStringList{"-reverse=1"} << 0.0 << false << true;
 }
 
 void TestApplication::launchOptions()
@@ -139,24 +149,27 @@ void TestApplication::launchOptions()
     QCOMPARE(!options.error.isEmpty(), refused);
     if (refused) {
         QVERIFY(!options.error.contains(QLatin1Char('\n')));
-        QVERIFY(options.error.contains(QLatin1String("--zoom")));
+        QVERIFY2(options.error.contains(arguments.last().section(QLatin1Char('='), 0, 0)),
+                 qPrintable(options.error));
         return;
     }
     QCOMPARE(options.zoom, zoom);
     QCOMPARE(options.help, help);
 }
 
-// The stored window is 648 x 460 pixels with its frame.
+// The client area with the curve shown is 640 x 590 (the curve's box ends at
+// row 571, the status bar is 19 high under it); the frame and title bar take
+// 16 x 40 screen pixels at any zoom.
 void TestApplication::fittingZoom_data()
 {
     QTest::addColumn<QSize>("available");
     QTest::addColumn<double>("zoom");
-    QTest::addRow("projector, 1920 x 1080") << QSize(1920, 1080) << 2.34;
-    QTest::addRow("with a panel, 1920 x 1040") << QSize(1920, 1040) << 2.26;
-    QTest::addRow("laptop, 1366 x 728") << QSize(1366, 728) << 1.58;
-    QTest::addRow("narrow, 1000 x 2000") << QSize(1000, 2000) << 1.54;
+    QTest::addRow("projector, 1920 x 1080") << QSize(1920, 1080) << 1.76; // 1040 / 590
+    QTest::addRow("with a panel, 1920 x 1040") << QSize(1920, 1040) << 1.69;
+    QTest::addRow("laptop, 1366 x 728") << QSize(1366, 728) << 1.16;
+    QTest::addRow("narrow, 1000 x 2000") << QSize(1000, 2000) << 1.53; // 984 / 640
     QTest::addRow("small screen") << QSize(640, 480) << 1.0;
-    QTest::addRow("4K screen") << QSize(3840, 2160) << 4.0;
+    QTest::addRow("4K screen") << QSize(3840, 2160) << 3.59;
 }
 
 void TestApplication::fittingZoom()
@@ -176,6 +189,7 @@ void TestApplication::programRefusesABadZoom_data()
     QTest::addRow("word") << "--zoom=abc" << 2 << "« abc »";
     QTest::addRow("zero") << "--zoom=0" << 2 << "« 0 »";
     QTest::addRow("nine") << "--zoom=9" << 2 << "« 9 »";
+    QTest::addRow("misspelt option") << "--zom=2" << 2 << "« --zom=2 »";
     QTest::addRow("help") << "--help" << 0 << "Utilisation : systemes-regulation";
 }
 
@@ -200,6 +214,48 @@ void TestApplication::programRefusesABadZoom()
         QCOMPARE(err.count(QLatin1Char('\n')), 1);
         QVERIFY2(err.contains(output), qPrintable(err));
     }
+}
+
+// Qt's options reach the program with and without the zoom: with no display
+// to open, the program runs only if "-platform offscreen" reached Qt. Qt's
+// offscreen screen is 800 x 800: a zoom of 2 does not fit, 1.22 does
+// ((800 - 16) / 640).
+void TestApplication::programTakesQtOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("notice");
+    QTest::addRow("no zoom") << QStringList{"-platform", "offscreen"} << QString();
+    QTest::addRow("auto") << QStringList{"--zoom=auto", "-platform", "offscreen"} << QString();
+    QTest::addRow("too large")
+        << QStringList{"-platform", "offscreen", "--zoom=2"} << "zoom ramené à 1,22";
+}
+
+void TestApplication::programTakesQtOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, notice);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(REGULATION_PROGRAM), arguments);
+    QVERIFY(program.waitForStarted());
+    const bool ended = program.waitForFinished(3000);
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(!ended, qPrintable(QStringLiteral("ended with status %1: %2")
+                                    .arg(program.exitCode())
+                                    .arg(err)));
+    program.kill();
+    program.waitForFinished();
+    // Qt's own warnings aside (no runtime folder here), what the program says.
+    const QStringList said =
+        (err + QString::fromLocal8Bit(program.readAllStandardError()))
+            .split(QLatin1Char('\n'))
+            .filter(QRegularExpression(QStringLiteral("^systemes-regulation")));
+    QCOMPARE(said.size(), notice.isEmpty() ? 0 : 1);
+    if (!notice.isEmpty())
+        QVERIFY2(said.first().contains(notice), qPrintable(said.first()));
 }
 
 int main(int argc, char *argv[])
