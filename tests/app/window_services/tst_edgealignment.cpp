@@ -45,6 +45,34 @@ private slots:
         QCOMPARE(fixed.geometry(), QRect(40, 50, 10, 10));
     }
 
+    // The status bar never covers another child: in a window too short for
+    // the curve shown under the strips it goes below the window's edge.
+    void bottomNeverCoversAChild()
+    {
+        QWidget window;
+        window.resize(624, 453);
+        QWidget strips(&window);
+        QWidget curve(&window);
+        QWidget status(&window);
+        QWidget splitter(&window);
+        strips.setGeometry(15, 279, 568, 155);
+        curve.setGeometry(15, 436, 568, 135);
+        curve.hide();
+        status.resize(624, 19);
+        alignToEdge(&status, Edge::Bottom);
+        alignToEdge(&splitter, Edge::Left);
+        QCOMPARE(status.y(), 434);
+
+        curve.show();
+        QCOMPARE(status.y(), 571);
+        QCOMPARE(splitter.height(), 453);
+        window.resize(624, 700);
+        QCOMPARE(status.y(), 681);
+        curve.hide();
+        window.resize(624, 453);
+        QCOMPARE(status.y(), 434);
+    }
+
     // Aligned in any order, the left child ends above the bottom one.
     void bottomAlignedLaterShortensLeft()
     {
