@@ -61,6 +61,8 @@ private slots:
         status.resize(624, 19);
         alignToEdge(&status, Edge::Bottom);
         alignToEdge(&splitter, Edge::Left);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(status.y(), 434);
 
         curve.show();
