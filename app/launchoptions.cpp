@@ -23,11 +23,22 @@ constexpr double maximumZoom = 4;
 // Qt's own options (QGuiApplication, QApplication and the X11 platform), left
 // to Qt; those of the first list take a value (as the next argument or after
 // "="). Qt also takes them with two dashes.
-const char *const qtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-    "geometry", "qwindowicon",        "icon",          "qwindowtitle", "title",
-    "session",  "display",            "name",          "style",   "stylesheet",
-    "qmljsdebugger"};
+const char *const qtOptionsWithValue[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "geometry",
+                                          "qwindowicon",
+                                          "icon",
+                                          "qwindowtitle",
+                                          "title",
+                                          "session",
+                                          "display",
+                                          "name",
+                                          "style",
+                                          "stylesheet",
+                                          "qmljsdebugger"};
 const char *const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 // 0 when the argument is not one of Qt's options, 1 for a flag or an option
@@ -154,8 +165,8 @@ QString applyZoom(double zoom, int argc, char **argv)
         // multiplied by the zoom.
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             const qreal ratio = screen->devicePixelRatio();
-            fitting = fittingZoom((QSizeF(screen->availableGeometry().size()) * ratio).toSize()) /
-                      ratio;
+            fitting =
+                fittingZoom((QSizeF(screen->availableGeometry().size()) * ratio).toSize()) / ratio;
         }
     }
     fitting = std::max(minimumZoom, std::floor(fitting * 100) / 100);

@@ -15,4 +15,14 @@ public:
     // Replaces the text by these lines.
     void setLines(const QStringList &lines);
     QStringList lines() const;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Reached with Tab, the box shows it has the focus with a dotted frame
+    // like the toggles'; the focus it has as the window opens shows nothing.
+    bool m_focusShown = false;
 };

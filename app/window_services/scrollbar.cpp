@@ -2,7 +2,9 @@
 #include "app/window_services/scrollbar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionSlider>
 
 ScrollBar::ScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent) {}
 
@@ -56,4 +58,20 @@ void ScrollBar::keyPressEvent(QKeyEvent *event)
     }
     triggerAction(action);
     event->accept();
+}
+
+// The bar with the focus shows it as the window's toggles do: a dotted frame,
+// here inside the thumb that the keys move.
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb =
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(thumb.adjusted(2, 2, -3, -3));
 }

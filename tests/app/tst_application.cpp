@@ -226,8 +226,8 @@ void TestApplication::programTakesQtOptions_data()
     QTest::addColumn<QString>("notice");
     QTest::addRow("no zoom") << QStringList{"-platform", "offscreen"} << QString();
     QTest::addRow("auto") << QStringList{"--zoom=auto", "-platform", "offscreen"} << QString();
-    QTest::addRow("too large")
-        << QStringList{"-platform", "offscreen", "--zoom=2"} << "zoom ramené à 1,22";
+    QTest::addRow("too large") << QStringList{"-platform", "offscreen", "--zoom=2"}
+                               << "zoom ramené à 1,22";
 }
 
 void TestApplication::programTakesQtOptions()
@@ -243,9 +243,9 @@ void TestApplication::programTakesQtOptions()
     QVERIFY(program.waitForStarted());
     const bool ended = program.waitForFinished(3000);
     const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-    QVERIFY2(!ended, qPrintable(QStringLiteral("ended with status %1: %2")
-                                    .arg(program.exitCode())
-                                    .arg(err)));
+    QVERIFY2(
+        !ended,
+        qPrintable(QStringLiteral("ended with status %1: %2").arg(program.exitCode()).arg(err)));
     program.kill();
     program.waitForFinished();
     // Qt's own warnings aside (no runtime folder here), what the program says.

@@ -303,13 +303,23 @@ void TestLayout::listRowsAreThirteenPixels()
     ScriptedMessages messages;
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
-    // Whatever the face and its size, the rows keep their stored height.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Whatever the face and its size, the rows of the open list keep their
+    // stored height.
     QFont grande(QStringLiteral("FreeSans"));
     grande.setPixelSize(24);
     form.ComboBoxSysteme->setFont(grande);
+    form.ComboBoxSysteme->showPopup();
     QAbstractItemView *liste = form.ComboBoxSysteme->view();
-    for (int ligne = 0; ligne < form.ComboBoxSysteme->count(); ++ligne)
-        QCOMPARE(liste->sizeHintForRow(ligne), 13);
+    QTRY_VERIFY(liste->isVisible());
+    QCOMPARE(form.ComboBoxSysteme->count(), 6);
+    for (int ligne = 0; ligne < form.ComboBoxSysteme->count(); ++ligne) {
+        const QRect rangee = liste->visualRect(liste->model()->index(ligne, 0));
+        QCOMPARE(rangee.height(), 13);
+        QCOMPARE(rangee.top(), liste->visualRect(liste->model()->index(0, 0)).top() + 13 * ligne);
+    }
+    form.ComboBoxSysteme->hidePopup();
 }
 
 void TestLayout::labelsFitTheirStoredWidth_data()

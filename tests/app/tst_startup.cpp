@@ -78,7 +78,8 @@ void TestStartup::hiddenAtStart()
     for (QWidget *widget :
          {static_cast<QWidget *>(form.EnregSensitif), static_cast<QWidget *>(form.EnregStimulateur),
           static_cast<QWidget *>(form.EnregInhibiteur),
-          static_cast<QWidget *>(form.EnregPerturbation), static_cast<QWidget *>(form.LabelPerturbation),
+          static_cast<QWidget *>(form.EnregPerturbation),
+          static_cast<QWidget *>(form.LabelPerturbation),
           static_cast<QWidget *>(form.PanelAProposDe), static_cast<QWidget *>(form.GroupBoxCourbe)})
         QVERIFY2(widget->isHidden(), qPrintable(widget->objectName()));
     QVERIFY(!form.ImageEclair1->isShown() && !form.ImageEclair2->isShown());

@@ -5,8 +5,8 @@
 // the change; and the regulation then works with the classes and effector
 // steps that the new range gives.
 #include "app/tform1.h"
-#include "app/window_services/markerlayer.h"
 #include "app/window_services/intervaltimer.h"
+#include "app/window_services/markerlayer.h"
 #include "countingbeeper.h"
 #include "messageboxanswer.h"
 #include "saisiesysteme.h"
