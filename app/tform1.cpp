@@ -20,11 +20,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     applyLayoutFonts(this);
     remplitTextesAide(*this);
     decritAvecLesNotes(*this);
-    NommeSelonEtiquettes();
-    // The list's text field takes the focus for the list; on Linux a screen
-    // reader names the list by its text, so the field carries the list's name.
-    ComboBoxSysteme->lineEdit()->setAccessibleName(ComboBoxSysteme->accessibleName());
-    ImageCapteur->setStateInWords([this] { return ecartEnMots(m_etat.ClasseEcart); });
+    setUpAccessibility();
     // The window opens with the focus on the first element of the keyboard
     // order, the instructions, whatever joined the order after it.
     MemoProtocole->setFocus();

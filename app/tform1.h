@@ -76,6 +76,7 @@ public:
     void ComboBoxSystemeChange();
     void AppliqueConfiguration(const ConfigurationSysteme &configuration);
     void NommeSelonEtiquettes();
+    void setUpAccessibility();
 
     // Contextual help.
     void AfficheLeMemo(Memo *memo);

@@ -45,9 +45,10 @@ void Panel::setSingleBorder(bool on)
     update();
 }
 
-QPoint Panel::clientOrigin() const
+QRect Panel::innerRect() const
 {
-    return m_singleBorder ? QPoint(edgeWidth, edgeWidth) : QPoint();
+    const int inset = (m_singleBorder ? edgeWidth : 0) + 1 + m_borderWidth;
+    return rect().adjusted(inset, inset, -inset, -inset);
 }
 
 void Panel::paintEvent(QPaintEvent *)
@@ -65,5 +66,5 @@ void Panel::paintEvent(QPaintEvent *)
     const QColor light = colours.color(QPalette::Light);
     const QColor shadow = colours.color(QPalette::Dark);
     frameLine(painter, edge, m_lowered ? shadow : light, m_lowered ? light : shadow);
-    // The border inside the bevel is the panel's own colour, already filled.
+    // The border inside the bevel is the panel's own colour: its background.
 }

@@ -4,11 +4,12 @@
 #include <QWidget>
 
 // A box without caption. From the outside in: with singleBorder, a sunken
-// edge two pixels wide around its client area; an outer bevel one pixel
-// wide, raised (light on the top and left, shadow on the bottom and right) or
-// lowered (the reverse); then borderWidth pixels of the panel's colour. The
-// children are placed in the client area: their positions count from inside
-// the sunken edge (its top-left corner is clientOrigin()).
+// edge two pixels wide; an outer bevel one pixel wide, raised (light on the
+// top and left, shadow on the bottom and right) or lowered (the reverse);
+// then borderWidth pixels of the panel's own colour around its inner area.
+// A Qt control has no client edge: the children's positions count from the
+// panel's outer corner, so the form places the children of a panel with a
+// single border two pixels further in than they stand in its client area.
 class Panel : public QWidget
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ public:
     bool singleBorder() const { return m_singleBorder; }
     void setSingleBorder(bool on);
 
-    QPoint clientOrigin() const;
+    // What lies inside the edge, the bevel and the border.
+    QRect innerRect() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

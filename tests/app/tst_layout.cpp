@@ -157,6 +157,7 @@ private slots:
     void panelFrames_data();
     void panelFrames();
     void listRowsAreThirteenPixels();
+    void setPointLabelFillsItsPanel();
     void labelsFitTheirStoredWidth_data();
     void labelsFitTheirStoredWidth();
     void notesAndPanelCoverTheScheme_data();
@@ -196,10 +197,11 @@ void TestLayout::storedElement()
     auto *widget = qobject_cast<QWidget *>(element);
     if (!widget)
         return;
-    // A panel places its children in its client area, inside its border.
+    // The children of a panel with a single border stand in its client area,
+    // inside its two-pixel sunken edge.
     QPoint origine;
     if (auto *panneau = qobject_cast<Panel *>(widget->parentWidget()))
-        origine = panneau->clientOrigin();
+        origine = panneau->singleBorder() ? QPoint(2, 2) : QPoint();
     // The status bar, aligned to the bottom edge, spans the window's width.
     if (widget == form.StatusBar1)
         geometrie.setWidth(form.width());
@@ -296,6 +298,16 @@ void TestLayout::panelFrames()
         QCOMPARE(QColor(image.pixel(w - i, h / 2 + 1)), QColor(br));
         QCOMPARE(QColor(image.pixel(w / 2 + 1, h - i)), QColor(br));
     }
+}
+
+// Inside the sunken edge, the raised bevel and the border two pixels wide.
+void TestLayout::setPointLabelFillsItsPanel()
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    QCOMPARE(form.PanelValeurConsigne->innerRect(), QRect(5, 5, 48, 29));
+    QCOMPARE(form.LabelValeurConsigne->geometry(), form.PanelValeurConsigne->innerRect());
 }
 
 void TestLayout::listRowsAreThirteenPixels()

@@ -190,8 +190,9 @@ void TestAppliqueConfiguration::inhibitingSideHiddenThenShown()
     const SystemeReference *r = systemeReference(nom);
     for (QWidget *w : coteInhibiteur(form))
         QVERIFY2(visible(w), qPrintable(w->objectName()));
+    // The toggle shows down again, and so its strip shows.
     QVERIFY(form.SpeedButtonEnregInhibiteur->isChecked());
-    QVERIFY(!visible(form.EnregInhibiteur));
+    QVERIFY(visible(form.EnregInhibiteur));
     QCOMPARE(form.LabelVoieInhibitrice->text(), QString::fromUtf8(r->voieInhibitrice));
     QCOMPARE(form.LabelEffecteurInhibiteur->text(), QString::fromUtf8(r->effecteurInhibiteur));
 }

@@ -30,7 +30,6 @@ private slots:
     void typingLetterByLetter();
     void pickingAnItemApplies();
     void pickedNameShowsItsBeginning();
-    void downToggleBringsItsStripBack();
     void typedNameAppliedOnce_data();
     void typedNameAppliedOnce();
     void markerInFlightCarriesOn_data() { ajouteLignesSystemes(); }
@@ -101,23 +100,6 @@ void TestChoixSysteme::pickedNameShowsItsBeginning()
     while (form.ComboBoxSysteme->currentText() != nom)
         QTest::keyClick(form.ComboBoxSysteme, Qt::Key_Up);
     QCOMPARE(form.ComboBoxSysteme->lineEdit()->cursorPosition(), 0);
-}
-
-// The inhibiting toggle, kept down while a system without that pathway hid
-// it, shows down again with its strip.
-void TestChoixSysteme::downToggleBringsItsStripBack()
-{
-    ScriptedMessages messages;
-    CountingBeeper beeper;
-    TForm1 form(messages, beeper);
-    form.SpeedButtonEnregInhibiteur->click();
-    QVERIFY(!form.EnregInhibiteur->isHidden());
-    tapeSysteme(form, QStringLiteral("Intégrité de l'organisme"));
-    QVERIFY(form.SpeedButtonEnregInhibiteur->isHidden() && form.EnregInhibiteur->isHidden());
-    tapeSysteme(form, QStringLiteral("Pression artérielle (Activité cardiaque)"));
-    QVERIFY(!form.SpeedButtonEnregInhibiteur->isHidden());
-    QVERIFY(form.SpeedButtonEnregInhibiteur->isChecked());
-    QVERIFY(!form.EnregInhibiteur->isHidden());
 }
 
 // The end of an edit (Enter, or the focus leaving the list for another control
