@@ -6,17 +6,27 @@
 #
 #     tests/app/bus/run.sh PROGRAM
 #
-# Exits 77 (skipped) when a tool is missing; needs xvfb, openbox, xdotool, x11-utils,
-# at-spi2-core, dbus-x11 and python3-pyatspi.
+# Needs xvfb, openbox, xdotool, x11-utils, at-spi2-core, dbus-x11 and
+# python3-pyatspi. When one is missing it exits 77 (skipped), except where the
+# checks are required (REGULATION_CHECKS_REQUIRED=1, as ./regulation.sh test
+# sets after installing them, or in CI): there a missing tool is a failure.
 set -euo pipefail
 
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
+missing() {
+    if [[ -n ${REGULATION_CHECKS_REQUIRED:-} || -n ${CI:-} ]]; then
+        echo "FAIL: $1 is missing" >&2
+        exit 1
+    fi
+    echo "skipped: $1 is missing"
+    exit 77
+}
 for tool in Xvfb openbox xdotool xprop dbus-launch "$launcher"; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+    command -v "$tool" >/dev/null || missing "$tool"
 done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing python3-pyatspi
 
 work=$(mktemp -d)
 pids=()
@@ -46,7 +56,15 @@ program_pid=$!
 pids+=("$program_pid")
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n1) || true
-[[ -n $window ]] && xdotool windowactivate --sync "$window" 2>/dev/null || true
+if [[ -z $window ]]; then
+    echo "FAIL: the program's window did not show" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi
+if ! timeout 10 xdotool windowactivate --sync "$window"; then
+    echo "FAIL: the program's window could not be made active" >&2
+    exit 1
+fi
 
 status=0
 /usr/bin/python3 "$here/walk.py" "$program_pid" || status=$?

@@ -71,7 +71,7 @@ app = wait_for(application)
 check(app is not None, "the program is on the accessibility bus")
 if app is None:
     sys.exit(1)
-wait_for(lambda: named("Marche"))
+check(wait_for(lambda: named("Marche")) is not None, "the window's controls are on the bus")
 
 # What a screen reader reads on the road: French names with fitting roles.
 expected = [
@@ -125,6 +125,7 @@ if bar is not None:
 
 # Start the mechanism with its button: the sensor reports the deviation.
 marche = named("Marche", "push button")
+check(marche is not None, '"Marche" is a push button')
 if marche is not None:
     marche.queryAction().doAction(0)
     reads = wait_for(lambda: next((n.name for n in elements()
