@@ -59,7 +59,7 @@ targets='tickCapteur_nerveux <= 50
 tickCapteur_hormonal <= 50
 cadence_offscreen >= 995
 cadence_xvfb >= 990
-processeur_xvfb <= 15
+processeur_xvfb <= 10
 premiere_image <= 150
 memoire_croissance <= 1'
 

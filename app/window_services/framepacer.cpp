@@ -17,6 +17,20 @@ FramePacer::FramePacer(QWidget *window, int intervalMs)
     window->installEventFilter(this);
 }
 
+FramePacer *FramePacer::of(const QWidget *window)
+{
+    return window ? window->findChild<FramePacer *>(QString(), Qt::FindDirectChildrenOnly)
+                  : nullptr;
+}
+
+void FramePacer::requestFrame()
+{
+    if (m_frameRequested)
+        return;
+    m_frameRequested = true;
+    QCoreApplication::postEvent(m_window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
 // An update request held back leaves the window's changes pending; the request
 // posted when the interval is over paints them all.
 bool FramePacer::eventFilter(QObject *watched, QEvent *event)
@@ -25,6 +39,7 @@ bool FramePacer::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (!m_lastFrame.isValid() || m_lastFrame.elapsed() >= m_interval) {
         m_lastFrame.start();
+        m_frameRequested = false;
         emit frameStarting();
         return false;
     }

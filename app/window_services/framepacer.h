@@ -19,6 +19,15 @@ class FramePacer : public QObject
 public:
     explicit FramePacer(QWidget *window, int intervalMs = 16);
 
+    // The pacer of a window, if it has one.
+    static FramePacer *of(const QWidget *window);
+
+    // Asks for a frame without marking any area: what must be painted is
+    // asked for as the frame starts (frameStarting). A control that changes
+    // many times between two frames, and may end a frame as it began, paints
+    // only when it differs from what the screen shows.
+    void requestFrame();
+
 signals:
     // A frame is about to be painted: the last moment to ask for an area.
     void frameStarting();
@@ -31,4 +40,5 @@ private:
     int m_interval;
     QElapsedTimer m_lastFrame;
     QTimer m_nextFrame;
+    bool m_frameRequested = false;
 };

@@ -2,6 +2,7 @@
 #include "app/window_services/imagecontrol.h"
 
 #include "app/window_services/canvas.h"
+#include "app/window_services/framepacer.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -100,11 +101,32 @@ void ImageControl::setShown(bool on)
     m_isShown = on;
     setAttribute(Qt::WA_TransparentForMouseEvents, !on);
     updateOpacity();
-    update();
+    // The sensor blinks at every tick: between two frames it may be shown and
+    // hidden again many times, and needs painting only if the frame shows it
+    // otherwise than the last one did.
+    FramePacer *pacer = FramePacer::of(window());
+    if (!pacer) {
+        update();
+    } else if (!m_awaitsFrame) {
+        m_awaitsFrame = true;
+        m_shownOnScreen = !on;
+        connect(pacer, &FramePacer::frameStarting, this, &ImageControl::paintIfShownChanged,
+                Qt::UniqueConnection);
+        pacer->requestFrame();
+    }
     if (QAccessible::isActive() && isVisible()) {
         QAccessibleEvent event(this, on ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void ImageControl::paintIfShownChanged()
+{
+    if (!m_awaitsFrame)
+        return;
+    m_awaitsFrame = false;
+    if (m_isShown != m_shownOnScreen)
+        update();
 }
 
 // A shown picture or drawing without see-through parts that covers the whole

@@ -62,6 +62,7 @@ protected:
 private:
     void rebuildShown();
     void updateOpacity();
+    void paintIfShownChanged();
 
     QString m_picturePath;
     QImage m_picture;
@@ -72,6 +73,9 @@ private:
     bool m_transparent = false;
     int m_tag = 0;
     bool m_isShown = true;
+    // Shown or not as the screen last showed it, while a frame is awaited.
+    bool m_shownOnScreen = true;
+    bool m_awaitsFrame = false;
     QImage m_surface;
     std::unique_ptr<Canvas> m_canvas;
     std::function<QString()> m_stateInWords;
