@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_services/layoutfonts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -11,9 +12,31 @@
 #include <cmath>
 
 namespace {
-const char *const windowFacePath = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+const char *const windowFaceFile = "ms_sans_serif.ttf";
+const char *const windowFaceSystemFolder = "/usr/share/wine/fonts";
 const char *const windowFaceFamily = "MS Sans Serif";
 const char *const fallbackFamily = "FreeSans";
+const char *const fallbackFiles[] = {"FreeSans.ttf", "FreeSansBold.ttf"};
+
+// The faces the program ships beside itself (its Windows folder), if any.
+QString shippedFont(const char *file)
+{
+    const QString path =
+        QCoreApplication::applicationDirPath() + QLatin1String("/fonts/") + QLatin1String(file);
+    return QFile::exists(path) ? path : QString();
+}
+
+// FreeSans comes with the system on Linux, with the program elsewhere.
+void registerFallbackFace()
+{
+    if (QFontDatabase::hasFamily(QLatin1String(fallbackFamily)))
+        return;
+    for (const char *file : fallbackFiles) {
+        const QString path = shippedFont(file);
+        if (!path.isEmpty())
+            QFontDatabase::addApplicationFont(path);
+    }
+}
 
 bool screenIsScaled()
 {
@@ -25,8 +48,13 @@ bool screenIsScaled()
 // boxes twice as wide, so the outline face with the closest metrics serves.
 QString registerWindowFace()
 {
-    if (!screenIsScaled() && QFile::exists(QLatin1String(windowFacePath))) {
-        const int id = QFontDatabase::addApplicationFont(QLatin1String(windowFacePath));
+    registerFallbackFace();
+    QString windowFacePath = shippedFont(windowFaceFile);
+    if (windowFacePath.isEmpty())
+        windowFacePath = QLatin1String(windowFaceSystemFolder) + QLatin1Char('/') +
+                         QLatin1String(windowFaceFile);
+    if (!screenIsScaled() && QFile::exists(windowFacePath)) {
+        const int id = QFontDatabase::addApplicationFont(windowFacePath);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (!families.isEmpty())
             return families.first();

@@ -12,7 +12,8 @@ void applyLayoutFonts(QWidget *root);
 
 // Registers the window's face ("MS Sans Serif" from the fonts-wine package, or
 // FreeSans when it is missing or the screen is scaled) and returns its family
-// name.
+// name. Faces shipped in a "fonts" folder beside the program (its Windows
+// folder) come first.
 QString loadWindowFontFamily();
 
 // The window's face at its normal size (11 pixels), also the default font of

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross-compiles the program for 64-bit Windows with MinGW-w64 and writes the
+# portable zip build/windows/systemes-regulation-<version>-windows-x64.zip:
+# the program, the Qt libraries and plugins it loads, MinGW's runtime, and the
+# two faces Windows lacks, with their licences. Unzip and double-click.
+#
+#     packaging/windows/build.sh [--with-tests]
+#
+# Qt for Windows (MinGW, 6.4 or later) is taken from QT_WINDOWS_DIR, else from
+# the tarball ../shared/toolchains/qt6-mingw/qt6-mingw-6.4.2.tar.xz beside the
+# project (unpacked once into build/windows/). packaging/windows/build-qt.sh
+# makes that tarball from Debian's own Qt sources. --with-tests also builds
+# the Qt Test suite, for tests/windows/run.sh.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=$root/build/windows
+build=$out/build
+tests=OFF
+[[ ${1:-} == --with-tests ]] && tests=ON
+
+fail() {
+    echo "systemes-regulation windows: $*" >&2
+    exit 1
+}
+
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja zip; do
+    command -v "$tool" >/dev/null ||
+        fail "$tool is missing: sudo apt-get install g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build zip"
+done
+[[ -x /usr/lib/qt6/libexec/moc ]] || fail "Qt's host tools are missing: sudo apt-get install qt6-base-dev"
+
+# Qt for Windows.
+qt=${QT_WINDOWS_DIR:-}
+if [[ -z $qt ]]; then
+    tarball=$root/../shared/toolchains/qt6-mingw/qt6-mingw-6.4.2.tar.xz
+    [[ -f $tarball ]] ||
+        fail "no Qt for Windows: set QT_WINDOWS_DIR to a Qt for MinGW, or make $tarball with packaging/windows/build-qt.sh"
+    qt=$out/qt6-mingw-6.4.2
+    if [[ ! -f $qt/lib/cmake/Qt6/Qt6Config.cmake ]]; then
+        mkdir -p "$out"
+        tar -xJf "$tarball" -C "$out"
+    fi
+fi
+[[ -f $qt/lib/cmake/Qt6/Qt6Config.cmake ]] || fail "$qt holds no Qt 6 (lib/cmake/Qt6 is missing)"
+
+cmake -S "$root" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" -DREGULATION_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=wine >"$out/configure.log" ||
+    { cat "$out/configure.log" >&2; fail "configuring the Windows build failed"; }
+cmake --build "$build"
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=systemes-regulation-$version-windows-x64
+stage=$out/$name
+rm -rf "$stage" "$out/$name.zip"
+mkdir -p "$stage"/{platforms,styles,multimedia,fonts,licences}
+
+cp "$build/systemes-regulation.exe" "$stage/"
+for lib in Core Gui Widgets Multimedia Network; do
+    cp "$qt/bin/Qt6$lib.dll" "$stage/"
+done
+cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+for plugin in "$qt"/plugins/multimedia/*.dll; do
+    [[ -f $plugin ]] && cp "$plugin" "$stage/multimedia/"
+done
+mingw=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion)-posix
+for dll in "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
+    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll; do
+    [[ -f $dll ]] || fail "MinGW's runtime $dll is missing"
+    cp "$dll" "$stage/"
+done
+
+# The window's face at ratio 1 and the outline face above it.
+window_face=/usr/share/wine/fonts/ms_sans_serif.ttf
+[[ -f $window_face ]] || fail "$window_face is missing: sudo apt-get install fonts-wine"
+cp "$window_face" "$stage/fonts/"
+for face in FreeSans.ttf FreeSansBold.ttf; do
+    [[ -f /usr/share/fonts/truetype/freefont/$face ]] ||
+        fail "$face is missing: sudo apt-get install fonts-freefont-ttf"
+    cp "/usr/share/fonts/truetype/freefont/$face" "$stage/fonts/"
+done
+sed 's/$/\r/' "$root/packaging/windows/LISEZMOI.txt" >"$stage/LISEZMOI.txt"
+cp "$root/LICENSE" "$stage/licences/systemes-regulation.txt"
+# What was shipped beside the program, with the terms Debian records for it.
+for doc in fonts-wine fonts-freefont-ttf libqt6core6 libqt6multimedia6 \
+    gcc-mingw-w64-base mingw-w64-common; do
+    [[ -f /usr/share/doc/$doc/copyright ]] || fail "/usr/share/doc/$doc/copyright is missing"
+    cp "/usr/share/doc/$doc/copyright" "$stage/licences/$doc.txt"
+done
+
+(cd "$out" && zip -qr9 "$name.zip" "$name")
+echo "$out/$name.zip ($(du -h "$out/$name.zip" | cut -f1))"
