@@ -6,11 +6,14 @@
 #                            (normal build, sanitizer build, installable package)
 #   ./regulation.sh bench    build and run the benchmarks
 #   ./regulation.sh package  build the Debian package into build/package
+#   ./regulation.sh windows  cross-compile the portable Windows zip into build/windows
 set -euo pipefail
 cd "$(dirname "$0")"
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
     qt6-translations-l10n libgl-dev fonts-wine fonts-freefont-ttf)
+windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools zip
+    qt6-base-dev-tools)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
     file at-spi2-core dbus-x11 python3-pyatspi)
 
@@ -60,8 +63,12 @@ package)
     build dev
     (cd build/dev && cpack -G DEB -B ../package)
     ;;
+windows)
+    install_missing "${build_packages[@]}" "${windows_packages[@]}"
+    bash packaging/windows/build.sh
+    ;;
 *)
-    sed -n '3,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,10p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QString>
 #include <QWidget>
@@ -64,12 +65,31 @@ QString registerWindowFace()
     return QLatin1String(fallbackFamily);
 }
 
+// Some font engines (Windows' with a face the program registered) draw every
+// stretch alike: the letters are then brought closer instead.
+bool stretchNarrows()
+{
+    static const bool narrows = [] {
+        QFont font{QString::fromLatin1(fallbackFamily)};
+        font.setPixelSize(11);
+        const QString sample = QStringLiteral("Voie motrice stimulatrice");
+        const int normal = QFontMetrics(font).horizontalAdvance(sample);
+        font.setStretch(96);
+        return QFontMetrics(font).horizontalAdvance(sample) < normal;
+    }();
+    return narrows;
+}
+
 // The outline face is a few per cent wider than the bitmap one: narrowed by as
 // much, every caption keeps within its stored box.
 void narrowToLayout(QFont &font)
 {
-    if (screenIsScaled() && !font.bold())
+    if (font.bold() || loadWindowFontFamily() == QLatin1String(windowFaceFamily))
+        return;
+    if (stretchNarrows())
         font.setStretch(96);
+    else
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.4);
 }
 
 void toLayoutPixels(QWidget *widget)

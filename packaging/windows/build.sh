@@ -49,7 +49,7 @@ cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" -DREGULATION_BUILD_BENCHMARKS=OFF \
-    -DCMAKE_CROSSCOMPILING_EMULATOR=wine >"$out/configure.log" ||
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/windows/wine-test.sh" >"$out/configure.log" ||
     { cat "$out/configure.log" >&2; fail "configuring the Windows build failed"; }
 cmake --build "$build"
 
@@ -57,7 +57,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=systemes-regulation-$version-windows-x64
 stage=$out/$name
 rm -rf "$stage" "$out/$name.zip"
-mkdir -p "$stage"/{platforms,styles,multimedia,fonts,licences}
+mkdir -p "$stage"/{platforms,styles,fonts,licences}
 
 cp "$build/systemes-regulation.exe" "$stage/"
 for lib in Core Gui Widgets Multimedia Network; do
@@ -65,10 +65,11 @@ for lib in Core Gui Widgets Multimedia Network; do
 done
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+# Qt 6.4 builds its Windows audio into Qt6Multimedia.dll; later Qt keeps it in a plugin.
 for plugin in "$qt"/plugins/multimedia/*.dll; do
-    [[ -f $plugin ]] && cp "$plugin" "$stage/multimedia/"
+    [[ -f $plugin ]] && mkdir -p "$stage/multimedia" && cp "$plugin" "$stage/multimedia/"
 done
-mingw=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion)-posix
+mingw=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 for dll in "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
     /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll; do
     [[ -f $dll ]] || fail "MinGW's runtime $dll is missing"
@@ -85,6 +86,8 @@ for face in FreeSans.ttf FreeSansBold.ttf; do
     cp "/usr/share/fonts/truetype/freefont/$face" "$stage/fonts/"
 done
 sed 's/$/\r/' "$root/packaging/windows/LISEZMOI.txt" >"$stage/LISEZMOI.txt"
+# The tests, built beside the program's build, find the faces as it does.
+[[ $tests == ON ]] && cp -r "$stage/fonts" "$build/"
 cp "$root/LICENSE" "$stage/licences/systemes-regulation.txt"
 # What was shipped beside the program, with the terms Debian records for it.
 for doc in fonts-wine fonts-freefont-ttf libqt6core6 libqt6multimedia6 \
