@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -65,31 +67,43 @@ QString registerWindowFace()
     return QLatin1String(fallbackFamily);
 }
 
-// Some font engines (Windows' with a face the program registered) draw every
-// stretch alike: the letters are then brought closer instead.
-bool stretchNarrows()
-{
-    static const bool narrows = [] {
-        QFont font{QString::fromLatin1(fallbackFamily)};
-        font.setPixelSize(11);
-        const QString sample = QStringLiteral("Voie motrice stimulatrice");
-        const int normal = QFontMetrics(font).horizontalAdvance(sample);
-        font.setStretch(96);
-        return QFontMetrics(font).horizontalAdvance(sample) < normal;
-    }();
-    return narrows;
-}
-
 // The outline face is a few per cent wider than the bitmap one: narrowed by as
 // much, every caption keeps within its stored box.
 void narrowToLayout(QFont &font)
 {
-    if (font.bold() || loadWindowFontFamily() == QLatin1String(windowFaceFamily))
-        return;
-    if (stretchNarrows())
+    if (!font.bold() && loadWindowFontFamily() != QLatin1String(windowFaceFamily))
         font.setStretch(96);
-    else
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.4);
+}
+
+bool fitsStoredBox(const QLabel *label, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    if (label->wordWrap())
+        return metrics
+                   .boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text())
+                   .height() <= label->height();
+    return metrics.horizontalAdvance(label->text()) <= label->width();
+}
+
+// Font engines hint the outline face differently (Windows' draws it a pixel or
+// two wider than FreeType): a caption that still overflows its stored box is
+// narrowed further, then its letters brought closer, until it fits.
+void fitToStoredBox(QLabel *label)
+{
+    QFont font = label->font();
+    if (QFontInfo(font).family() == QLatin1String(windowFaceFamily) || fitsStoredBox(label, font))
+        return;
+    for (int stretch = font.stretch() > 0 ? font.stretch() : 100; stretch >= 88; stretch -= 2) {
+        font.setStretch(stretch);
+        if (fitsStoredBox(label, font))
+            return label->setFont(font);
+    }
+    for (int tenths = 1; tenths <= 8; ++tenths) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.1 * tenths);
+        if (fitsStoredBox(label, font))
+            return label->setFont(font);
+    }
+    label->setFont(font);
 }
 
 void toLayoutPixels(QWidget *widget)
@@ -131,6 +145,8 @@ void applyLayoutFonts(QWidget *root)
     const auto descendants = root->findChildren<QWidget *>();
     for (QWidget *widget : descendants)
         toLayoutPixels(widget);
+    for (QLabel *label : root->findChildren<QLabel *>())
+        fitToStoredBox(label);
     // A style sheet fixed its widget's font from the parent's stored one when
     // the form loaded, and keeps it: give it the parent's font as now laid out.
     for (QWidget *widget : descendants) {
