@@ -5,14 +5,14 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 const char *const windowFaceFile = "ms_sans_serif.ttf";
@@ -67,43 +67,48 @@ QString registerWindowFace()
     return QLatin1String(fallbackFamily);
 }
 
-// The outline face is a few per cent wider than the bitmap one: narrowed by as
-// much, every caption keeps within its stored box.
+// The scheme's captions and the widths of their stored boxes, in pixels, as
+// the bitmap face draws them at 11 pixels.
+const std::pair<const char *, int> storedCaptions[] = {
+    {"Capteur", 37},
+    {"Voie sensitive", 65},
+    {"Centre intégrateur", 84},
+    {"Voie motrice stimulatrice", 113},
+    {"Voie motrice inhibitrice", 105},
+    {"Effecteur stimulateur", 96},
+    {"Effecteur inhibiteur", 88},
+    {"Valeur réglée", 62},
+};
+
+// The outline face is a few per cent wider than the bitmap one, by how much
+// depends on the font engine (Windows' hints it wider than FreeType): it is
+// narrowed just enough for every caption of the scheme to keep within its
+// stored box, and so are the notes' lines.
+int layoutStretch()
+{
+    static const int stretch = [] {
+        QFont font{QString::fromLatin1(fallbackFamily)};
+        font.setPixelSize(11);
+        int candidate = 96;
+        for (; candidate > 80; --candidate) {
+            font.setStretch(candidate);
+            const QFontMetrics metrics(font);
+            const bool fits = std::all_of(
+                std::begin(storedCaptions), std::end(storedCaptions), [&metrics](const auto &c) {
+                    return metrics.horizontalAdvance(QString::fromUtf8(c.first)) <= c.second;
+                });
+            if (fits)
+                break;
+        }
+        return candidate;
+    }();
+    return stretch;
+}
+
 void narrowToLayout(QFont &font)
 {
     if (!font.bold() && loadWindowFontFamily() != QLatin1String(windowFaceFamily))
-        font.setStretch(96);
-}
-
-bool fitsStoredBox(const QLabel *label, const QFont &font)
-{
-    const QFontMetrics metrics(font);
-    if (label->wordWrap())
-        return metrics
-                   .boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text())
-                   .height() <= label->height();
-    return metrics.horizontalAdvance(label->text()) <= label->width();
-}
-
-// Font engines hint the outline face differently (Windows' draws it a pixel or
-// two wider than FreeType): a caption that still overflows its stored box is
-// narrowed further, then its letters brought closer, until it fits.
-void fitToStoredBox(QLabel *label)
-{
-    QFont font = label->font();
-    if (QFontInfo(font).family() == QLatin1String(windowFaceFamily) || fitsStoredBox(label, font))
-        return;
-    for (int stretch = font.stretch() > 0 ? font.stretch() : 100; stretch >= 88; stretch -= 2) {
-        font.setStretch(stretch);
-        if (fitsStoredBox(label, font))
-            return label->setFont(font);
-    }
-    for (int tenths = 1; tenths <= 8; ++tenths) {
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.1 * tenths);
-        if (fitsStoredBox(label, font))
-            return label->setFont(font);
-    }
-    label->setFont(font);
+        font.setStretch(layoutStretch());
 }
 
 void toLayoutPixels(QWidget *widget)
@@ -145,8 +150,6 @@ void applyLayoutFonts(QWidget *root)
     const auto descendants = root->findChildren<QWidget *>();
     for (QWidget *widget : descendants)
         toLayoutPixels(widget);
-    for (QLabel *label : root->findChildren<QLabel *>())
-        fitToStoredBox(label);
     // A style sheet fixed its widget's font from the parent's stored one when
     // the form loaded, and keeps it: give it the parent's font as now laid out.
     for (QWidget *widget : descendants) {
