@@ -96,13 +96,13 @@ Marker *MarkerLayer::markerAt(const QPoint &point) const
 
 void MarkerLayer::followFrames(FramePacer *pacer)
 {
-    m_followsFrames = true;
+    m_pacer = pacer;
     connect(pacer, &FramePacer::frameStarting, this, &MarkerLayer::askForFrameAreas);
 }
 
 void MarkerLayer::changed(const QRect &before, const QRect &after)
 {
-    if (!m_followsFrames) {
+    if (!m_pacer) {
         update(before);
         update(after);
         return;
@@ -111,7 +111,7 @@ void MarkerLayer::changed(const QRect &before, const QRect &after)
     // asks for every area it must paint.
     if (!m_frameAsked) {
         m_frameAsked = true;
-        update(after.isEmpty() ? before : after);
+        m_pacer->requestFrame();
     }
 }
 

@@ -87,6 +87,6 @@ private:
 
     QList<Marker *> m_markers;
     QList<QRect> m_onScreen; // where the last frame drew markers
-    bool m_followsFrames = false;
+    QPointer<FramePacer> m_pacer;
     bool m_frameAsked = false;
 };
