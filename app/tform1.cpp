@@ -9,7 +9,6 @@
 #include "app/window_services/markerlayer.h"
 #include "guidance/descriptions.h"
 #include "guidance/textesaide.h"
-#include "mechanism/tableclassesecart.h"
 
 TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     : QWidget(parent), m_messages(messages), m_beeper(beeper)

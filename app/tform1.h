@@ -138,6 +138,7 @@ protected:
 private:
     void connectHandlers();
     void connectHoverHandlers();
+    void showEffectors();
 
     MessageService &m_messages;
     Beeper &m_beeper;

@@ -82,12 +82,6 @@ void TForm1::TimerCapteurTimer()
         m_etat.PhaseSensitiveMontee = true;
     }
 
-    // An effector that has just acted was off for one tick. Showing a control
-    // already shown costs nothing.
-    ImageEffecteurStimulateur->setShown(true);
-    ImageEffecteurStimulateur->show();
-    if (!SystemeSansEffecteurInhibiteur()) {
-        ImageEffecteurInhibiteur->setShown(true);
-        ImageEffecteurInhibiteur->show();
-    }
+    // An effector that has just acted was off for one tick.
+    showEffectors();
 }

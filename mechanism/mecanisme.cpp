@@ -22,6 +22,18 @@ bool TForm1::SystemeSansEffecteurInhibiteur() const
     return ComboBoxSysteme->currentText() == QStringLiteral("Intégrité de l'organisme");
 }
 
+// Both effectors back on, except the inhibiting one when the list names the
+// system that has none. Showing a control already shown costs nothing.
+void TForm1::showEffectors()
+{
+    ImageEffecteurStimulateur->setShown(true);
+    ImageEffecteurStimulateur->show();
+    if (!SystemeSansEffecteurInhibiteur()) {
+        ImageEffecteurInhibiteur->setShown(true);
+        ImageEffecteurInhibiteur->show();
+    }
+}
+
 void TForm1::ReprendreMecanisme()
 {
     ButtonMarche->setText(QStringLiteral("Arrêt"));
@@ -42,12 +54,7 @@ void TForm1::SuspendreMecanisme()
     // The sensor blinks and the effectors flash while running: a stopped
     // scheme shows them all.
     ImageCapteur->setShown(true);
-    ImageEffecteurStimulateur->setShown(true);
-    ImageEffecteurStimulateur->show();
-    if (!SystemeSansEffecteurInhibiteur()) {
-        ImageEffecteurInhibiteur->setShown(true);
-        ImageEffecteurInhibiteur->show();
-    }
+    showEffectors();
     m_etat.MecanismeEnMarche = false;
     // The leg flags are left as they are: every new message sets its first
     // leg anew.

@@ -104,20 +104,31 @@ void ImageControl::setShown(bool on)
     // The sensor blinks at every tick: between two frames it may be shown and
     // hidden again many times, and needs painting only if the frame shows it
     // otherwise than the last one did.
-    FramePacer *pacer = FramePacer::of(window());
-    if (!pacer) {
-        update();
-    } else if (!m_awaitsFrame) {
-        m_awaitsFrame = true;
-        m_shownOnScreen = !on;
-        connect(pacer, &FramePacer::frameStarting, this, &ImageControl::paintIfShownChanged,
-                Qt::UniqueConnection);
-        pacer->requestFrame();
+    if (!m_awaitsFrame) {
+        if (FramePacer *pacer = framePacer()) {
+            m_awaitsFrame = true;
+            m_shownOnScreen = !on;
+            pacer->requestFrame();
+        } else {
+            update();
+        }
     }
     if (QAccessible::isActive() && isVisible()) {
         QAccessibleEvent event(this, on ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+// Looked up once: the blink asks for it at every frame.
+FramePacer *ImageControl::framePacer()
+{
+    if (!m_pacerSought) {
+        m_pacerSought = true;
+        m_pacer = FramePacer::of(window());
+        if (m_pacer)
+            connect(m_pacer, &FramePacer::frameStarting, this, &ImageControl::paintIfShownChanged);
+    }
+    return m_pacer;
 }
 
 void ImageControl::paintIfShownChanged()

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class Canvas;
+class FramePacer;
 
 // A picture box. It shows a stored picture (a resource path), or a drawing
 // surface made at the control's size the first time its canvas is used; a
@@ -62,6 +64,7 @@ protected:
 private:
     void rebuildShown();
     void updateOpacity();
+    FramePacer *framePacer();
     void paintIfShownChanged();
 
     QString m_picturePath;
@@ -76,6 +79,8 @@ private:
     // Shown or not as the screen last showed it, while a frame is awaited.
     bool m_shownOnScreen = true;
     bool m_awaitsFrame = false;
+    QPointer<FramePacer> m_pacer;
+    bool m_pacerSought = false;
     QImage m_surface;
     std::unique_ptr<Canvas> m_canvas;
     std::function<QString()> m_stateInWords;
