@@ -41,17 +41,21 @@ const char *const qtOptionsWithValue[] = {"platform",
                                           "qmljsdebugger"};
 const char *const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// An option's name, without its dashes and any "=value".
+QString optionName(const QString &argument)
+{
+    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    return name.left(name.indexOf(QLatin1Char('=')));
+}
+
 // 0 when the argument is not one of Qt's options, 1 for a flag or an option
 // with its value after "=", 2 when the value is the next argument.
 int qtOptionLength(const QString &argument)
 {
     if (!argument.startsWith(QLatin1Char('-')))
         return 0;
-    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
-    const qsizetype equals = name.indexOf(QLatin1Char('='));
-    const bool valueAttached = equals >= 0;
-    if (valueAttached)
-        name.truncate(equals);
+    const QString name = optionName(argument);
+    const bool valueAttached = argument.contains(QLatin1Char('='));
     for (const char *option : qtOptionsWithValue) {
         if (name == QLatin1String(option))
             return valueAttached ? 1 : 2;
@@ -90,6 +94,9 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
             continue;
         }
         if (const int length = qtOptionLength(argument)) {
+            const QString name = optionName(argument);
+            options.platformChosen |= name == QLatin1String("platform");
+            options.styleChosen |= name == QLatin1String("style");
             i += length - 1;
             continue;
         }

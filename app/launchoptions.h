@@ -13,6 +13,9 @@ struct LaunchOptions
     bool help = false;
     // The projection zoom: 0 for none, -1 for "auto", else a factor from 1 to 4.
     double zoom = 0;
+    // Whether the command line names Qt's platform or widget style.
+    bool platformChosen = false;
+    bool styleChosen = false;
     // A sentence for standard error when the command line cannot be used.
     QString error;
 };

@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/launchoptions.h"
 #include "app/tform1.h"
+#include "app/uniformlook.h"
 #include "app/window_services/audiobeeper.h"
 #include "app/window_services/layoutfonts.h"
 #include "app/window_services/messageservice.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
         std::fputs(usageText().toLocal8Bit().constData(), stdout);
         return 0;
     }
+    chooseFontEngine(options);
     const QString notice = applyZoom(options.zoom, argc, argv);
     if (!notice.isEmpty())
         std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
@@ -32,6 +34,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("systemes-regulation"));
     QApplication::setDesktopFileName(QStringLiteral("org.systemesregulation.SystemesRegulation"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon-128.png")));
+    applyUniformStyle(options);
     QApplication::setFont(windowFont());
 
     MessageBoxService messages;

@@ -69,6 +69,8 @@ private slots:
     void escapedErrorIsOneLine();
     void launchOptions_data();
     void launchOptions();
+    void qtChoicesAreNoted_data();
+    void qtChoicesAreNoted();
     void fittingZoom_data();
     void fittingZoom();
     void programRefusesABadZoom_data();
@@ -155,6 +157,35 @@ void TestApplication::launchOptions()
     }
     QCOMPARE(options.zoom, zoom);
     QCOMPARE(options.help, help);
+}
+
+// The look is left to Qt only when the command line names a platform or a
+// style: options that merely begin alike do not count.
+void TestApplication::qtChoicesAreNoted_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("platform");
+    QTest::addColumn<bool>("style");
+    QTest::addRow("none") << QStringList{"--zoom=2", "-reverse"} << false << false;
+    QTest::addRow("platform") << QStringList{"-platform", "windows"} << true << false;
+    QTest::addRow("platform attached") << QStringList{"--platform=offscreen"} << true << false;
+    QTest::addRow("style") << QStringList{"-style", "windows"} << false << true;
+    QTest::addRow("style attached") << QStringList{"--style=fusion"} << false << true;
+    QTest::addRow("alike names") << QStringList{"-platformpluginpath", "p", "-platformtheme=t",
+                                                "-stylesheet", "s.qss"}
+                                 << false << false;
+}
+
+void TestApplication::qtChoicesAreNoted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, platform);
+    QFETCH(bool, style);
+    const LaunchOptions options =
+        parseLaunchOptions(QStringList{QStringLiteral("systemes-regulation")} + arguments);
+    QVERIFY(options.error.isEmpty());
+    QCOMPARE(options.platformChosen, platform);
+    QCOMPARE(options.styleChosen, style);
 }
 
 // The client area with the curve shown is 640 x 590 (the curve's box ends at

@@ -7,7 +7,7 @@
 #     tests/windows/run.sh BUILD_DIR QT_FOR_WINDOWS
 #
 # The tests left out under Wine, each for a reason of Wine's own, are listed
-# in tests/windows/CMakeLists.txt... see wine_exclusions below.
+# in tests/windows/exclusions.sh.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 qt=$(cd "$2" && pwd)
@@ -32,8 +32,8 @@ wineboot --init >/dev/null 2>&1
 # Qt's libraries and MinGW's runtime, where the tests find them.
 mingw=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$mingw");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
-QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")"
-export WINEPATH QT_PLUGIN_PATH
+WINEQT_PLUGIN_PATH="$(winepath -w "$qt/plugins")"
+export WINEPATH WINEQT_PLUGIN_PATH
 
 source "$here/exclusions.sh"
 ctest --test-dir "$build" --output-on-failure -E "$(wine_exclusions)"

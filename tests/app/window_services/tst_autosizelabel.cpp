@@ -56,8 +56,10 @@ private slots:
         QVERIFY(label.height() >= 2 * metrics.height());
         QCOMPARE(label.height(),
                  metrics.boundingRect(QRect(0, 0, 60, 0), Qt::TextWordWrap, text).height());
+        // Back to one line (a font engine may round its height a pixel up).
         label.setCaption(QStringLiteral("Foie"));
-        QCOMPARE(label.size(), QSize(60, metrics.height()));
+        QCOMPARE(label.width(), 60);
+        QVERIFY(label.height() >= metrics.height() && label.height() < 2 * metrics.height());
     }
 };
 

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Starts the zipped Windows program under Wine as a teacher would after
+# unzipping it on a USB stick, and runs the loop once: the window opens,
+# "Marche" then a perturbation of the regulated value move it (the sensor's
+# colour changes, the recording strips draw), "Quitter" and its question
+# close it with status 0. Nothing but the zip's own files is given to it.
+#
+#     tests/windows/smoke.sh ZIP [SCREENSHOT_DIR]
+#
+# With SCREENSHOT_DIR, the window before and after the perturbation and the
+# question are kept there as PNG files. Needs wine, xvfb, openbox, xdotool,
+# x11-utils, imagemagick and unzip.
+set -euo pipefail
+readonly title="Systèmes de régulation"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/xdisplay.sh"
+
+fail() {
+    echo "windows smoke: FAILED: $*" >&2
+    exit 1
+}
+step() { echo "windows smoke: $*"; }
+
+[[ $# -ge 1 && -f $1 ]] || fail "usage: $0 ZIP [SCREENSHOT_DIR]"
+zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+shots=${2:-}
+for tool in wine wineboot wineserver Xvfb openbox xdotool xwininfo import compare unzip; do
+    command -v "$tool" >/dev/null || fail "$tool is missing"
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A stick's folder, with a blank and an accent in its name.
+stick="$work/Clé USB"
+mkdir -p "$stick"
+unzip -q "$zip" -d "$stick"
+programs=("$stick"/*/systemes-regulation.exe)
+program=${programs[0]}
+[[ -f $program ]] || fail "the zip holds no systemes-regulation.exe in its folder"
+
+export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_x_display "$work" || fail "no display"
+# A machine that never saw the program: a fresh Wine prefix, and no path to
+# Qt or MinGW but the program's own folder.
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset WINEPATH WINEQT_PLUGIN_PATH
+wineboot --init >/dev/null 2>&1
+
+step "starting $(basename "$program") from \"$stick\""
+(cd "$(dirname "$program")" && exec wine ./systemes-regulation.exe) >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=$(timeout 90 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) || true
+[[ -n $window ]] || {
+    cat "$work/program.log" >&2
+    fail "no window named \"$title\" appeared"
+}
+sleep 2 # the first frame
+
+# Positions are the stored layout's, from the window's client corner.
+click() { # x y
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.3
+}
+shot() { # name [kept]
+    import -window "$window" "$work/$1.png"
+    [[ -z $shots || -z ${2:-} ]] || cp "$work/$1.png" "$shots/windows-$1.png"
+}
+# Pixels that differ between two shots in a box of the window.
+changed() { # first second width height x y
+    local geometry=$3x$4+$5+$6
+    convert "$work/$1.png" -crop "$geometry" +repage "$work/a.png"
+    convert "$work/$2.png" -crop "$geometry" +repage "$work/b.png"
+    compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true
+}
+[[ -z $shots ]] || mkdir -p "$shots"
+
+shot before kept
+click 263 27  # "Marche"
+click 356 71  # the sensory pathway's recording toggle
+click 395 210 # the stimulating pathway's
+sleep 1
+shot running kept
+click 155 153 # the regulated value's bar, right of its thumb: the value moves up a step
+sensor=0
+for i in 1 2 3 4 5 6; do
+    sleep 0.5
+    shot "after-$i"
+    sensor=$((sensor + $(changed running "after-$i" 47 19 241 123)))
+done
+cp "$work/after-6.png" "$work/after.png"
+[[ -z $shots ]] || cp "$work/after.png" "$shots/windows-after.png"
+((sensor > 0)) || fail "the sensor kept its colour after the perturbation"
+strips=$(changed running after 550 125 22 292)
+((strips > 0)) || fail "the recording strips drew nothing"
+step "the loop ran: the sensor changed colour, $strips pixels drawn in the strips"
+
+click 566 26 # "Quitter"
+question=$(timeout 20 xdotool search --sync --onlyvisible --name "^Avertissement\$" | head -n1) || true
+[[ -n $question ]] || fail "\"Quitter\" asked no question"
+sleep 0.5
+[[ -z $shots ]] || import -window "$question" "$shots/windows-question.png"
+xdotool windowactivate --sync "$question" key --clearmodifiers alt+o
+status=0
+timeout 30 tail --pid="$program_pid" -f /dev/null || fail "the program did not close after \"Oui\""
+wait "$program_pid" || status=$?
+((status == 0)) || {
+    cat "$work/program.log" >&2
+    fail "the program closed with status $status"
+}
+step "OK: the zipped program opened, ran the loop and closed with status 0"
