@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdio>
+
 // What the process itself reports about its use of the machine.
 
 // Processor time used so far, user and system, in seconds.
@@ -10,9 +12,13 @@ double secondesProcesseur();
 long residentKio();
 long picResidentKio();
 
-// Milliseconds since the kernel started this process (10 ms resolution).
+// Milliseconds since the system started this process.
 double msDepuisDebutProcessus();
 
 // Prints one figure as "name value unit" on standard output, the form that
 // bench/run.sh collects.
-void afficheMesure(const char *nom, double valeur, const char *unite);
+inline void afficheMesure(const char *nom, double valeur, const char *unite)
+{
+    std::printf("%s %.3f %s\n", nom, valeur, unite);
+    std::fflush(stdout);
+}

@@ -5,30 +5,39 @@
 # the program, the Qt libraries and plugins it loads, MinGW's runtime, and the
 # two faces Windows lacks, with their licences. Unzip and double-click.
 #
-#     packaging/windows/build.sh [--with-tests]
+#     packaging/windows/build.sh [--with-tests] [--with-benchmarks]
+#     packaging/windows/build.sh --find-qt
 #
 # Qt for Windows (MinGW, 6.4 or later) is taken from QT_WINDOWS_DIR, else from
 # the tarball ../shared/toolchains/qt6-mingw/qt6-mingw-6.4.2.tar.xz beside the
 # project (unpacked once into build/windows/). packaging/windows/build-qt.sh
 # makes that tarball from Debian's own Qt sources. --with-tests also builds
-# the Qt Test suite, for tests/windows/run.sh.
+# the Qt Test suite, for tests/windows/run.sh; --with-benchmarks the figures
+# program, for bench/windows.sh. --find-qt only prints where Qt for Windows
+# is, or fails with one line when there is none.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$root/build/windows
 build=$out/build
 tests=OFF
-[[ ${1:-} == --with-tests ]] && tests=ON
+benchmarks=OFF
+find_qt=no
+for option in "$@"; do
+    case $option in
+    --with-tests) tests=ON ;;
+    --with-benchmarks) benchmarks=ON ;;
+    --find-qt) find_qt=yes ;;
+    *)
+        echo "usage: $0 [--with-tests] [--with-benchmarks] | --find-qt" >&2
+        exit 2
+        ;;
+    esac
+done
 
 fail() {
     echo "systemes-regulation windows: $*" >&2
     exit 1
 }
-
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja zip; do
-    command -v "$tool" >/dev/null ||
-        fail "$tool is missing: sudo apt-get install g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build zip"
-done
-[[ -x /usr/lib/qt6/libexec/moc ]] || fail "Qt's host tools are missing: sudo apt-get install qt6-base-dev"
 
 # Qt for Windows.
 qt=${QT_WINDOWS_DIR:-}
@@ -37,18 +46,35 @@ if [[ -z $qt ]]; then
     [[ -f $tarball ]] ||
         fail "no Qt for Windows: set QT_WINDOWS_DIR to a Qt for MinGW, or make $tarball with packaging/windows/build-qt.sh"
     qt=$out/qt6-mingw-6.4.2
-    if [[ ! -f $qt/lib/cmake/Qt6/Qt6Config.cmake ]]; then
-        mkdir -p "$out"
-        tar -xJf "$tarball" -C "$out"
+    if [[ ! -d $qt ]]; then
+        # Unpacked aside first: an interrupted unpacking leaves no half Qt.
+        rm -rf "$out/unpacking"
+        mkdir -p "$out/unpacking"
+        tar -xJf "$tarball" -C "$out/unpacking"
+        mv "$out/unpacking/qt6-mingw-6.4.2" "$qt"
+        rm -rf "$out/unpacking"
     fi
 fi
 [[ -f $qt/lib/cmake/Qt6/Qt6Config.cmake ]] || fail "$qt holds no Qt 6 (lib/cmake/Qt6 is missing)"
+qt=$(cd "$qt" && pwd)
 
+if [[ $find_qt == yes ]]; then
+    echo "$qt"
+    exit 0
+fi
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja zip; do
+    command -v "$tool" >/dev/null ||
+        fail "$tool is missing: sudo apt-get install g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build zip"
+done
+[[ -x /usr/lib/qt6/libexec/moc ]] || fail "Qt's host tools are missing: sudo apt-get install qt6-base-dev"
+
+# A zip left by an earlier build is not this build's.
+rm -f "$out"/systemes-regulation-*-windows-x64.zip
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" -DREGULATION_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" -DREGULATION_BUILD_BENCHMARKS="$benchmarks" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/windows/wine-test.sh" >"$out/configure.log" ||
     { cat "$out/configure.log" >&2; fail "configuring the Windows build failed"; }
 cmake --build "$build"

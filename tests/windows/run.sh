@@ -4,13 +4,12 @@
 # lists it (each test through wine, CMake's emulator for the cross build):
 # a fresh Wine prefix in the build tree, an Xvfb display for Wine itself.
 #
-#     tests/windows/run.sh BUILD_DIR QT_FOR_WINDOWS
+#     tests/windows/run.sh BUILD_DIR
 #
 # The tests left out under Wine, each for a reason of Wine's own, are listed
 # in tests/windows/exclusions.sh.
 set -euo pipefail
-build=$(cd "$1" && pwd)
-qt=$(cd "$2" && pwd)
+build=$(cd "${1:?usage: tests/windows/run.sh BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
@@ -26,14 +25,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 source "$here/../support/xdisplay.sh"
 start_x_display "$work"
 
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-rm -rf "$WINEPREFIX"
-wineboot --init >/dev/null 2>&1
-# Qt's libraries and MinGW's runtime, where the tests find them.
-mingw=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
-WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$mingw");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
-WINEQT_PLUGIN_PATH="$(winepath -w "$qt/plugins")"
-export WINEPATH WINEQT_PLUGIN_PATH
+source "$here/wine.sh"
+start_wine "$build/wineprefix" "$build"
 
 source "$here/exclusions.sh"
 ctest --test-dir "$build" --output-on-failure -E "$(wine_exclusions)"

@@ -15,6 +15,7 @@ set -euo pipefail
 readonly title="Systèmes de régulation"
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/xdisplay.sh"
+source "$here/wine.sh"
 
 fail() {
     echo "windows smoke: FAILED: $*" >&2
@@ -26,7 +27,8 @@ step() { echo "windows smoke: $*"; }
 zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 shots=${2:-}
 for tool in wine wineboot wineserver Xvfb openbox xdotool xwininfo import compare unzip; do
-    command -v "$tool" >/dev/null || fail "$tool is missing"
+    command -v "$tool" >/dev/null ||
+        fail "$tool is missing: sudo apt-get install wine wine64 xvfb openbox xdotool x11-utils imagemagick unzip"
 done
 
 work=$(mktemp -d)
@@ -51,9 +53,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_x_display "$work" || fail "no display"
 # A machine that never saw the program: a fresh Wine prefix, and no path to
 # Qt or MinGW but the program's own folder.
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH WINEQT_PLUGIN_PATH
-wineboot --init >/dev/null 2>&1
+start_wine "$work/prefix"
 
 step "starting $(basename "$program") from \"$stick\""
 (cd "$(dirname "$program")" && exec wine ./systemes-regulation.exe) >"$work/program.log" 2>&1 &

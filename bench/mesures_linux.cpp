@@ -5,7 +5,6 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -67,10 +66,4 @@ double msDepuisDebutProcessus()
     clock_gettime(CLOCK_BOOTTIME, &maintenant);
     const double debutMs = double(debut) * 1000.0 / double(sysconf(_SC_CLK_TCK));
     return double(maintenant.tv_sec) * 1000.0 + double(maintenant.tv_nsec) / 1e6 - debutMs;
-}
-
-void afficheMesure(const char *nom, double valeur, const char *unite)
-{
-    std::printf("%s %.3f %s\n", nom, valeur, unite);
-    std::fflush(stdout);
 }
