@@ -49,7 +49,8 @@ void TForm1::FormCreate()
                        MemoAideVoieSensitive,
                        MemoAideEffecteur,
                        MemoAideAProposDe,
-                       MemoAideCourbe})
+                       MemoAideCourbe,
+                       MemoAideExport})
         memo->hide();
 
     LabelPerturbation->hide();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mechanism/etatmecanisme.h"
+#include "recordings/releve.h"
 #include "ui_tform1.h"
 
 #include <QWidget>
@@ -9,6 +10,8 @@
 #include <array>
 
 class Beeper;
+class QAction;
+class QMenu;
 class IntervalTimer;
 class MessageService;
 class MarkerLayer;
@@ -72,6 +75,20 @@ public:
     void SpeedButtonEnregClick();
     void SpeedButtonCourbeClick();
 
+    // The recordings leave the window: for the pupil's report (context menu
+    // of the strips and the curve, and shortcuts anywhere in the window).
+    void CopierImage();
+    void EnregistrerImage();
+    void EnregistrerValeurs();
+    void Imprimer();
+    // The rows of the values the strips drew since they were last cleared.
+    const Releve &releve() const { return m_releve; }
+    // The recordings as exported: the strips' box and the curve's when shown,
+    // under a caption line.
+    QImage imageEnregistrements() const;
+    QString legendeEnregistrements() const;
+    QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
+
     // Regulation systems.
     void ComboBoxSystemeChange();
     void AppliqueConfiguration(const ConfigurationSysteme &configuration);
@@ -109,6 +126,7 @@ public:
     void SpeedButtonEnregStimulateurMouseMove();
     void SpeedButtonEnregInhibiteurMouseMove();
     void SpeedButtonCourbeMouseMove();
+    void EnregistrementsMouseMove();
     void FormMouseMove();
     void GroupBoxSystemeReglantMouseMove();
 
@@ -134,14 +152,24 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void connectHandlers();
     void connectHoverHandlers();
     void showEffectors();
+    void setUpExport();
+    QList<QWidget *> cadresEnregistrements() const;
+    void actualiseExport();
+    QString demandeFichier(const QString &titre, const QString &nom, const QString &extension);
+    bool ecritFichier(const QString &chemin, const QByteArray &contenu);
 
     MessageService &m_messages;
     Beeper &m_beeper;
     MarkerLayer *m_calqueMessages = nullptr;
     EtatMecanisme m_etat;
+    Releve m_releve;
+    QMenu *m_menuEnregistrements = nullptr;
+    // Where the pupil last saved, offered again.
+    QString m_dossierExport;
 };

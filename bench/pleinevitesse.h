@@ -4,10 +4,11 @@
 #include "app/window_services/beeper.h"
 #include "app/window_services/messageservice.h"
 
+#include <QString>
+
 #include <array>
 
 class IntervalTimer;
-class QString;
 class TForm1;
 
 // Every question answered Oui: full strips are cleared at each wrap and the
@@ -19,6 +20,11 @@ public:
     {
         return MessageAnswer::Oui;
     }
+    QString askSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    bool askPrinter(QWidget *, QPrinter &) override { return false; }
 };
 
 class BipMuet : public Beeper

@@ -54,6 +54,10 @@ void decritAvecLesNotes(TForm1 &form)
         {form.SpeedButtonEnregInhibiteur, form.MemoAideEnregInhibiteur},
         {form.SpeedButtonCourbe, form.MemoAideCourbe},
         {form.EnregCourbe, form.MemoAideCourbe},
+        {form.EnregSensitif, form.MemoAideExport},
+        {form.EnregStimulateur, form.MemoAideExport},
+        {form.EnregInhibiteur, form.MemoAideExport},
+        {form.EnregPerturbation, form.MemoAideExport},
     };
     for (const Description &d : descriptions)
         d.element->setAccessibleDescription(d.note->toPlainText().simplified());

@@ -125,6 +125,12 @@ void TForm1::SpeedButtonCourbeMouseMove()
     survole(*this, MemoAideCourbe);
 }
 
+// The strips name what can be done with them.
+void TForm1::EnregistrementsMouseMove()
+{
+    survole(*this, MemoAideExport);
+}
+
 // Bare area of the window or of the scheme: every note goes.
 void TForm1::FormMouseMove()
 {
@@ -175,6 +181,8 @@ void TForm1::connectHoverHandlers()
     relaie(SpeedButtonEnregInhibiteur, &TForm1::SpeedButtonEnregInhibiteurMouseMove);
     relaie(SpeedButtonCourbe, &TForm1::SpeedButtonCourbeMouseMove);
     relaie(EnregCourbe, &TForm1::SpeedButtonCourbeMouseMove);
+    for (QWidget *bande : {EnregSensitif, EnregStimulateur, EnregInhibiteur, EnregPerturbation})
+        relaie(bande, &TForm1::EnregistrementsMouseMove);
     relaie(this, &TForm1::FormMouseMove, Area::Bare);
     relaie(GroupBoxSystemeReglant, &TForm1::GroupBoxSystemeReglantMouseMove, Area::Bare);
 }

@@ -65,6 +65,9 @@ const TexteAide textesAide[] = {
     {&Ui_TForm1::MemoAideCourbe,
      {"Affiche au cours du temps la valeur réglée (trait bleu-vert)",
       "et la valeur consigne (trait vert olive)."}},
+    {&Ui_TForm1::MemoAideExport,
+     {"Clic droit sur les enregistrements pour les copier,",
+      "les enregistrer (image ou valeurs) ou les imprimer."}},
 };
 
 } // namespace

@@ -153,9 +153,14 @@ kill -0 "$program_pid" 2>/dev/null || {
     cat "$work/program.log" >&2
     fail "the program stopped after opening its window"
 }
-xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the window is not viewable"
-xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "the window is not maximised"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
+# Read whole before matching: grep -q stops at its first match, and a writer
+# still printing (the icon runs to tens of kilobytes) would then fail the pipe.
+info=$(xwininfo -id "$window")
+grep -q 'Map State: IsViewable' <<<"$info" || fail "the window is not viewable"
+state=$(xprop -id "$window" _NET_WM_STATE)
+grep -q _NET_WM_STATE_MAXIMIZED_HORZ <<<"$state" || fail "the window is not maximised"
+icons=$(xprop -id "$window" _NET_WM_ICON)
+grep -q 'Icon (' <<<"$icons" || fail "the window has no icon"
 if [[ -n ${SCREENSHOT:-} ]]; then
     /usr/bin/import -window root "$SCREENSHOT" && step "screenshot saved to $SCREENSHOT"
 fi

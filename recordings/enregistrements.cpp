@@ -67,6 +67,8 @@ void TForm1::InitialiseEnregistrements()
     LabelCourbeMin->setText(borne(ScrollBarValeurReglee->minimum()));
 
     m_etat.PositionEnreg = 0;
+    m_releve.efface();
+    actualiseExport();
 }
 
 bool TForm1::EnregistreColonne()
@@ -95,16 +97,28 @@ bool TForm1::EnregistreColonne()
     // The class and periods are those of the previous tick: the sensor tick
     // computes the new ones after this step.
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
-    for (const VoieEnregistree &voie : voiesEnregistrees(*this)) {
+    LigneReleve releve;
+    releve.colonne = position;
+    releve.classeEcart = m_etat.ClasseEcart;
+    const QColor couleurPerturbation = perturbation.penColor();
+    releve.perturbation = couleurPerturbation == QColor(255, 0, 0)   ? 1
+                          : couleurPerturbation == QColor(0, 255, 0) ? -1
+                                                                     : 0;
+    const auto voies = voiesEnregistrees(*this);
+    for (std::size_t v = 0; v < voies.size(); ++v) {
+        const VoieEnregistree &voie = voies[v];
         Canvas &canvas = voie.enregistrement->canvas();
+        const int hauteurBande = voie.enregistrement->height();
         switch (voie.mode()) {
         case ModeNerveux:
-            colonneNerveuse(canvas, position, voie.enregistrement->height(), voie.avanceLigneBase,
-                            voie.periode);
+            colonneNerveuse(canvas, position, hauteurBande, voie.avanceLigneBase, voie.periode);
+            releve.voies[v] = position % voie.periode == 0 ? 1 : 0;
             break;
         case ModeHormonal:
             voie.niveauCible = ligne.*voie.niveauClasse;
             colonneHormonale(canvas, position, voie.niveauCible, voie.niveauTrace);
+            // The trace's height, from the strip's bottom row (Min) to its top (Max).
+            releve.voies[v] = 100.0 * (hauteurBande - 1 - voie.niveauTrace) / (hauteurBande - 1);
             break;
         case ModeAbsent:
             break;
@@ -118,14 +132,22 @@ bool TForm1::EnregistreColonne()
         const int valeur = edit->text().toInt(&lue);
         return lue ? valeur : valeurPartagee;
     };
+    releve.valeurReglee = valeurLue(EditValeurReglee, m_etat.ValeurReglee);
+    releve.valeurConsigne = valeurLue(EditValeurConsigne, m_etat.ValeurConsigne);
     const int minimum = ScrollBarValeurReglee->minimum();
     const int maximum = ScrollBarValeurReglee->maximum();
     const int hauteur = EnregCourbe->height();
     m_etat.OrdonneeCourbe = colonneCourbe(
-        EnregCourbe, position,
-        ordonneeCourbe(valeurLue(EditValeurReglee, m_etat.ValeurReglee), minimum, maximum, hauteur),
-        ordonneeCourbe(valeurLue(EditValeurConsigne, m_etat.ValeurConsigne), minimum, maximum,
-                       hauteur),
-        m_etat.OrdonneeCourbe);
+        EnregCourbe, position, ordonneeCourbe(releve.valeurReglee, minimum, maximum, hauteur),
+        ordonneeCourbe(releve.valeurConsigne, minimum, maximum, hauteur), m_etat.OrdonneeCourbe);
+
+    // Column 0 is only the strips' resting place: what a pupil recorded
+    // starts at column 1.
+    if (position > 0) {
+        const bool premiere = m_releve.estVide();
+        m_releve.note(releve);
+        if (premiere)
+            actualiseExport();
+    }
     return true;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_services/messageservice.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
@@ -56,4 +58,19 @@ MessageAnswer MessageBoxService::ask(QWidget *parent, MessageKind kind, const QS
     if (chosen == ok)
         return MessageAnswer::Ok;
     return MessageAnswer::Aucune;
+}
+
+QString MessageBoxService::askSaveFileName(QWidget *parent, const QString &title,
+                                           const QString &suggestion, const QString &filter)
+{
+    // The program asks itself before replacing, in its own words.
+    return QFileDialog::getSaveFileName(parent, title, suggestion, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+bool MessageBoxService::askPrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // The modal questions and notices of the program. The kind sets the caption
@@ -34,12 +35,23 @@ public:
     virtual ~MessageService() = default;
     virtual MessageAnswer ask(QWidget *parent, MessageKind kind, const QString &text,
                               MessageButtons buttons) = 0;
+    // The file the pupil names to save into, starting from `suggestion`; empty
+    // when the dialog is cancelled. `filter` as QFileDialog takes it. The
+    // caller asks before replacing a file that exists.
+    virtual QString askSaveFileName(QWidget *parent, const QString &title,
+                                    const QString &suggestion, const QString &filter) = 0;
+    // The printer the pupil picks and sets up; false when cancelled.
+    virtual bool askPrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
-// The real message box, with French captions and buttons "&Oui", "&Non", "OK".
+// The real message box, with French captions and buttons "&Oui", "&Non", "OK",
+// and the platform's file and print dialogs.
 class MessageBoxService : public MessageService
 {
 public:
     MessageAnswer ask(QWidget *parent, MessageKind kind, const QString &text,
                       MessageButtons buttons) override;
+    QString askSaveFileName(QWidget *parent, const QString &title, const QString &suggestion,
+                            const QString &filter) override;
+    bool askPrinter(QWidget *parent, QPrinter &printer) override;
 };

@@ -86,7 +86,7 @@ rm -rf "$stage" "$out/$name.zip"
 mkdir -p "$stage"/{platforms,styles,fonts,licences}
 
 cp "$build/systemes-regulation.exe" "$stage/"
-for lib in Core Gui Widgets Multimedia Network; do
+for lib in Core Gui Widgets Multimedia Network PrintSupport; do
     cp "$qt/bin/Qt6$lib.dll" "$stage/"
 done
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"

@@ -42,10 +42,10 @@ const Attendu attendus[] = {
     {"LabelPerturbation", R::StaticText, "Perturbation", "MemoAIdeLAbelPerturbation"},
     {"SpeedButtonEnreg", R::Button, "Réinitialiser les enregistrements", "MemoAideEnreg"},
     {"GroupBox1", R::Grouping, "Enregistrements", nullptr},
-    {"EnregSensitif", R::Graphic, "Enregistrement de la voie sensitive", nullptr},
-    {"EnregStimulateur", R::Graphic, "Enregistrement de la voie stimulatrice", nullptr},
-    {"EnregInhibiteur", R::Graphic, "Enregistrement de la voie inhibitrice", nullptr},
-    {"EnregPerturbation", R::Graphic, "Enregistrement de la perturbation", nullptr},
+    {"EnregSensitif", R::Graphic, "Enregistrement de la voie sensitive", "MemoAideExport"},
+    {"EnregStimulateur", R::Graphic, "Enregistrement de la voie stimulatrice", "MemoAideExport"},
+    {"EnregInhibiteur", R::Graphic, "Enregistrement de la voie inhibitrice", "MemoAideExport"},
+    {"EnregPerturbation", R::Graphic, "Enregistrement de la perturbation", "MemoAideExport"},
     {"GroupBoxCourbe", R::Grouping, "Courbe de la valeur réglée", nullptr},
     {"EnregCourbe", R::Graphic, "Courbe de la valeur réglée", "MemoAideCourbe"},
     {"LabelCourbeMax", R::StaticText, "100 u.a", nullptr},
@@ -147,6 +147,8 @@ const std::pair<const char *, const char *> textesDesNotes[] = {
     {"MemoAideEnregInhibiteur", "Affiche l'enregistrement des messages inhibiteurs."},
     {"MemoAideCourbe", "Affiche au cours du temps la valeur réglée (trait bleu-vert) et la "
                        "valeur consigne (trait vert olive)."},
+    {"MemoAideExport", "Clic droit sur les enregistrements pour les copier, les enregistrer "
+                       "(image ou valeurs) ou les imprimer."},
 };
 
 QString texteDeLaNote(const QString &note)
@@ -178,6 +180,7 @@ const char *const notes[] = {
     "MemoAideEnregStimulateur",
     "MemoAideEnregInhibiteur",
     "MemoAideCourbe",
+    "MemoAideExport",
     "MemoAideButtonQuitter",
     "MemoAideEnreg",
 };

@@ -1,9 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scriptedmessages.h"
 
+#include <QPrinter>
+
 MessageAnswer ScriptedMessages::ask(QWidget *parent, MessageKind kind, const QString &text,
                                     MessageButtons buttons)
 {
     asked.append({parent, kind, text, buttons});
     return answers.isEmpty() ? MessageAnswer::Non : answers.dequeue();
+}
+
+QString ScriptedMessages::askSaveFileName(QWidget *, const QString &, const QString &suggestion,
+                                          const QString &)
+{
+    suggestions << suggestion;
+    if (duringDialog)
+        duringDialog();
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+bool ScriptedMessages::askPrinter(QWidget *, QPrinter &printer)
+{
+    if (duringDialog)
+        duringDialog();
+    if (printToFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+    return true;
 }

@@ -6,9 +6,14 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 // Answers the program's questions from a script instead of a message box, and
-// records every question asked. When the script runs out it answers Non.
+// records every question asked. When the script runs out it answers Non. The
+// file and print dialogs take the next name of `fileNames` (none: cancelled)
+// prints into the PDF file `printToFile` (none: cancelled).
 class ScriptedMessages : public MessageService
 {
 public:
@@ -22,7 +27,16 @@ public:
 
     MessageAnswer ask(QWidget *parent, MessageKind kind, const QString &text,
                       MessageButtons buttons) override;
+    QString askSaveFileName(QWidget *parent, const QString &title, const QString &suggestion,
+                            const QString &filter) override;
+    bool askPrinter(QWidget *parent, QPrinter &printer) override;
 
     QQueue<MessageAnswer> answers;
     QList<Question> asked;
+    QQueue<QString> fileNames;
+    // The suggestions the file dialogs started from.
+    QStringList suggestions;
+    QString printToFile;
+    // Runs while a file or print dialog is open, as its event loop would.
+    std::function<void()> duringDialog;
 };

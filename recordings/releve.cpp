@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordings/releve.h"
+
+#include <QStringList>
+
+namespace {
+
+// A field quoted only when it holds the separator, a quote or a line end.
+QString champ(const QString &texte)
+{
+    if (!texte.contains(QLatin1Char(';')) && !texte.contains(QLatin1Char('"')) &&
+        !texte.contains(QLatin1Char('\n')))
+        return texte;
+    return QLatin1Char('"') + QString(texte).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+           QLatin1Char('"');
+}
+
+QString avecUnite(const QString &nom, const QString &unite)
+{
+    return unite.isEmpty() ? nom : QStringLiteral("%1 (%2)").arg(nom, unite);
+}
+
+QString decimal(double valeur)
+{
+    return QString::number(valeur, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString perturbationEnMots(int perturbation)
+{
+    if (perturbation > 0)
+        return QStringLiteral("valeur trop basse");
+    if (perturbation < 0)
+        return QStringLiteral("valeur trop haute");
+    return QStringLiteral("aucune");
+}
+
+} // namespace
+
+void Releve::note(const LigneReleve &ligne)
+{
+    if (!m_lignes.isEmpty() && m_lignes.last().colonne == ligne.colonne)
+        m_lignes.last() = ligne;
+    else
+        m_lignes.append(ligne);
+}
+
+QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
+{
+    QStringList entete{QStringLiteral("Colonne"),
+                       avecUnite(QStringLiteral("Valeur réglée"), enTete.unite),
+                       avecUnite(QStringLiteral("Valeur consigne"), enTete.unite),
+                       QStringLiteral("Classe d'écart")};
+    for (std::size_t v = 0; v < enTete.modesVoies.size(); ++v) {
+        if (enTete.modesVoies[v] == ModeNerveux)
+            entete << enTete.nomsVoies[v] + QStringLiteral(" : influx (1 = oui)");
+        else if (enTete.modesVoies[v] == ModeHormonal)
+            entete << enTete.nomsVoies[v] + QStringLiteral(" : niveau (%)");
+    }
+    entete << QStringLiteral("Perturbation");
+
+    QStringList lignes;
+    QStringList champs;
+    for (const QString &nom : std::as_const(entete))
+        champs << champ(nom);
+    lignes << champs.join(QLatin1Char(';'));
+    for (const LigneReleve &ligne : releve.lignes()) {
+        champs = {QString::number(ligne.colonne), QString::number(ligne.valeurReglee),
+                  QString::number(ligne.valeurConsigne), QString::number(ligne.classeEcart)};
+        for (std::size_t v = 0; v < enTete.modesVoies.size(); ++v) {
+            if (enTete.modesVoies[v] == ModeNerveux)
+                champs << QString::number(int(ligne.voies[v]));
+            else if (enTete.modesVoies[v] == ModeHormonal)
+                champs << decimal(ligne.voies[v]);
+        }
+        champs << perturbationEnMots(ligne.perturbation);
+        lignes << champs.join(QLatin1Char(';'));
+    }
+    return QByteArray("\xEF\xBB\xBF") + lignes.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}

@@ -1,0 +1,379 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards what leaves the window for the pupil's report: the values of a known
+// run as a spreadsheet reads them, the image and its caption, the printed
+// page, the files named, refused or kept, and the mechanism around the
+// dialogs.
+#include "fenetreenregistrement.h"
+#include "tests/systems/saisiesysteme.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Every running timer ticks once, the sensor first.
+void instant(TForm1 &form)
+{
+    if (form.TimerCapteur->isRunning())
+        form.TimerCapteurTimer();
+    if (form.TimerVoieSensitive->isRunning())
+        form.TimerVoieSensitiveTimer();
+    if (form.TimerVoieStimulatrice->isRunning())
+        form.TimerVoieStimulatriceTimer();
+    if (form.TimerVoieInhibitrice->isRunning())
+        form.TimerVoieInhibitriceTimer();
+}
+
+// The road 50 -> 20 -> back to 50, with the sensory and stimulating strips shown.
+void routeClassique(FenetreEnregistrement &f, int instants)
+{
+    f.form.ButtonMarche->click();
+    f.form.SpeedButtonEnregSensitif->click();
+    f.form.SpeedButtonEnregStimulateur->click();
+    f.form.ScrollBarValeurReglee->setValue(20);
+    for (int i = 0; i < instants; ++i)
+        instant(f.form);
+}
+
+QList<QStringList> lisCsv(const QString &chemin, QByteArray *debut = nullptr)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray contenu = fichier.readAll();
+    if (debut)
+        *debut = contenu.left(3);
+    QList<QStringList> lignes;
+    for (const QString &ligne :
+         QString::fromUtf8(contenu.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        lignes << ligne.split(QLatin1Char(';'));
+    return lignes;
+}
+
+} // namespace
+
+class TestExportation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesOfTheClassicRoad();
+    void hormonalLevelsWithDecimalComma();
+    void wrapClearsTheValues_data();
+    void wrapClearsTheValues();
+    void actionsWaitForARecording();
+    void imageAsOnScreen();
+    void printsOneLandscapePage();
+    void fileNamedKeptOrRefused_data();
+    void fileNamedKeptOrRefused();
+    void dialogsSuspendTheMechanism_data();
+    void dialogsSuspendTheMechanism();
+    void copyShortcutLeavesSelectedText_data();
+    void copyShortcutLeavesSelectedText();
+
+private:
+    QTemporaryDir m_dossier;
+};
+
+void TestExportation::valuesOfTheClassicRoad()
+{
+    FenetreEnregistrement f;
+    routeClassique(f, 400);
+    const QString chemin = m_dossier.filePath(QStringLiteral("route.csv"));
+    f.messages.fileNames << chemin;
+    f.form.EnregistrerValeurs();
+
+    QByteArray bom;
+    const QList<QStringList> lignes = lisCsv(chemin, &bom);
+    QCOMPARE(bom, QByteArray("\xEF\xBB\xBF"));
+    QCOMPARE(lignes.first(), (QStringList{"Colonne", "Valeur réglée (u.a)", "Valeur consigne (u.a)",
+                                          "Classe d'écart", "Voie Sensitive : influx (1 = oui)",
+                                          "Voie Stimulatrice : influx (1 = oui)",
+                                          "Voie Inhibitrice : influx (1 = oui)", "Perturbation"}));
+    QCOMPARE(lignes.size(), 1 + 400);
+
+    // Column 1 was drawn before the first tick read the deviation; from then
+    // on 50 - 20 = 30 is class 3 (classes 10 units wide on 0..100): the
+    // stimulating pathway carries an impulse every 2 columns, the sensory
+    // one every 25.
+    QCOMPARE(lignes[1], (QStringList{"1", "20", "50", "0", "0", "0", "0", "aucune"}));
+    QCOMPARE(lignes[2].mid(0, 7), (QStringList{"2", "20", "50", "3", "0", "1", "0"}));
+    QCOMPARE(lignes[3].mid(4, 3), (QStringList{"0", "0", "0"}));
+    QCOMPARE(lignes[25][4], QStringLiteral("1"));
+
+    // The values the effector brings, each with the class of its deviation
+    // on the row after: 26 (24: 2), 32 (18: 1), 38 (12: 1), 44 (6: 0).
+    QList<int> valeurs;
+    QMap<int, int> classeApres;
+    for (qsizetype i = 2; i < lignes.size(); ++i) {
+        const int valeur = lignes[i - 1][1].toInt();
+        if (valeurs.isEmpty() || valeurs.last() != valeur) {
+            valeurs << valeur;
+            classeApres[valeur] = lignes[i][3].toInt();
+        }
+        if (valeur == 26 && lignes[i - 1][1] != lignes[i - 2][1])
+            QCOMPARE(lignes[i - 1][7], QStringLiteral("valeur trop basse"));
+    }
+    QCOMPARE(valeurs.mid(0, 5), (QList<int>{20, 26, 32, 38, 44}));
+    QCOMPARE(classeApres.value(26), 2);
+    QCOMPARE(classeApres.value(32), 1);
+    QCOMPARE(classeApres.value(38), 1);
+    QCOMPARE(classeApres.value(44), 0);
+}
+
+void TestExportation::hormonalLevelsWithDecimalComma()
+{
+    FenetreEnregistrement f;
+    tapeSysteme(f.form, QStringLiteral("Schéma général (hormonal)"));
+    routeClassique(f, 3);
+    const QString chemin = m_dossier.filePath(QStringLiteral("hormonal.csv"));
+    f.messages.fileNames << chemin;
+    f.form.EnregistrerValeurs();
+    const QList<QStringList> lignes = lisCsv(chemin);
+    QCOMPARE(lignes[0][4], QStringLiteral("Voie Sensitive : niveau (%)"));
+    // The trace starts at half the strip's height (row 20 of 0..39: 19/39)
+    // and moves one pixel a column toward the row of its class: 20 for
+    // class 0 at column 1, then 30 for class 3.
+    QCOMPARE(lignes[1][4], QStringLiteral("48,7"));
+    QCOMPARE(lignes[2][4], QStringLiteral("46,2"));
+}
+
+void TestExportation::wrapClearsTheValues_data()
+{
+    QTest::addColumn<MessageAnswer>("reponse");
+    QTest::addColumn<int>("lignesApres");
+    QTest::addRow("cleared") << MessageAnswer::Oui << 0;
+    QTest::addRow("kept") << MessageAnswer::Non << 550;
+}
+
+void TestExportation::wrapClearsTheValues()
+{
+    QFETCH(MessageAnswer, reponse);
+    QFETCH(int, lignesApres);
+    FenetreEnregistrement f;
+    f.form.ButtonMarche->click();
+    f.form.SpeedButtonEnregSensitif->click();
+    f.tics(550);
+    QCOMPARE(f.form.releve().lignes().size(), 550);
+    f.messages.answers << reponse;
+    f.tics(1);
+    QCOMPARE(f.form.releve().lignes().size(), lignesApres);
+    if (reponse == MessageAnswer::Oui) {
+        f.tics(1);
+        QCOMPARE(f.form.releve().lignes().size(), 1);
+        QCOMPARE(f.form.releve().lignes().first().colonne, 1);
+    }
+}
+
+void TestExportation::actionsWaitForARecording()
+{
+    FenetreEnregistrement f;
+    const QList<QAction *> actions = f.form.menuEnregistrements()->actions();
+    QCOMPARE(actions.size(), 4);
+    const auto activees = [&actions] {
+        return std::count_if(actions.cbegin(), actions.cend(),
+                             [](QAction *a) { return a->isEnabled(); });
+    };
+    QCOMPARE(activees(), 0);
+    // Running without a recording toggle down records nothing.
+    f.form.ButtonMarche->click();
+    f.tics(5);
+    QCOMPARE(activees(), 0);
+    f.form.SpeedButtonEnregSensitif->click();
+    f.tics(1);
+    QCOMPARE(activees(), 4);
+    // The reset button clears the strips and their values.
+    f.messages.answers << MessageAnswer::Oui;
+    f.form.SpeedButtonEnreg->click();
+    QCOMPARE(activees(), 0);
+}
+
+// At the screen's pixel ratio (this test also runs at ratio 2), the strips'
+// box and the curve's when shown, under the caption.
+void TestExportation::imageAsOnScreen()
+{
+    FenetreEnregistrement f;
+    f.form.resize(640, 600);
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+    routeClassique(f, 30);
+    const QString date =
+        QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat);
+    QCOMPARE(f.form.legendeEnregistrements(),
+             QStringLiteral("Schéma général (nerveux) – valeur consigne : 50 u.a – ") + date);
+
+    const qreal ratio = f.form.devicePixelRatioF();
+    QImage image = f.form.imageEnregistrements();
+    QCOMPARE(image.devicePixelRatio(), ratio);
+    const int legende = image.height() - qRound(155 * ratio);
+    QVERIFY(legende > 0);
+    QCOMPARE(image.width(), qRound(568 * ratio));
+    QCOMPARE(image.copy(0, legende, image.width(), image.height() - legende),
+             f.form.GroupBox1->grab().toImage().convertToFormat(image.format()));
+
+    f.form.SpeedButtonCourbe->click();
+    image = f.form.imageEnregistrements();
+    QCOMPARE(image.height(), legende + qRound((155 + 135) * ratio));
+}
+
+void TestExportation::printsOneLandscapePage()
+{
+    FenetreEnregistrement f;
+    routeClassique(f, 30);
+    const QString pdf = m_dossier.filePath(QStringLiteral("page.pdf"));
+    f.messages.printToFile = pdf;
+    f.form.Imprimer();
+    QFile fichier(pdf);
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const QByteArray contenu = fichier.readAll();
+    QCOMPARE(contenu.count("/Type /Page\n"), 1);
+    const QRegularExpressionMatch boite =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+            .match(QString::fromLatin1(contenu));
+    QVERIFY(boite.hasMatch());
+    QVERIFY(boite.captured(1).toDouble() > boite.captured(2).toDouble());
+}
+
+void TestExportation::fileNamedKeptOrRefused_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("existe");
+    QTest::addColumn<MessageAnswer>("remplacer");
+    QTest::addColumn<QString>("ecrit"); // the file written, empty: none
+    QTest::addColumn<QString>("avertissement");
+    QTest::addRow("new") << "a.csv" << false << MessageAnswer::Aucune << "a.csv"
+                         << "";
+    QTest::addRow("no extension") << "b" << false << MessageAnswer::Aucune << "b.csv"
+                                  << "";
+    QTest::addRow("replaced") << "c.csv" << true << MessageAnswer::Oui << "c.csv"
+                              << "";
+    QTest::addRow("kept") << "d.csv" << true << MessageAnswer::Non << ""
+                          << "";
+    QTest::addRow("missing folder") << "absent/e.csv" << false << MessageAnswer::Aucune << ""
+                                    << "ce dossier n'existe pas ou n'accepte pas l'écriture.";
+    QTest::addRow("folder is a file") << "fichier/f.csv" << false << MessageAnswer::Aucune << ""
+                                      << "ce dossier n'existe pas ou n'accepte pas l'écriture.";
+}
+
+// A name without extension takes one; an existing file is replaced only when
+// the pupil says so; a folder that cannot take the file is named in a
+// warning, and nothing is left behind.
+void TestExportation::fileNamedKeptOrRefused()
+{
+    QFETCH(QString, nom);
+    QFETCH(bool, existe);
+    QFETCH(MessageAnswer, remplacer);
+    QFETCH(QString, ecrit);
+    QFETCH(QString, avertissement);
+    QTemporaryDir dossier;
+    QDir racine(dossier.path());
+    {
+        QFile fichier(racine.filePath(QStringLiteral("fichier")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+    }
+    if (existe) {
+        QFile ancien(racine.filePath(nom));
+        QVERIFY(ancien.open(QIODevice::WriteOnly));
+        ancien.write("ancien");
+    }
+    const QStringList avant = racine.entryList(QDir::Files);
+
+    FenetreEnregistrement f;
+    routeClassique(f, 10);
+    f.messages.fileNames << racine.filePath(nom);
+    if (remplacer != MessageAnswer::Aucune)
+        f.messages.answers << remplacer;
+    f.form.EnregistrerValeurs();
+
+    QStringList attendus = avant;
+    if (!ecrit.isEmpty() && !attendus.contains(ecrit))
+        attendus << ecrit;
+    attendus.sort();
+    QCOMPARE(racine.entryList(QDir::Files), attendus);
+    if (existe) {
+        QFile fichier(racine.filePath(nom));
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QCOMPARE(fichier.readAll() == "ancien", ecrit.isEmpty());
+        QCOMPARE(f.messages.asked.first().text,
+                 QStringLiteral("Le fichier « %1 » existe déjà. Le remplacer ?").arg(nom));
+    }
+    if (!ecrit.isEmpty())
+        QCOMPARE(lisCsv(racine.filePath(ecrit)).size(), 11);
+    if (!avertissement.isEmpty()) {
+        QCOMPARE(f.messages.asked.size(), 1);
+        QCOMPARE(f.messages.asked.first().kind, MessageKind::Avertissement);
+        QVERIFY(
+            f.messages.asked.first().text.startsWith(QStringLiteral("Impossible d'enregistrer")));
+        QVERIFY(f.messages.asked.first().text.endsWith(avertissement));
+    }
+    // The recording goes on untouched.
+    QCOMPARE(f.form.releve().lignes().size(), 10);
+    QVERIFY(f.form.TimerCapteur->isRunning());
+}
+
+void TestExportation::dialogsSuspendTheMechanism_data()
+{
+    QTest::addColumn<bool>("enMarche");
+    QTest::addColumn<int>("action");
+    for (int action = 0; action < 3; ++action) {
+        QTest::addRow("running, action %d", action) << true << action;
+        QTest::addRow("stopped, action %d", action) << false << action;
+    }
+}
+
+// While a file or printer is asked for, the mechanism is stopped; afterwards
+// it is as it was.
+void TestExportation::dialogsSuspendTheMechanism()
+{
+    QFETCH(bool, enMarche);
+    QFETCH(int, action);
+    FenetreEnregistrement f;
+    routeClassique(f, 5);
+    if (!enMarche)
+        f.form.ButtonMarche->click();
+    bool tourne = true;
+    f.messages.duringDialog = [&] { tourne = f.form.TimerCapteur->isRunning(); };
+    const std::array<void (TForm1::*)(), 3> actions{&TForm1::EnregistrerImage,
+                                                    &TForm1::EnregistrerValeurs, &TForm1::Imprimer};
+    (f.form.*actions[std::size_t(action)])();
+    QVERIFY(!tourne);
+    QCOMPARE(f.form.TimerCapteur->isRunning(), enMarche);
+    QCOMPARE(f.form.etat().MecanismeEnMarche, enMarche);
+}
+
+void TestExportation::copyShortcutLeavesSelectedText_data()
+{
+    QTest::addColumn<bool>("selection");
+    QTest::addRow("text selected") << true;
+    QTest::addRow("nothing selected") << false;
+}
+
+// Ctrl+C in a value field copies its selected text, else the recordings.
+void TestExportation::copyShortcutLeavesSelectedText()
+{
+    QFETCH(bool, selection);
+    FenetreEnregistrement f;
+    f.form.show();
+    QApplication::setActiveWindow(&f.form);
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    routeClassique(f, 5);
+    QApplication::clipboard()->clear();
+    f.form.EditValeurConsigne->setFocus();
+    if (selection)
+        f.form.EditValeurConsigne->selectAll();
+    else
+        f.form.EditValeurConsigne->deselect();
+    QTest::keyClick(f.form.EditValeurConsigne, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), selection ? QStringLiteral("50") : QString());
+    QCOMPARE(QApplication::clipboard()->image().isNull(), selection);
+}
+
+QTEST_MAIN(TestExportation)
+#include "tst_exportation.moc"
