@@ -6,6 +6,7 @@
 #include "recordings/imageexport.h"
 #include "recordings/voiesenregistrees.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -70,6 +71,22 @@ void TForm1::setUpExport()
     ajoute(QStringLiteral("Enregistrer les valeurs…"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm1::EnregistrerValeurs);
     ajoute(QStringLiteral("Imprimer…"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::Imprimer);
+
+    // Shift+F10 and the Menu key ask the element with the focus for its menu,
+    // whatever the platform; the elements without one leave it to the
+    // window, which offers the recordings'.
+    auto *clavier = new QAction(this);
+    clavier->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    clavier->setShortcutContext(Qt::WindowShortcut);
+    connect(clavier, &QAction::triggered, this, [this] {
+        QWidget *cible = QApplication::focusWidget();
+        if (!cible || cible->window() != this)
+            cible = this;
+        const QPoint centre = cible->rect().center();
+        QContextMenuEvent demande(QContextMenuEvent::Keyboard, centre, cible->mapToGlobal(centre));
+        QApplication::sendEvent(cible, &demande);
+    });
+    addAction(clavier);
 
     // A text field with selected text keeps Ctrl+C for that text.
     auto *filtre = new SelectionCopyFilter(this);

@@ -25,13 +25,14 @@ QString decimal(double valeur)
     return QString::number(valeur, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-QString perturbationEnMots(int perturbation)
+// The perturbation strip's colour at that column, as the pupil sees it.
+QString couleurPerturbation(int perturbation)
 {
     if (perturbation > 0)
-        return QStringLiteral("valeur trop basse");
+        return QStringLiteral("rouge");
     if (perturbation < 0)
-        return QStringLiteral("valeur trop haute");
-    return QStringLiteral("aucune");
+        return QStringLiteral("vert");
+    return QStringLiteral("olive");
 }
 
 } // namespace
@@ -56,7 +57,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
         else if (enTete.modesVoies[v] == ModeHormonal)
             entete << enTete.nomsVoies[v] + QStringLiteral(" : niveau (%)");
     }
-    entete << QStringLiteral("Perturbation");
+    entete << QStringLiteral("Bande de perturbation");
 
     QStringList lignes;
     QStringList champs;
@@ -72,7 +73,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
             else if (enTete.modesVoies[v] == ModeHormonal)
                 champs << decimal(ligne.voies[v]);
         }
-        champs << perturbationEnMots(ligne.perturbation);
+        champs << couleurPerturbation(ligne.perturbation);
         lignes << champs.join(QLatin1Char(';'));
     }
     return QByteArray("\xEF\xBB\xBF") + lignes.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";

@@ -19,8 +19,7 @@ struct LigneReleve
     // mark in nervous mode, the trace's height in % of its strip in hormonal
     // mode; unused when the pathway is absent.
     std::array<double, 3> voies{};
-    // The perturbation strip's column: 1 drawn red (value too low), -1 drawn
-    // lime (too high), 0 olive.
+    // The perturbation strip's colour at this column: 1 red, -1 lime, 0 olive.
     int perturbation = 0;
 };
 

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -77,6 +78,8 @@ private slots:
     void dialogsSuspendTheMechanism();
     void copyShortcutLeavesSelectedText_data();
     void copyShortcutLeavesSelectedText();
+    void keyboardOpensTheMenu_data();
+    void keyboardOpensTheMenu();
 
 private:
     QTemporaryDir m_dossier;
@@ -93,17 +96,18 @@ void TestExportation::valuesOfTheClassicRoad()
     QByteArray bom;
     const QList<QStringList> lignes = lisCsv(chemin, &bom);
     QCOMPARE(bom, QByteArray("\xEF\xBB\xBF"));
-    QCOMPARE(lignes.first(), (QStringList{"Colonne", "Valeur réglée (u.a)", "Valeur consigne (u.a)",
-                                          "Classe d'écart", "Voie Sensitive : influx (1 = oui)",
-                                          "Voie Stimulatrice : influx (1 = oui)",
-                                          "Voie Inhibitrice : influx (1 = oui)", "Perturbation"}));
+    QCOMPARE(
+        lignes.first(),
+        (QStringList{"Colonne", "Valeur réglée (u.a)", "Valeur consigne (u.a)", "Classe d'écart",
+                     "Voie Sensitive : influx (1 = oui)", "Voie Stimulatrice : influx (1 = oui)",
+                     "Voie Inhibitrice : influx (1 = oui)", "Bande de perturbation"}));
     QCOMPARE(lignes.size(), 1 + 400);
 
     // Column 1 was drawn before the first tick read the deviation; from then
     // on 50 - 20 = 30 is class 3 (classes 10 units wide on 0..100): the
     // stimulating pathway carries an impulse every 2 columns, the sensory
     // one every 25.
-    QCOMPARE(lignes[1], (QStringList{"1", "20", "50", "0", "0", "0", "0", "aucune"}));
+    QCOMPARE(lignes[1], (QStringList{"1", "20", "50", "0", "0", "0", "0", "olive"}));
     QCOMPARE(lignes[2].mid(0, 7), (QStringList{"2", "20", "50", "3", "0", "1", "0"}));
     QCOMPARE(lignes[3].mid(4, 3), (QStringList{"0", "0", "0"}));
     QCOMPARE(lignes[25][4], QStringLiteral("1"));
@@ -118,10 +122,14 @@ void TestExportation::valuesOfTheClassicRoad()
             valeurs << valeur;
             classeApres[valeur] = lignes[i][3].toInt();
         }
-        if (valeur == 26 && lignes[i - 1][1] != lignes[i - 2][1])
-            QCOMPARE(lignes[i - 1][7], QStringLiteral("valeur trop basse"));
     }
     QCOMPARE(valeurs.mid(0, 5), (QList<int>{20, 26, 32, 38, 44}));
+    // The effector's first move is made while the deviation is not nil: the
+    // perturbation strip turns red.
+    const auto a26 = std::find_if(lignes.cbegin() + 1, lignes.cend(),
+                                  [](const QStringList &l) { return l[1] == QLatin1String("26"); });
+    QVERIFY(a26 != lignes.cend());
+    QCOMPARE(a26->at(7), QStringLiteral("rouge"));
     QCOMPARE(classeApres.value(26), 2);
     QCOMPARE(classeApres.value(32), 1);
     QCOMPARE(classeApres.value(38), 1);
@@ -373,6 +381,41 @@ void TestExportation::copyShortcutLeavesSelectedText()
     QTest::keyClick(f.form.EditValeurConsigne, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), selection ? QStringLiteral("50") : QString());
     QCOMPARE(QApplication::clipboard()->image().isNull(), selection);
+}
+
+void TestExportation::keyboardOpensTheMenu_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<bool>("leNotre");
+    QTest::addRow("Shift+F10 on a button") << "ButtonMarche" << int(Qt::Key_F10) << true;
+    QTest::addRow("Menu key on a button") << "ButtonMarche" << int(Qt::Key_Menu) << true;
+    QTest::addRow("Shift+F10 in a value field") << "EditValeurReglee" << int(Qt::Key_F10) << false;
+}
+
+// From the keyboard the recordings' menu opens wherever the element with the
+// focus has no menu of its own.
+void TestExportation::keyboardOpensTheMenu()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, touche);
+    QFETCH(bool, leNotre);
+    FenetreEnregistrement f;
+    f.form.show();
+    QApplication::setActiveWindow(&f.form);
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    QWidget *element = f.element<QWidget>(focus);
+    element->setFocus();
+    QWidget *ouvert = nullptr;
+    QTimer::singleShot(50, [&ouvert] {
+        ouvert = QApplication::activePopupWidget();
+        if (ouvert)
+            ouvert->close();
+    });
+    QTest::keyClick(element, Qt::Key(touche),
+                    touche == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+    QTRY_VERIFY(ouvert);
+    QCOMPARE(ouvert == f.form.menuEnregistrements(), leNotre);
 }
 
 QTEST_MAIN(TestExportation)
