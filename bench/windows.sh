@@ -8,7 +8,6 @@
 # BUILD_DIR comes from packaging/windows/build.sh --with-benchmarks.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../tests/support/xdisplay.sh"
 source "$here/../tests/windows/wine.sh"
 
 build=$(cd "${1:?usage: bench/windows.sh BUILD_DIR [RUNS]}" && pwd)
@@ -19,17 +18,7 @@ figures=$build/regulation-figures.exe
     exit 1
 }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-start_x_display "$work"
+open_session
 
 start_wine "$work/prefix" "$build"
 

@@ -7,27 +7,10 @@
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/markerlayer.h"
 #include "countingbeeper.h"
+#include "instant.h"
 #include "scriptedmessages.h"
 
 #include <QTest>
-
-namespace {
-
-// One moment of the event loop: every running timer ticks once, the sensor
-// first, as they would at a common interval.
-void unInstant(TForm1 &form)
-{
-    if (form.TimerCapteur->isRunning())
-        form.TimerCapteurTimer();
-    if (form.TimerVoieSensitive->isRunning())
-        form.TimerVoieSensitiveTimer();
-    if (form.TimerVoieStimulatrice->isRunning())
-        form.TimerVoieStimulatriceTimer();
-    if (form.TimerVoieInhibitrice->isRunning())
-        form.TimerVoieInhibitriceTimer();
-}
-
-} // namespace
 
 class TestRegulation : public QObject
 {

@@ -4,6 +4,7 @@
 // page, the files named, refused or kept, and the mechanism around the
 // dialogs.
 #include "fenetreenregistrement.h"
+#include "instant.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QClipboard>
@@ -19,19 +20,6 @@
 
 namespace {
 
-// Every running timer ticks once, the sensor first.
-void instant(TForm1 &form)
-{
-    if (form.TimerCapteur->isRunning())
-        form.TimerCapteurTimer();
-    if (form.TimerVoieSensitive->isRunning())
-        form.TimerVoieSensitiveTimer();
-    if (form.TimerVoieStimulatrice->isRunning())
-        form.TimerVoieStimulatriceTimer();
-    if (form.TimerVoieInhibitrice->isRunning())
-        form.TimerVoieInhibitriceTimer();
-}
-
 // The road 50 -> 20 -> back to 50, with the sensory and stimulating strips shown.
 void routeClassique(FenetreEnregistrement &f, int instants)
 {
@@ -40,7 +28,7 @@ void routeClassique(FenetreEnregistrement &f, int instants)
     f.form.SpeedButtonEnregStimulateur->click();
     f.form.ScrollBarValeurReglee->setValue(20);
     for (int i = 0; i < instants; ++i)
-        instant(f.form);
+        unInstant(f.form);
 }
 
 QList<QStringList> lisCsv(const QString &chemin, QByteArray *debut = nullptr)

@@ -12,20 +12,8 @@ set -euo pipefail
 build=$(cd "${1:?usage: tests/windows/run.sh BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-source "$here/../support/xdisplay.sh"
-start_x_display "$work"
-
 source "$here/wine.sh"
+open_session
 start_wine "$build/wineprefix" "$build"
 
 source "$here/exclusions.sh"

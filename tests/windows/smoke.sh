@@ -14,7 +14,6 @@
 set -euo pipefail
 readonly title="Systèmes de régulation"
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../support/xdisplay.sh"
 source "$here/wine.sh"
 
 fail() {
@@ -31,14 +30,8 @@ for tool in wine wineboot wineserver Xvfb openbox xdotool xwininfo import compar
         fail "$tool is missing: sudo apt-get install wine wine64 xvfb openbox xdotool x11-utils imagemagick unzip"
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+export LC_ALL=C.UTF-8
+open_session || fail "no display"
 
 # A stick's folder, with a blank and an accent in its name.
 stick="$work/Clé USB"
@@ -48,9 +41,6 @@ programs=("$stick"/*/systemes-regulation.exe)
 program=${programs[0]}
 [[ -f $program ]] || fail "the zip holds no systemes-regulation.exe in its folder"
 
-export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-start_x_display "$work" || fail "no display"
 # A machine that never saw the program: a fresh Wine prefix, and no path to
 # Qt or MinGW but the program's own folder.
 start_wine "$work/prefix"

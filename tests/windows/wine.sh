@@ -1,6 +1,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that run the Windows build under Wine (its tests, its
 # smoke check, its benchmark).
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xdisplay.sh"
+
+# open_session: a scratch folder ($work) removed on exit, and an Xvfb display
+# for Wine; on exit the display and Wine's server stop.
+open_session() {
+    work=$(mktemp -d)
+    pids=()
+    trap close_session EXIT
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    start_x_display "$work"
+}
+close_session() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
 
 # start_wine PREFIX [BUILD_DIR]: a fresh Wine prefix, quiet, without Mono's or
 # Gecko's prompts. With BUILD_DIR, Wine also finds the DLLs of the Qt for

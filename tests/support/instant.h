@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/tform1.h"
+#include "app/window_services/intervaltimer.h"
+
+// One moment of the event loop: every running timer ticks once, the sensor
+// first, as they would at a common interval.
+inline void unInstant(TForm1 &form)
+{
+    if (form.TimerCapteur->isRunning())
+        form.TimerCapteurTimer();
+    if (form.TimerVoieSensitive->isRunning())
+        form.TimerVoieSensitiveTimer();
+    if (form.TimerVoieStimulatrice->isRunning())
+        form.TimerVoieStimulatriceTimer();
+    if (form.TimerVoieInhibitrice->isRunning())
+        form.TimerVoieInhibitriceTimer();
+}
