@@ -50,7 +50,8 @@ void TForm1::FormCreate()
                        MemoAideEffecteur,
                        MemoAideAProposDe,
                        MemoAideCourbe,
-                       MemoAideExport})
+                       MemoAideExport,
+                       MemoAideExperiences})
         memo->hide();
 
     LabelPerturbation->hide();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mechanism/etatmecanisme.h"
+#include "mechanism/experiences.h"
 #include "recordings/releve.h"
 #include "ui_tform1.h"
 
@@ -10,10 +11,12 @@
 #include <array>
 
 class Beeper;
+class LesionLayer;
 class QAction;
 class QMenu;
 class IntervalTimer;
 class MessageService;
+class Marker;
 class MarkerLayer;
 class Memo;
 struct ConfigurationSysteme;
@@ -89,6 +92,15 @@ public:
     QString legendeEnregistrements() const;
     QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
 
+    // Experiments on the loop: lesions set and undone by the pupil.
+    const Experiences &experiences() const { return m_experiences; }
+    void ChangeExperience(Experience experience, bool active);
+    void RetablirTout();
+    QAction *actionExperience(Experience experience) const;
+    QMenu *menuExperiences() const { return m_menuExperiences; }
+    // The experiments in force, in words ("voie sensitive sectionnée").
+    QStringList experiencesEnMots() const;
+
     // Regulation systems.
     void ComboBoxSystemeChange();
     void AppliqueConfiguration(const ConfigurationSysteme &configuration);
@@ -159,6 +171,11 @@ private:
     void connectHoverHandlers();
     void showEffectors();
     void setUpExport();
+    void setUpExperiences();
+    void actualiseExperiences();
+    bool arreteALaCoupure(Experience coupure, Marker *influx);
+    QPoint pointDeCoupure(Experience coupure) const;
+    QMenu *menuElement(QWidget *element);
     QList<QWidget *> cadresEnregistrements() const;
     void actualiseExport();
     QString demandeFichier(const QString &titre, const QString &nom, const QString &extension);
@@ -170,6 +187,10 @@ private:
     EtatMecanisme m_etat;
     Releve m_releve;
     QMenu *m_menuEnregistrements = nullptr;
+    Experiences m_experiences;
+    QMenu *m_menuExperiences = nullptr;
+    std::array<QAction *, toutesExperiences.size()> m_actionsExperiences{};
+    LesionLayer *m_lesions = nullptr;
     // Where the pupil last saved, offered again.
     QString m_dossierExport;
 };

@@ -49,8 +49,15 @@ void TForm1::TimerCapteurTimer()
     }
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
 
-    PeintCapteur(QColor(ligne.Rouge, ligne.Vert, ligne.Bleu));
-    ImageCapteur->setShown(!ImageCapteur->isShown());
+    // A destroyed sensor detects nothing: it takes no colour and sends nothing,
+    // while the tick goes on driving the recordings and the drift.
+    const bool capteurDetruit = m_experiences.contient(Experience::CapteurDetruit);
+    if (capteurDetruit) {
+        ImageCapteur->setShown(true);
+    } else {
+        PeintCapteur(QColor(ligne.Rouge, ligne.Vert, ligne.Bleu));
+        ImageCapteur->setShown(!ImageCapteur->isShown());
+    }
 
     m_etat.PeriodeSensitive = ligne.PeriodeSensitive;
     m_etat.PeriodeInhibitrice = ligne.PeriodeInhibitrice;
@@ -69,7 +76,7 @@ void TForm1::TimerCapteurTimer()
         }
     }
 
-    if (!m_etat.InfluxSensitif) {
+    if (!m_etat.InfluxSensitif && !capteurDetruit) {
         // The sensory message leaves the sensor at the foot of the sensory
         // pathway, in the sensor's colour.
         auto influx = trajets::nouvelInflux(m_calqueMessages, ImageCapteur->canvas().brushColor(),

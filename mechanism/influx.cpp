@@ -12,8 +12,31 @@ const QColor noir(0, 0, 0);
 
 } // namespace
 
+// A message that reaches a cut (or the place where a blocked hormone is no
+// longer released) stops there and vanishes.
+bool TForm1::arreteALaCoupure(Experience coupure, Marker *influx)
+{
+    if (!influx || !m_experiences.contient(coupure))
+        return false;
+    // The crossing leg: rightwards along the top for the sensory pathway,
+    // leftwards along the bottom for the motor ones.
+    const bool traverse =
+        coupure == Experience::VoieSensitiveCoupee      ? m_etat.PhaseSensitiveTraversee
+        : coupure == Experience::VoieStimulatriceCoupee ? m_etat.PhaseStimulatriceTraversee
+                                                        : m_etat.PhaseInhibitriceTraversee;
+    const int sens = coupure == Experience::VoieSensitiveCoupee ? +1 : -1;
+    const int milieu = influx->x() + influx->width() / 2;
+    return traverse && sens * (milieu - pointDeCoupure(coupure).x()) >= 0;
+}
+
 void TForm1::TimerVoieSensitiveTimer()
 {
+    if (arreteALaCoupure(Experience::VoieSensitiveCoupee, m_etat.InfluxSensitif.get())) {
+        m_etat.InfluxSensitif.reset();
+        m_etat.PhaseSensitiveTraversee = false;
+        TimerVoieSensitive->setInterval(0);
+        return;
+    }
     if (SpeedButtonSon->isChecked())
         m_beeper.beep();
     if (!trajets::avance(m_etat, trajets::trajetSensitif, m_etat.InfluxSensitif.get(),
@@ -22,6 +45,11 @@ void TForm1::TimerVoieSensitiveTimer()
 
     // Arrival at the integrating centre.
     m_etat.InfluxSensitif.reset();
+    // A destroyed centre takes the message in and sends nothing on.
+    if (m_experiences.contient(Experience::CentreDetruit)) {
+        TimerVoieSensitive->setInterval(0);
+        return;
+    }
     // One motor message at a time: this sensory message is dropped and the
     // sensory timer goes on ticking until the next one leaves the sensor.
     if (m_etat.InfluxMoteur)
@@ -50,6 +78,12 @@ void TForm1::TimerVoieSensitiveTimer()
 
 void TForm1::TimerVoieStimulatriceTimer()
 {
+    if (arreteALaCoupure(Experience::VoieStimulatriceCoupee, m_etat.InfluxMoteur.get())) {
+        m_etat.InfluxMoteur.reset();
+        m_etat.PhaseStimulatriceTraversee = false;
+        TimerVoieStimulatrice->setInterval(0);
+        return;
+    }
     if (trajets::avance(m_etat, trajets::trajetStimulateur, m_etat.InfluxMoteur.get(),
                         ImageVoieStimulatrice->geometry(), m_etat.PasDeplacement))
         ActionEffecteur(ImageEffecteurStimulateur, +1);
@@ -57,6 +91,12 @@ void TForm1::TimerVoieStimulatriceTimer()
 
 void TForm1::TimerVoieInhibitriceTimer()
 {
+    if (arreteALaCoupure(Experience::VoieInhibitriceCoupee, m_etat.InfluxMoteur.get())) {
+        m_etat.InfluxMoteur.reset();
+        m_etat.PhaseInhibitriceTraversee = false;
+        TimerVoieInhibitrice->setInterval(0);
+        return;
+    }
     if (trajets::avance(m_etat, trajets::trajetInhibiteur, m_etat.InfluxMoteur.get(),
                         ImageVoieInhibitrice->geometry(), m_etat.PasDeplacement))
         ActionEffecteur(ImageEffecteurInhibiteur, -1);
@@ -68,6 +108,11 @@ void TForm1::TimerVoieInhibitriceTimer()
 void TForm1::ActionEffecteur(ImageControl *effecteur, int sens)
 {
     m_etat.InfluxMoteur.reset();
+    // An insensitive effector receives the message and does nothing.
+    if (m_experiences.contient(effecteur == ImageEffecteurStimulateur
+                                   ? Experience::EffecteurStimulateurInsensible
+                                   : Experience::EffecteurInhibiteurInsensible))
+        return;
     effecteur->setShown(false);
     m_etat.ValeurReglee += sens * m_etat.PasEffecteur;
     if (ScrollBarValeurReglee->isEnabled())

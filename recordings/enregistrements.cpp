@@ -109,13 +109,18 @@ bool TForm1::EnregistreColonne()
         const VoieEnregistree &voie = voies[v];
         Canvas &canvas = voie.enregistrement->canvas();
         const int hauteurBande = voie.enregistrement->height();
+        // Past a lesion a pathway is at rest: no impulse, or its hormone's
+        // resting level.
+        const bool muette = m_experiences.voieMuette(int(v));
         switch (voie.mode()) {
-        case ModeNerveux:
-            colonneNerveuse(canvas, position, hauteurBande, voie.avanceLigneBase, voie.periode);
-            releve.voies[v] = position % voie.periode == 0 ? 1 : 0;
+        case ModeNerveux: {
+            const int periode = muette ? 0 : voie.periode;
+            colonneNerveuse(canvas, position, hauteurBande, voie.avanceLigneBase, periode);
+            releve.voies[v] = periode > 0 && position % periode == 0 ? 1 : 0;
             break;
+        }
         case ModeHormonal:
-            voie.niveauCible = ligne.*voie.niveauClasse;
+            voie.niveauCible = (muette ? ligneClasse(0) : ligne).*voie.niveauClasse;
             colonneHormonale(canvas, position, voie.niveauCible, voie.niveauTrace);
             // The trace's height, from the strip's bottom row (Min) to its top (Max).
             releve.voies[v] = 100.0 * (hauteurBande - 1 - voie.niveauTrace) / (hauteurBande - 1);
@@ -140,6 +145,9 @@ bool TForm1::EnregistreColonne()
     m_etat.OrdonneeCourbe = colonneCourbe(
         EnregCourbe, position, ordonneeCourbe(releve.valeurReglee, minimum, maximum, hauteur),
         ordonneeCourbe(releve.valeurConsigne, minimum, maximum, hauteur), m_etat.OrdonneeCourbe);
+
+    if (!m_experiences.aucune())
+        releve.experiences = experiencesEnMots().join(QStringLiteral(" ; "));
 
     // Column 0 is only the strips' resting place: what a pupil recorded
     // starts at column 1.

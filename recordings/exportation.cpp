@@ -107,10 +107,23 @@ void TForm1::actualiseExport()
         action->setEnabled(!m_releve.estVide());
 }
 
-// A right click on the strips or the curve; from the keyboard (the Menu key,
-// Shift+F10) wherever the element with the focus has no menu of its own.
+// A right click on an element of the scheme offers its experiment; on the
+// strips or the curve, the recordings' menu, which the keyboard (the Menu key,
+// Shift+F10) also opens wherever the element with the focus has no menu of
+// its own.
 void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
+    // An element of the scheme offers its own experiment.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        for (QWidget *element = childAt(event->pos()); element && element != this;
+             element = element->parentWidget()) {
+            if (QMenu *menu = menuElement(element)) {
+                event->accept();
+                menu->popup(event->globalPos());
+                return;
+            }
+        }
+    }
     QPoint position;
     if (event->reason() == QContextMenuEvent::Keyboard) {
         position = GroupBox1->mapToGlobal(QPoint(GroupBox1->width() / 4, GroupBox1->height() / 4));

@@ -57,7 +57,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
         else if (enTete.modesVoies[v] == ModeHormonal)
             entete << enTete.nomsVoies[v] + QStringLiteral(" : niveau (%)");
     }
-    entete << QStringLiteral("Bande de perturbation");
+    entete << QStringLiteral("Bande de perturbation") << QStringLiteral("Expériences");
 
     QStringList lignes;
     QStringList champs;
@@ -73,7 +73,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
             else if (enTete.modesVoies[v] == ModeHormonal)
                 champs << decimal(ligne.voies[v]);
         }
-        champs << couleurPerturbation(ligne.perturbation);
+        champs << couleurPerturbation(ligne.perturbation) << champ(ligne.experiences);
         lignes << champs.join(QLatin1Char(';'));
     }
     return QByteArray("\xEF\xBB\xBF") + lignes.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";

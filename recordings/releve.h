@@ -21,6 +21,8 @@ struct LigneReleve
     std::array<double, 3> voies{};
     // The perturbation strip's colour at this column: 1 red, -1 lime, 0 olive.
     int perturbation = 0;
+    // The experiments in force, in words; empty with the loop whole.
+    QString experiences;
 };
 
 // The rows of the recording under way, kept as the strips are drawn: a

@@ -25,7 +25,7 @@ void colonneNerveuse(Canvas &canvas, int position, int hauteur, int avance, int 
     const int milieu = hauteur / 2;
     canvas.moveTo(position, milieu);
     canvas.lineTo(position + avance, milieu);
-    if (position % periode == 0) {
+    if (periode > 0 && position % periode == 0) {
         canvas.moveTo(position, milieu - 5);
         canvas.lineTo(position, milieu + 5);
     }

@@ -14,7 +14,7 @@ void legendeVoie(Canvas &canvas, ModeVoie mode, const QString &nom, int hauteur)
 
 // One column of a nervous recording: the baseline at mid-height over
 // `avance` columns from `position`, and an impulse mark 10 pixels tall on
-// every multiple of the period.
+// every multiple of the period (none for a period of 0: a silent pathway).
 void colonneNerveuse(Canvas &canvas, int position, int hauteur, int avance, int periode);
 
 // One column of a hormonal recording: the trace moves one pixel toward its

@@ -109,4 +109,6 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     NommeSelonEtiquettes();
 
     InitialiseEnregistrements();
+    // Other organs: the experiments made on the last ones are undone.
+    RetablirTout();
 }

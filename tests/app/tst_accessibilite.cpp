@@ -147,6 +147,9 @@ const std::pair<const char *, const char *> textesDesNotes[] = {
     {"MemoAideEnregInhibiteur", "Affiche l'enregistrement des messages inhibiteurs."},
     {"MemoAideCourbe", "Affiche au cours du temps la valeur réglée (trait bleu-vert) et la "
                        "valeur consigne (trait vert olive)."},
+    {"MemoAideExperiences",
+     "Ctrl+E ou clic droit sur un élément du schéma : le détruire, sectionner une voie ou rendre "
+     "un effecteur insensible, puis observer la régulation. Rétablir tout pour réparer."},
     {"MemoAideExport", "Clic droit sur les enregistrements pour les copier, les enregistrer "
                        "(image ou valeurs) ou les imprimer."},
 };
@@ -181,6 +184,7 @@ const char *const notes[] = {
     "MemoAideEnregInhibiteur",
     "MemoAideCourbe",
     "MemoAideExport",
+    "MemoAideExperiences",
     "MemoAideButtonQuitter",
     "MemoAideEnreg",
 };

@@ -69,7 +69,7 @@ void TestStartup::hiddenAtStart()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     const QList<Memo *> memos = form.findChildren<Memo *>();
-    QCOMPARE(memos.size(), 23);
+    QCOMPARE(memos.size(), 24);
     for (Memo *memo : memos) {
         const bool toujoursVisible = memo->objectName() == QLatin1String("MemoProtocole") ||
                                      memo->objectName() == QLatin1String("MemoAProposDe");

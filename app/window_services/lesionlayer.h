@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+// What the experiments leave on the scheme, drawn over its elements: a grey
+// veil with a red cross on a lost organ, a gap with a short red bar across a
+// cut pathway. The pointer passes through; with nothing to draw it is hidden.
+// Made before the scheme's message layer, it stays under the messages.
+class LesionLayer : public QWidget
+{
+public:
+    // A cut: where the pathway's line is crossed, and which way the line runs.
+    struct Cut
+    {
+        QPoint centre;
+        Qt::Orientation line;
+        int thickness;
+    };
+
+    explicit LesionLayer(QWidget *scheme);
+
+    // In the scheme's coordinates.
+    void setLesions(const QList<QRect> &veils, const QList<Cut> &cuts);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<QRect> m_veils;
+    QList<Cut> m_cuts;
+};
