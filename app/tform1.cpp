@@ -51,6 +51,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     connectHandlers();
     connectHoverHandlers();
     setUpExport();
+    setUpCourbe();
     setUpExperiences();
     // Above every element of the scheme, as the messages were drawn when each
     // was a picture of its own.

@@ -3,13 +3,16 @@
 
 #include "mechanism/etatmecanisme.h"
 #include "mechanism/experiences.h"
+#include "recordings/courbe.h"
 #include "recordings/releve.h"
 #include "ui_tform1.h"
 
+#include <QMap>
 #include <QWidget>
 
 #include <array>
 
+class AxesCourbe;
 class Beeper;
 class LesionLayer;
 class QAction;
@@ -91,6 +94,11 @@ public:
     QImage imageEnregistrements() const;
     QString legendeEnregistrements() const;
     QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
+    // The curve kept as a reference: its value at each column.
+    void GarderReference();
+    void EffacerReference();
+    const QMap<int, int> &reference() const { return m_reference; }
+    QMenu *menuCourbe() const { return m_menuCourbe; }
 
     // Experiments on the loop: lesions set and undone by the pupil.
     const Experiences &experiences() const { return m_experiences; }
@@ -172,6 +180,11 @@ private:
     void showEffectors();
     void setUpExport();
     void setUpExperiences();
+    void setUpCourbe();
+    void actualiseFondCourbe();
+    void redessineCourbe();
+    void actualiseReference();
+    void noteChangementDeVitesse();
     void actualiseExperiences();
     bool arreteALaCoupure(Experience coupure, Marker *influx);
     QPoint pointDeCoupure(Experience coupure) const;
@@ -191,6 +204,12 @@ private:
     QMenu *m_menuExperiences = nullptr;
     std::array<QAction *, toutesExperiences.size()> m_actionsExperiences{};
     LesionLayer *m_lesions = nullptr;
+    QMap<int, int> m_reference;
+    FondCourbe m_fondCourbe;
+    AxesCourbe *m_axesCourbe = nullptr;
+    QMenu *m_menuCourbe = nullptr;
+    QAction *m_garderReference = nullptr;
+    QAction *m_effacerReference = nullptr;
     // Where the pupil last saved, offered again.
     QString m_dossierExport;
 };

@@ -87,6 +87,7 @@ void TForm1::TrackBarVitesseChange()
         MemoAideTrackBarVitesse->show();
         return;
     }
+    noteChangementDeVitesse();
     const int position = TrackBarVitesse->value();
     m_etat.PasDeplacement = pasVitesse(position);
     m_etat.IntervalleAnimation = intervalleVitesse(position);

@@ -9,26 +9,33 @@
 #include <algorithm>
 
 namespace {
-const QColor fond(255, 255, 255);
+const QColor blanc(255, 255, 255);
 const QColor grille(220, 220, 220);
+const QColor couleurReference(150, 150, 150);
 const QColor couleurValeur(0, 128, 128);   // as the regulated value's edit
 const QColor couleurConsigne(128, 128, 0); // as the set point's edit
-// Ten bands from the minimum to the maximum; a mark every 50 columns.
-constexpr int bandes = 10;
+// A mark every 50 columns.
 constexpr int pasVertical = 50;
 
-// The row of the k-th line of the grid, from the top.
-int ligneDeGrille(int k, int hauteur)
+// A vertical run of one column from row a to row b, both included.
+void trait(Canvas &canvas, int x, int a, int b, const QColor &couleur)
 {
-    return k * (hauteur - 1) / bandes;
+    canvas.setBrushColor(couleur);
+    canvas.fillRect(x, std::min(a, b), x + 1, std::max(a, b) + 1);
 }
 
-void colonneDeFond(Canvas &canvas, int x, int hauteur)
+// One column of the background: white or a grid mark, the grid's rows, and
+// the reference joined to its previous column.
+void colonneDeFond(Canvas &canvas, const FondCourbe &fond, int x, int hauteur)
 {
-    canvas.setBrushColor(x % pasVertical == 0 ? grille : fond);
-    canvas.fillRect(x, 0, x + 1, hauteur);
-    for (int k = 0; k <= bandes; ++k)
-        canvas.setPixel(x, ligneDeGrille(k, hauteur), grille);
+    trait(canvas, x, 0, hauteur - 1, x % pasVertical == 0 ? grille : blanc);
+    for (int y : fond.lignesGrille)
+        canvas.setPixel(x, y, grille);
+    const int reference = fond.referenceEn(x);
+    if (reference >= 0) {
+        const int precedente = fond.referenceEn(x - 1);
+        trait(canvas, x, precedente < 0 ? reference : precedente, reference, couleurReference);
+    }
 }
 } // namespace
 
@@ -42,30 +49,20 @@ int ordonneeCourbe(int valeur, int minimum, int maximum, int hauteur)
     return hauteur - 1 - arrondi;
 }
 
-void effaceCourbe(ImageControl *courbe)
+void effaceCourbe(ImageControl *courbe, const FondCourbe &fond)
 {
     Canvas &canvas = courbe->canvas();
-    canvas.setBrushColor(fond);
-    canvas.fillRect(0, 0, courbe->width(), courbe->height());
-    canvas.setBrushColor(grille);
-    for (int x = 0; x < courbe->width(); x += pasVertical)
-        canvas.fillRect(x, 0, x + 1, courbe->height());
-    for (int k = 0; k <= bandes; ++k) {
-        const int y = ligneDeGrille(k, courbe->height());
-        canvas.fillRect(0, y, courbe->width(), y + 1);
-    }
+    for (int x = 0; x < courbe->width(); ++x)
+        colonneDeFond(canvas, fond, x, courbe->height());
 }
 
-int colonneCourbe(ImageControl *courbe, int position, int ordonneeValeur, int ordonneeConsigne,
-                  int ordonneePrecedente)
+int colonneCourbe(ImageControl *courbe, const FondCourbe &fond, int position, int ordonneeValeur,
+                  int ordonneeConsigne, int ordonneePrecedente)
 {
     Canvas &canvas = courbe->canvas();
-    const int hauteur = courbe->height();
-    colonneDeFond(canvas, position, hauteur);
+    colonneDeFond(canvas, fond, position, courbe->height());
     canvas.setPixel(position, ordonneeConsigne, couleurConsigne);
     const int depuis = ordonneePrecedente < 0 ? ordonneeValeur : ordonneePrecedente;
-    canvas.setBrushColor(couleurValeur);
-    canvas.fillRect(position, std::min(depuis, ordonneeValeur), position + 1,
-                    std::max(depuis, ordonneeValeur) + 1);
+    trait(canvas, position, depuis, ordonneeValeur, couleurValeur);
     return ordonneeValeur;
 }

@@ -3,6 +3,7 @@
 
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
+#include "recordings/axescourbe.h"
 #include "recordings/courbe.h"
 #include "recordings/tracevoie.h"
 #include "recordings/voiesenregistrees.h"
@@ -56,7 +57,10 @@ void TForm1::InitialiseEnregistrements()
     EnregPerturbation->canvas().setPenColor(QColor(128, 128, 0));
 
     // The curve's scale is the regulated-value bar's range, in its unit.
-    effaceCourbe(EnregCourbe);
+    actualiseFondCourbe();
+    effaceCourbe(EnregCourbe, m_fondCourbe);
+    if (m_axesCourbe)
+        m_axesCourbe->setVitesseModifiee(false);
     m_etat.OrdonneeCourbe = -1;
     const QString unite = ScrollBarValeurReglee->unit();
     const auto borne = [&unite](int valeur) {
@@ -143,7 +147,8 @@ bool TForm1::EnregistreColonne()
     const int maximum = ScrollBarValeurReglee->maximum();
     const int hauteur = EnregCourbe->height();
     m_etat.OrdonneeCourbe = colonneCourbe(
-        EnregCourbe, position, ordonneeCourbe(releve.valeurReglee, minimum, maximum, hauteur),
+        EnregCourbe, m_fondCourbe, position,
+        ordonneeCourbe(releve.valeurReglee, minimum, maximum, hauteur),
         ordonneeCourbe(releve.valeurConsigne, minimum, maximum, hauteur), m_etat.OrdonneeCourbe);
 
     if (!m_experiences.aucune())

@@ -105,6 +105,7 @@ void TForm1::actualiseExport()
         return;
     for (QAction *action : m_menuEnregistrements->actions())
         action->setEnabled(!m_releve.estVide());
+    actualiseReference();
 }
 
 // A right click on an element of the scheme offers its experiment; on the
@@ -124,14 +125,18 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
             }
         }
     }
+    // The curve adds its reference's actions.
+    if (event->reason() != QContextMenuEvent::Keyboard && !GroupBoxCourbe->isHidden() &&
+        GroupBoxCourbe->geometry().contains(event->pos())) {
+        event->accept();
+        m_menuCourbe->exec(event->globalPos());
+        return;
+    }
     QPoint position;
     if (event->reason() == QContextMenuEvent::Keyboard) {
         position = GroupBox1->mapToGlobal(QPoint(GroupBox1->width() / 4, GroupBox1->height() / 4));
-    } else {
-        for (QWidget *cadre : cadresEnregistrements()) {
-            if (cadre->geometry().contains(event->pos()))
-                position = event->globalPos();
-        }
+    } else if (GroupBox1->geometry().contains(event->pos())) {
+        position = event->globalPos();
     }
     if (position.isNull()) {
         event->ignore();
@@ -246,6 +251,7 @@ void TForm1::EnregistrerValeurs()
         enTete.nomsVoies[v] = voies[v].nom;
         enTete.modesVoies[v] = voies[v].mode();
     }
+    enTete.reference = m_reference;
     const QByteArray csv = releveEnCsv(m_releve, enTete);
     const QString chemin = demandeFichier(QStringLiteral("Enregistrer les valeurs"),
                                           QStringLiteral("valeurs"), QStringLiteral("csv"));

@@ -57,7 +57,8 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
         else if (enTete.modesVoies[v] == ModeHormonal)
             entete << enTete.nomsVoies[v] + QStringLiteral(" : niveau (%)");
     }
-    entete << QStringLiteral("Bande de perturbation") << QStringLiteral("Expériences");
+    entete << QStringLiteral("Bande de perturbation") << QStringLiteral("Expériences")
+           << avecUnite(QStringLiteral("Référence"), enTete.unite);
 
     QStringList lignes;
     QStringList champs;
@@ -73,7 +74,10 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
             else if (enTete.modesVoies[v] == ModeHormonal)
                 champs << decimal(ligne.voies[v]);
         }
-        champs << couleurPerturbation(ligne.perturbation) << champ(ligne.experiences);
+        champs << couleurPerturbation(ligne.perturbation) << champ(ligne.experiences)
+               << (enTete.reference.contains(ligne.colonne)
+                       ? QString::number(enTete.reference.value(ligne.colonne))
+                       : QString());
         lignes << champs.join(QLatin1Char(';'));
     }
     return QByteArray("\xEF\xBB\xBF") + lignes.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";

@@ -4,6 +4,7 @@
 #include "systems/modevoie.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <array>
@@ -46,6 +47,8 @@ struct EnTeteReleve
     QString unite;
     std::array<QString, 3> nomsVoies;
     std::array<ModeVoie, 3> modesVoies{ModeAbsent, ModeAbsent, ModeAbsent};
+    // The reference curve's value at each column it has.
+    QMap<int, int> reference;
 };
 
 // The values as French spreadsheets open them without a question: UTF-8 with

@@ -108,6 +108,8 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     LabelUnites->setCaption(QString::fromUtf8(configuration.TexteUnites));
     NommeSelonEtiquettes();
 
+    // Another range and unit: the reference goes.
+    m_reference.clear();
     InitialiseEnregistrements();
     // Other organs: the experiments made on the last ones are undone.
     RetablirTout();

@@ -20,12 +20,18 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const QString state = static_cast<const ImageControl *>(widget())->stateInWords();
+        const auto *image = static_cast<const ImageControl *>(widget());
+        const QString state = image->stateInWords();
         if (t == QAccessible::Value)
             return state;
         const QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && !state.isEmpty())
-            return text + QStringLiteral(" : ") + state;
+        const QAccessible::Text place = image->statePlace() == ImageControl::StatePlace::Name
+                                            ? QAccessible::Name
+                                            : QAccessible::Description;
+        if (t == place && !state.isEmpty())
+            return text +
+                   (place == QAccessible::Name ? QStringLiteral(" : ") : QStringLiteral(" ")) +
+                   state;
         return text;
     }
 };

@@ -52,10 +52,22 @@ public:
     void setShown(bool on);
 
     // What the picture shows, in words, for a pupil who cannot see it (the
-    // sensor's deviation, say). Asked only when assistive technology reads
-    // the picture, so that it costs nothing otherwise.
-    void setStateInWords(std::function<QString()> state) { m_stateInWords = std::move(state); }
+    // sensor's deviation, say): read as its value and after its name, or
+    // after its description for a picture whose name should stay short.
+    // Asked only when assistive technology reads the picture, so that it
+    // costs nothing otherwise.
+    enum class StatePlace
+    {
+        Name,
+        Description
+    };
+    void setStateInWords(std::function<QString()> state, StatePlace place = StatePlace::Name)
+    {
+        m_stateInWords = std::move(state);
+        m_statePlace = place;
+    }
     QString stateInWords() const { return m_stateInWords ? m_stateInWords() : QString(); }
+    StatePlace statePlace() const { return m_statePlace; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -84,4 +96,5 @@ private:
     QImage m_surface;
     std::unique_ptr<Canvas> m_canvas;
     std::function<QString()> m_stateInWords;
+    StatePlace m_statePlace = StatePlace::Name;
 };

@@ -84,18 +84,19 @@ void TestExportation::valuesOfTheClassicRoad()
     QByteArray bom;
     const QList<QStringList> lignes = lisCsv(chemin, &bom);
     QCOMPARE(bom, QByteArray("\xEF\xBB\xBF"));
-    QCOMPARE(lignes.first(), (QStringList{"Colonne", "Valeur réglée (u.a)", "Valeur consigne (u.a)",
-                                          "Classe d'écart", "Voie Sensitive : influx (1 = oui)",
-                                          "Voie Stimulatrice : influx (1 = oui)",
-                                          "Voie Inhibitrice : influx (1 = oui)",
-                                          "Bande de perturbation", "Expériences"}));
+    QCOMPARE(
+        lignes.first(),
+        (QStringList{"Colonne", "Valeur réglée (u.a)", "Valeur consigne (u.a)", "Classe d'écart",
+                     "Voie Sensitive : influx (1 = oui)", "Voie Stimulatrice : influx (1 = oui)",
+                     "Voie Inhibitrice : influx (1 = oui)", "Bande de perturbation", "Expériences",
+                     "Référence (u.a)"}));
     QCOMPARE(lignes.size(), 1 + 400);
 
     // Column 1 was drawn before the first tick read the deviation; from then
     // on 50 - 20 = 30 is class 3 (classes 10 units wide on 0..100): the
     // stimulating pathway carries an impulse every 2 columns, the sensory
     // one every 25.
-    QCOMPARE(lignes[1], (QStringList{"1", "20", "50", "0", "0", "0", "0", "olive", ""}));
+    QCOMPARE(lignes[1], (QStringList{"1", "20", "50", "0", "0", "0", "0", "olive", "", ""}));
     QCOMPARE(lignes[2].mid(0, 7), (QStringList{"2", "20", "50", "3", "0", "1", "0"}));
     QCOMPARE(lignes[3].mid(4, 3), (QStringList{"0", "0", "0"}));
     QCOMPARE(lignes[25][4], QStringLiteral("1"));

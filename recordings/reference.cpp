@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The curve read and compared: its axes and legend, and a reference curve the
+// pupil keeps to set another situation beside it.
+#include "app/tform1.h"
+
+#include "app/window_services/imagecontrol.h"
+#include "recordings/axescourbe.h"
+#include "recordings/graduations.h"
+
+#include <QMenu>
+
+void TForm1::setUpCourbe()
+{
+    m_axesCourbe = new AxesCourbe(GroupBoxCourbe, EnregCourbe);
+
+    m_garderReference = new QAction(QStringLiteral("Garder comme référence"), this);
+    m_garderReference->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_effacerReference = new QAction(QStringLiteral("Effacer la référence"), this);
+    m_effacerReference->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    for (QAction *action : {m_garderReference, m_effacerReference}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    connect(m_garderReference, &QAction::triggered, this, &TForm1::GarderReference);
+    connect(m_effacerReference, &QAction::triggered, this, &TForm1::EffacerReference);
+    // The curve's menu: the recordings' actions, then the reference's.
+    m_menuCourbe = new QMenu(this);
+    m_menuCourbe->addActions(m_menuEnregistrements->actions());
+    m_menuCourbe->addSeparator();
+    m_menuCourbe->addAction(m_garderReference);
+    m_menuCourbe->addAction(m_effacerReference);
+
+    // A screen reader hears the values at the last column.
+    EnregCourbe->setStateInWords(
+        [this] {
+            if (m_releve.estVide())
+                return QString();
+            const QString unite = ScrollBarValeurReglee->unit();
+            const LigneReleve &derniere = m_releve.lignes().last();
+            QString mots =
+                QStringLiteral("Valeur réglée : %1 %2.").arg(derniere.valeurReglee).arg(unite);
+            if (m_reference.contains(derniere.colonne))
+                mots += QStringLiteral(" Référence : %1 %2.")
+                            .arg(m_reference.value(derniere.colonne))
+                            .arg(unite);
+            return mots;
+        },
+        ImageControl::StatePlace::Description);
+    actualiseReference();
+}
+
+// The grid and the reference under the live curve, in rows of its surface.
+void TForm1::actualiseFondCourbe()
+{
+    const int minimum = ScrollBarValeurReglee->minimum();
+    const int maximum = ScrollBarValeurReglee->maximum();
+    const int hauteur = EnregCourbe->height();
+    m_fondCourbe.lignesGrille.clear();
+    QList<AxesCourbe::Graduation> graduationsAxe;
+    for (int valeur : graduations(minimum, maximum)) {
+        const int ligne = ordonneeCourbe(valeur, minimum, maximum, hauteur);
+        m_fondCourbe.lignesGrille << ligne;
+        graduationsAxe << AxesCourbe::Graduation{ligne, QString::number(valeur)};
+    }
+    m_fondCourbe.reference.fill(-1, EnregCourbe->width() + 1);
+    for (auto it = m_reference.cbegin(); it != m_reference.cend(); ++it) {
+        if (it.key() < m_fondCourbe.reference.size())
+            m_fondCourbe.reference[it.key()] =
+                ordonneeCourbe(it.value(), minimum, maximum, hauteur);
+    }
+    if (m_axesCourbe) {
+        m_axesCourbe->setGraduations(graduationsAxe);
+        m_axesCourbe->setReference(!m_reference.isEmpty());
+    }
+}
+
+// The whole curve drawn again over a new background, from the values the
+// columns were drawn with.
+void TForm1::redessineCourbe()
+{
+    actualiseFondCourbe();
+    effaceCourbe(EnregCourbe, m_fondCourbe);
+    const int minimum = ScrollBarValeurReglee->minimum();
+    const int maximum = ScrollBarValeurReglee->maximum();
+    const int hauteur = EnregCourbe->height();
+    int precedente = -1;
+    for (const LigneReleve &ligne : m_releve.lignes()) {
+        precedente = colonneCourbe(EnregCourbe, m_fondCourbe, ligne.colonne,
+                                   ordonneeCourbe(ligne.valeurReglee, minimum, maximum, hauteur),
+                                   ordonneeCourbe(ligne.valeurConsigne, minimum, maximum, hauteur),
+                                   precedente);
+    }
+    if (!m_releve.estVide())
+        m_etat.OrdonneeCourbe = precedente;
+}
+
+void TForm1::GarderReference()
+{
+    if (m_releve.estVide())
+        return;
+    m_reference.clear();
+    for (const LigneReleve &ligne : m_releve.lignes())
+        m_reference.insert(ligne.colonne, ligne.valeurReglee);
+    redessineCourbe();
+    actualiseReference();
+}
+
+void TForm1::EffacerReference()
+{
+    if (m_reference.isEmpty())
+        return;
+    m_reference.clear();
+    redessineCourbe();
+    actualiseReference();
+}
+
+void TForm1::actualiseReference()
+{
+    if (!m_garderReference)
+        return;
+    m_garderReference->setEnabled(!m_releve.estVide());
+    m_effacerReference->setEnabled(!m_reference.isEmpty());
+}
+
+// The speed changed while the curve records: its ticks no longer all last
+// the same time, and its time axis says so.
+void TForm1::noteChangementDeVitesse()
+{
+    if (m_releve.estVide() || !m_axesCourbe)
+        return;
+    m_axesCourbe->setVitesseModifiee(true);
+}
