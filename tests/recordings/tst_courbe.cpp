@@ -4,6 +4,8 @@
 // (new recording, wrap, reset) and its help note.
 #include "app/window_services/memo.h"
 #include "fenetreenregistrement.h"
+#include "instant.h"
+#include "recordings/graduations.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QMouseEvent>
@@ -13,6 +15,8 @@ namespace {
 
 const QColor bleuVert(0, 128, 128);
 const QColor vertOlive(128, 128, 0);
+const QColor grisReference(150, 150, 150);
+const QColor grille(220, 220, 220);
 const QString questionEffacer = QStringLiteral("Effacer ces enregistrements ?");
 
 // The surface is 101 rows high: the maximum on row 0, the minimum on row 100,
@@ -44,6 +48,10 @@ private slots:
     void echelle();
     void parmiLesEnregistrements();
     void noteAide();
+    void graduationsDesSystemes_data();
+    void graduationsDesSystemes();
+    void referenceGardee_data();
+    void referenceGardee();
 };
 
 // The perturbation of the general scheme (range 0 to 100, set point 50): the
@@ -197,6 +205,90 @@ void TestCourbe::noteAide()
     QCOMPARE(f.form.MemoAideCourbe->lines(),
              (QStringList{"Affiche au cours du temps la valeur réglée (trait bleu-vert)",
                           "et la valeur consigne (trait vert olive)."}));
+}
+
+// About five lines over each system's range, at 1, 2 or 5 times a power of
+// ten: the step is the smallest that cuts the range in five or fewer.
+void TestCourbe::graduationsDesSystemes_data()
+{
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QList<int>>("valeurs");
+    QTest::addRow("general schemes, integrity") << 0 << 100 << QList<int>{0, 20, 40, 60, 80, 100};
+    QTest::addRow("glycaemia") << 600 << 3000 << QList<int>{1000, 1500, 2000, 2500, 3000};
+    QTest::addRow("blood pressure") << 90 << 190 << QList<int>{100, 120, 140, 160, 180};
+    QTest::addRow("temperature") << 23 << 42 << QList<int>{25, 30, 35, 40};
+}
+
+void TestCourbe::graduationsDesSystemes()
+{
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(QList<int>, valeurs);
+    QCOMPARE(graduations(minimum, maximum), valeurs);
+}
+
+void TestCourbe::referenceGardee_data()
+{
+    QTest::addColumn<QString>("evenement");
+    QTest::addColumn<bool>("gardee");
+    QTest::addRow("wrap") << "wrap" << true;
+    QTest::addRow("reset button") << "reset" << true;
+    QTest::addRow("experiment") << "experiment" << true;
+    QTest::addRow("speed") << "speed" << true;
+    QTest::addRow("cleared") << "clear" << false;
+    QTest::addRow("other system") << "system" << false;
+}
+
+// The road 50 -> 20 kept as the reference at column 100, then the strips
+// cleared and the value left on the set point: the grey line waits ahead of
+// the live curve, which is drawn over it.
+void TestCourbe::referenceGardee()
+{
+    QFETCH(QString, evenement);
+    QFETCH(bool, gardee);
+    FenetreEnregistrement f;
+    f.form.SpeedButtonCourbe->click();
+    f.form.ButtonMarche->click();
+    f.form.ScrollBarValeurReglee->setValue(20);
+    for (int i = 0; i < 100; ++i)
+        unInstant(f.form);
+    QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
+    f.form.GarderReference();
+    QCOMPARE(f.form.reference().size(), 100);
+
+    if (evenement == QLatin1String("wrap")) {
+        f.messages.answers << MessageAnswer::Oui;
+        f.tics(451);
+    } else if (evenement == QLatin1String("reset")) {
+        f.messages.answers << MessageAnswer::Oui;
+        f.form.SpeedButtonEnreg->click();
+    } else if (evenement == QLatin1String("experiment")) {
+        f.form.actionExperience(Experience::VoieStimulatriceCoupee)->trigger();
+    } else if (evenement == QLatin1String("speed")) {
+        f.form.TrackBarVitesse->setValue(9);
+    } else if (evenement == QLatin1String("clear")) {
+        f.form.EffacerReference();
+    } else {
+        tapeSysteme(f.form, QStringLiteral("Intégrité de l'organisme"));
+    }
+    QCOMPARE(f.form.reference().isEmpty(), !gardee);
+    if (evenement == QLatin1String("system"))
+        return;
+    if (evenement != QLatin1String("reset") && evenement != QLatin1String("wrap")) {
+        f.messages.answers << MessageAnswer::Oui;
+        f.form.SpeedButtonEnreg->click();
+    }
+    // A fresh curve: the reference's first column at 20 (row 80) in grey,
+    // ahead of the live curve; without it, the grid's line of 20.
+    QCOMPARE(pixelCourbe(f.form, 1, 80), gardee ? grisReference : grille);
+    // The live curve's first column, at 20 too since the value did not move
+    // back yet, is drawn over the grey.
+    f.form.ScrollBarValeurReglee->setValue(20);
+    f.form.etat().ClasseEcart = 0;
+    f.tics(1);
+    QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 2, 80), gardee ? grisReference : grille);
 }
 
 QTEST_MAIN(TestCourbe)
