@@ -8,6 +8,7 @@
 #include "recordings/graduations.h"
 #include "tests/systems/saisiesysteme.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -52,6 +53,7 @@ private slots:
     void graduationsDesSystemes();
     void referenceGardee_data();
     void referenceGardee();
+    void descriptionDitLesValeurs();
 };
 
 // The perturbation of the general scheme (range 0 to 100, set point 50): the
@@ -289,6 +291,22 @@ void TestCourbe::referenceGardee()
     f.tics(1);
     QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
     QCOMPARE(pixelCourbe(f.form, 2, 80), gardee ? grisReference : grille);
+}
+
+// A screen reader hears the values at the last column, with the unit.
+void TestCourbe::descriptionDitLesValeurs()
+{
+    FenetreEnregistrement f;
+    QAccessibleInterface *courbe = QAccessible::queryAccessibleInterface(f.form.EnregCourbe);
+    const QString note = courbe->text(QAccessible::Description);
+    f.form.SpeedButtonCourbe->click();
+    f.form.ButtonMarche->click();
+    f.form.ScrollBarValeurReglee->setValue(20);
+    f.tics(3);
+    f.form.GarderReference();
+    QCOMPARE(courbe->text(QAccessible::Description),
+             note + QStringLiteral(" Valeur réglée : 20 u.a. Référence : 20 u.a."));
+    QCOMPARE(courbe->text(QAccessible::Name), QStringLiteral("Courbe de la valeur réglée"));
 }
 
 QTEST_MAIN(TestCourbe)
