@@ -56,15 +56,19 @@ void AxesCourbe::paintEvent(QPaintEvent *)
                          Qt::AlignLeft | Qt::AlignVCenter, g.texte);
     }
 
-    // Time, under the surface: its unit at the start, then the ticks every
-    // 50 columns.
+    // Time, under the surface: its unit at the start (with a word when the
+    // speed changed during the recording), then the ticks every 50 columns,
+    // those the unit leaves room for.
     const int basTemps = surface.bottom() + 1;
-    painter.drawText(QPoint(surface.left(), basTemps + mesures.ascent()), QStringLiteral("tops"));
+    const QString unite =
+        m_vitesseModifiee ? QStringLiteral("tops (vitesse modifiée)") : QStringLiteral("tops");
+    painter.drawText(QPoint(surface.left(), basTemps + mesures.ascent()), unite);
+    const int finUnite = surface.left() + mesures.horizontalAdvance(unite) + 4;
     for (int colonne = pasTemps; colonne < surface.width(); colonne += pasTemps) {
         const QString texte = QString::number(colonne);
-        const int largeur = mesures.horizontalAdvance(texte);
-        painter.drawText(
-            QPoint(surface.left() + colonne - largeur / 2, basTemps + mesures.ascent()), texte);
+        const int gauche = surface.left() + colonne - mesures.horizontalAdvance(texte) / 2;
+        if (gauche >= finUnite)
+            painter.drawText(QPoint(gauche, basTemps + mesures.ascent()), texte);
     }
 
     // The legend, on the title's line.
@@ -85,6 +89,4 @@ void AxesCourbe::paintEvent(QPaintEvent *)
         painter.drawText(QPoint(x, mesures.ascent() + 1), e.texte);
         x += mesures.horizontalAdvance(e.texte) + 10;
     }
-    if (m_vitesseModifiee)
-        painter.drawText(QPoint(x, mesures.ascent() + 1), QStringLiteral("(vitesse modifiée)"));
 }
