@@ -183,15 +183,18 @@ private:
     void setUpCourbe();
     void actualiseFondCourbe();
     void redessineCourbe();
+    int dessineColonneCourbe(int position, int valeurReglee, int valeurConsigne, int precedente);
     void actualiseReference();
     void noteChangementDeVitesse();
     void actualiseExperiences();
-    bool arreteALaCoupure(Experience coupure, Marker *influx);
+    bool arreteALaCoupure(Experience coupure, std::unique_ptr<Marker> &influx,
+                          IntervalTimer *minuterie);
     QPoint pointDeCoupure(Experience coupure) const;
     QMenu *menuElement(QWidget *element);
     QList<QWidget *> cadresEnregistrements() const;
     void actualiseExport();
-    QString demandeFichier(const QString &titre, const QString &nom, const QString &extension);
+    QString demandeFichier(const QString &titre, const QString &nom, const QString &genre,
+                           const QString &extension);
     bool ecritFichier(const QString &chemin, const QByteArray &contenu);
 
     MessageService &m_messages;
@@ -204,6 +207,9 @@ private:
     QMenu *m_menuExperiences = nullptr;
     std::array<QAction *, toutesExperiences.size()> m_actionsExperiences{};
     LesionLayer *m_lesions = nullptr;
+    // The experiments in force in words, joined, as each recorded column
+    // carries them (kept here: the tick should not build them again).
+    QString m_motsExperiences;
     QMap<int, int> m_reference;
     FondCourbe m_fondCourbe;
     AxesCourbe *m_axesCourbe = nullptr;

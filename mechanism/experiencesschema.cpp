@@ -5,8 +5,6 @@
 #include "app/tform1.h"
 
 #include "app/window_services/lesionlayer.h"
-#include "app/window_services/markerlayer.h"
-#include "app/window_services/memo.h"
 #include "systems/modevoie.h"
 
 #include <QMenu>
@@ -57,9 +55,17 @@ const Lesion lesions[] = {
      "L'effecteur reçoit les messages mais n'agit plus : la valeur n'est plus abaissée.", nullptr},
 };
 
-const Lesion &lesion(Experience experience)
+// The state an experiment leaves its element in, in a word: "sectionnée" or
+// "bloquée" for a pathway (after its mode), "insensible" for an effector,
+// "détruit" for an organ.
+QString etatEnMot(const TForm1 &form, const Lesion &l)
 {
-    return lesions[std::size_t(experience)];
+    if (l.voie)
+        return (form.*l.image)->tag() == ModeHormonal ? QStringLiteral("bloquée")
+                                                      : QStringLiteral("sectionnée");
+    if (l.effecteur)
+        return QStringLiteral("insensible");
+    return QStringLiteral("détruit") + QString::fromLatin1(l.feminin);
 }
 
 } // namespace
@@ -141,18 +147,8 @@ QStringList TForm1::experiencesEnMots() const
 {
     QStringList mots;
     for (const Lesion &l : lesions) {
-        if (!m_experiences.contient(l.experience))
-            continue;
-        QString etat;
-        if (l.voie) {
-            etat = (this->*l.image)->tag() == ModeHormonal ? QStringLiteral("bloquée")
-                                                           : QStringLiteral("sectionnée");
-        } else if (l.effecteur) {
-            etat = QStringLiteral("insensible");
-        } else {
-            etat = QStringLiteral("détruit") + QString::fromLatin1(l.feminin);
-        }
-        mots << QStringLiteral("%1 %2").arg(QString::fromUtf8(l.role), etat);
+        if (m_experiences.contient(l.experience))
+            mots << QStringLiteral("%1 %2").arg(QString::fromUtf8(l.role), etatEnMot(*this, l));
     }
     return mots;
 }
@@ -191,45 +187,33 @@ void TForm1::actualiseExperiences()
         action->setChecked(m_experiences.contient(l.experience));
     }
 
-    // On the scheme: veils on lost organs, cuts across pathways.
+    // On the scheme: veils on lost organs, cuts across pathways; screen
+    // readers hear the lesion in the element's name.
+    NommeSelonEtiquettes();
     QList<QRect> voiles;
-    const std::pair<Experience, QWidget *> organes[] = {
-        {Experience::CapteurDetruit, ImageCapteur},
-        {Experience::CentreDetruit, ImageCentreIntegrateur},
-        {Experience::EffecteurStimulateurInsensible, ImageEffecteurStimulateur},
-        {Experience::EffecteurInhibiteurInsensible, ImageEffecteurInhibiteur},
-    };
-    for (const auto &[experience, organe] : organes) {
-        if (m_experiences.contient(experience))
-            voiles << organe->geometry();
-    }
-    QList<LesionLayer::Cut> coupures;
-    for (Experience experience :
-         {Experience::VoieSensitiveCoupee, Experience::VoieStimulatriceCoupee,
-          Experience::VoieInhibitriceCoupee}) {
-        if (m_experiences.contient(experience))
-            coupures << LesionLayer::Cut{pointDeCoupure(experience), Qt::Horizontal, 8};
+    QList<QPoint> coupures;
+    for (const Lesion &l : lesions) {
+        if (!m_experiences.contient(l.experience))
+            continue;
+        ImageControl *image = this->*l.image;
+        if (l.voie)
+            coupures << pointDeCoupure(l.experience);
+        else
+            voiles << image->geometry();
+        image->setAccessibleName(
+            QStringLiteral("%1 (%2)").arg(image->accessibleName(), etatEnMot(*this, l)));
     }
     m_lesions->setLesions(voiles, coupures);
 
+    // The status bar, and the recorded columns, say them in words.
     const QStringList mots = experiencesEnMots();
+    m_motsExperiences = mots.join(QStringLiteral(" ; "));
     if (mots.isEmpty())
         StatusBar1->clearMessage();
     else
         StatusBar1->showMessage((mots.size() == 1 ? QStringLiteral("Expérience : ")
                                                   : QStringLiteral("Expériences : ")) +
-                                mots.join(QStringLiteral(" ; ")));
-    // Screen readers hear the lesion in the element's name.
-    NommeSelonEtiquettes();
-    for (const Lesion &l : lesions) {
-        if (!m_experiences.contient(l.experience))
-            continue;
-        ImageControl *image = this->*l.image;
-        const QString role = QString::fromUtf8(l.role);
-        const QString mots = experiencesEnMots().filter(role).value(0);
-        image->setAccessibleName(
-            QStringLiteral("%1 (%2)").arg(image->accessibleName(), mots.mid(role.size() + 1)));
-    }
+                                m_motsExperiences);
 }
 
 // The middle of a pathway's crossing, where a cut is made: on the line the

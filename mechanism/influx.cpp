@@ -13,30 +13,34 @@ const QColor noir(0, 0, 0);
 } // namespace
 
 // A message that reaches a cut (or the place where a blocked hormone is no
-// longer released) stops there and vanishes.
-bool TForm1::arreteALaCoupure(Experience coupure, Marker *influx)
+// longer released) stops there and vanishes; its pathway's timer waits for
+// the next one. True when it did.
+bool TForm1::arreteALaCoupure(Experience coupure, std::unique_ptr<Marker> &influx,
+                              IntervalTimer *minuterie)
 {
     if (!influx || !m_experiences.contient(coupure))
         return false;
     // The crossing leg: rightwards along the top for the sensory pathway,
     // leftwards along the bottom for the motor ones.
-    const bool traverse =
-        coupure == Experience::VoieSensitiveCoupee      ? m_etat.PhaseSensitiveTraversee
-        : coupure == Experience::VoieStimulatriceCoupee ? m_etat.PhaseStimulatriceTraversee
-                                                        : m_etat.PhaseInhibitriceTraversee;
+    bool &traverse = coupure == Experience::VoieSensitiveCoupee ? m_etat.PhaseSensitiveTraversee
+                     : coupure == Experience::VoieStimulatriceCoupee
+                         ? m_etat.PhaseStimulatriceTraversee
+                         : m_etat.PhaseInhibitriceTraversee;
     const int sens = coupure == Experience::VoieSensitiveCoupee ? +1 : -1;
     const int milieu = influx->x() + influx->width() / 2;
-    return traverse && sens * (milieu - pointDeCoupure(coupure).x()) >= 0;
+    if (!traverse || sens * (milieu - pointDeCoupure(coupure).x()) < 0)
+        return false;
+    influx.reset();
+    traverse = false;
+    minuterie->setInterval(0);
+    return true;
 }
 
 void TForm1::TimerVoieSensitiveTimer()
 {
-    if (arreteALaCoupure(Experience::VoieSensitiveCoupee, m_etat.InfluxSensitif.get())) {
-        m_etat.InfluxSensitif.reset();
-        m_etat.PhaseSensitiveTraversee = false;
-        TimerVoieSensitive->setInterval(0);
+    if (arreteALaCoupure(Experience::VoieSensitiveCoupee, m_etat.InfluxSensitif,
+                         TimerVoieSensitive))
         return;
-    }
     if (SpeedButtonSon->isChecked())
         m_beeper.beep();
     if (!trajets::avance(m_etat, trajets::trajetSensitif, m_etat.InfluxSensitif.get(),
@@ -78,12 +82,9 @@ void TForm1::TimerVoieSensitiveTimer()
 
 void TForm1::TimerVoieStimulatriceTimer()
 {
-    if (arreteALaCoupure(Experience::VoieStimulatriceCoupee, m_etat.InfluxMoteur.get())) {
-        m_etat.InfluxMoteur.reset();
-        m_etat.PhaseStimulatriceTraversee = false;
-        TimerVoieStimulatrice->setInterval(0);
+    if (arreteALaCoupure(Experience::VoieStimulatriceCoupee, m_etat.InfluxMoteur,
+                         TimerVoieStimulatrice))
         return;
-    }
     if (trajets::avance(m_etat, trajets::trajetStimulateur, m_etat.InfluxMoteur.get(),
                         ImageVoieStimulatrice->geometry(), m_etat.PasDeplacement))
         ActionEffecteur(ImageEffecteurStimulateur, +1);
@@ -91,12 +92,9 @@ void TForm1::TimerVoieStimulatriceTimer()
 
 void TForm1::TimerVoieInhibitriceTimer()
 {
-    if (arreteALaCoupure(Experience::VoieInhibitriceCoupee, m_etat.InfluxMoteur.get())) {
-        m_etat.InfluxMoteur.reset();
-        m_etat.PhaseInhibitriceTraversee = false;
-        TimerVoieInhibitrice->setInterval(0);
+    if (arreteALaCoupure(Experience::VoieInhibitriceCoupee, m_etat.InfluxMoteur,
+                         TimerVoieInhibitrice))
         return;
-    }
     if (trajets::avance(m_etat, trajets::trajetInhibiteur, m_etat.InfluxMoteur.get(),
                         ImageVoieInhibitrice->geometry(), m_etat.PasDeplacement))
         ActionEffecteur(ImageEffecteurInhibiteur, -1);

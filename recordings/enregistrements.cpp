@@ -143,16 +143,10 @@ bool TForm1::EnregistreColonne()
     };
     releve.valeurReglee = valeurLue(EditValeurReglee, m_etat.ValeurReglee);
     releve.valeurConsigne = valeurLue(EditValeurConsigne, m_etat.ValeurConsigne);
-    const int minimum = ScrollBarValeurReglee->minimum();
-    const int maximum = ScrollBarValeurReglee->maximum();
-    const int hauteur = EnregCourbe->height();
-    m_etat.OrdonneeCourbe = colonneCourbe(
-        EnregCourbe, m_fondCourbe, position,
-        ordonneeCourbe(releve.valeurReglee, minimum, maximum, hauteur),
-        ordonneeCourbe(releve.valeurConsigne, minimum, maximum, hauteur), m_etat.OrdonneeCourbe);
+    m_etat.OrdonneeCourbe = dessineColonneCourbe(position, releve.valeurReglee,
+                                                 releve.valeurConsigne, m_etat.OrdonneeCourbe);
 
-    if (!m_experiences.aucune())
-        releve.experiences = experiencesEnMots().join(QStringLiteral(" ; "));
+    releve.experiences = m_motsExperiences;
 
     // Column 0 is only the strips' resting place: what a pupil recorded
     // starts at column 1.

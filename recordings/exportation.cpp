@@ -114,36 +114,27 @@ void TForm1::actualiseExport()
 // its own.
 void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        m_menuEnregistrements->exec(
+            GroupBox1->mapToGlobal(QPoint(GroupBox1->width() / 4, GroupBox1->height() / 4)));
+        return;
+    }
     // An element of the scheme offers its own experiment.
-    if (event->reason() != QContextMenuEvent::Keyboard) {
-        for (QWidget *element = childAt(event->pos()); element && element != this;
-             element = element->parentWidget()) {
-            if (QMenu *menu = menuElement(element)) {
-                event->accept();
-                menu->popup(event->globalPos());
-                return;
-            }
+    for (QWidget *element = childAt(event->pos()); element && element != this;
+         element = element->parentWidget()) {
+        if (QMenu *menu = menuElement(element)) {
+            menu->popup(event->globalPos());
+            return;
         }
     }
     // The curve adds its reference's actions.
-    if (event->reason() != QContextMenuEvent::Keyboard && !GroupBoxCourbe->isHidden() &&
-        GroupBoxCourbe->geometry().contains(event->pos())) {
-        event->accept();
+    if (!GroupBoxCourbe->isHidden() && GroupBoxCourbe->geometry().contains(event->pos()))
         m_menuCourbe->exec(event->globalPos());
-        return;
-    }
-    QPoint position;
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        position = GroupBox1->mapToGlobal(QPoint(GroupBox1->width() / 4, GroupBox1->height() / 4));
-    } else if (GroupBox1->geometry().contains(event->pos())) {
-        position = event->globalPos();
-    }
-    if (position.isNull()) {
+    else if (GroupBox1->geometry().contains(event->pos()))
+        m_menuEnregistrements->exec(event->globalPos());
+    else
         event->ignore();
-        return;
-    }
-    event->accept();
-    m_menuEnregistrements->exec(position);
 }
 
 QString TForm1::legendeEnregistrements() const
@@ -179,15 +170,12 @@ void TForm1::CopierImage()
 
 // The file the pupil names, with its extension added when it has none; empty
 // when cancelled, or when the pupil keeps a file that already exists.
-QString TForm1::demandeFichier(const QString &titre, const QString &nom, const QString &extension)
+QString TForm1::demandeFichier(const QString &titre, const QString &nom, const QString &genre,
+                               const QString &extension)
 {
     if (m_dossierExport.isEmpty())
         m_dossierExport = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString filtre =
-        QStringLiteral("%1 (*.%2)")
-            .arg(extension.toUpper() == QLatin1String("PNG") ? QStringLiteral("Image PNG")
-                                                             : QStringLiteral("Valeurs CSV"),
-                 extension);
+    const QString filtre = QStringLiteral("%1 (*.%2)").arg(genre, extension);
     return pendantSuspension(*this, [&] {
         QString chemin = messages().askSaveFileName(
             this, titre, QDir(m_dossierExport).filePath(nom + QLatin1Char('.') + extension),
@@ -230,7 +218,8 @@ void TForm1::EnregistrerImage()
         return;
     const QImage image = imageEnregistrements();
     const QString chemin = demandeFichier(QStringLiteral("Enregistrer l'image des enregistrements"),
-                                          QStringLiteral("enregistrements"), QStringLiteral("png"));
+                                          QStringLiteral("enregistrements"),
+                                          QStringLiteral("Image PNG"), QStringLiteral("png"));
     if (chemin.isEmpty())
         return;
     QByteArray png;
@@ -253,8 +242,9 @@ void TForm1::EnregistrerValeurs()
     }
     enTete.reference = m_reference;
     const QByteArray csv = releveEnCsv(m_releve, enTete);
-    const QString chemin = demandeFichier(QStringLiteral("Enregistrer les valeurs"),
-                                          QStringLiteral("valeurs"), QStringLiteral("csv"));
+    const QString chemin =
+        demandeFichier(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
+                       QStringLiteral("Valeurs CSV"), QStringLiteral("csv"));
     if (!chemin.isEmpty())
         ecritFichier(chemin, csv);
 }

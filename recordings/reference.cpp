@@ -74,22 +74,28 @@ void TForm1::actualiseFondCourbe()
     }
 }
 
+// One column of the curve, on the regulated-value bar's range; returns the
+// value's row, which the next column joins.
+int TForm1::dessineColonneCourbe(int position, int valeurReglee, int valeurConsigne, int precedente)
+{
+    const int minimum = ScrollBarValeurReglee->minimum();
+    const int maximum = ScrollBarValeurReglee->maximum();
+    const int hauteur = EnregCourbe->height();
+    return colonneCourbe(EnregCourbe, m_fondCourbe, position,
+                         ordonneeCourbe(valeurReglee, minimum, maximum, hauteur),
+                         ordonneeCourbe(valeurConsigne, minimum, maximum, hauteur), precedente);
+}
+
 // The whole curve drawn again over a new background, from the values the
 // columns were drawn with.
 void TForm1::redessineCourbe()
 {
     actualiseFondCourbe();
     effaceCourbe(EnregCourbe, m_fondCourbe);
-    const int minimum = ScrollBarValeurReglee->minimum();
-    const int maximum = ScrollBarValeurReglee->maximum();
-    const int hauteur = EnregCourbe->height();
     int precedente = -1;
-    for (const LigneReleve &ligne : m_releve.lignes()) {
-        precedente = colonneCourbe(EnregCourbe, m_fondCourbe, ligne.colonne,
-                                   ordonneeCourbe(ligne.valeurReglee, minimum, maximum, hauteur),
-                                   ordonneeCourbe(ligne.valeurConsigne, minimum, maximum, hauteur),
-                                   precedente);
-    }
+    for (const LigneReleve &ligne : m_releve.lignes())
+        precedente = dessineColonneCourbe(ligne.colonne, ligne.valeurReglee, ligne.valeurConsigne,
+                                          precedente);
     if (!m_releve.estVide())
         m_etat.OrdonneeCourbe = precedente;
 }

@@ -6,8 +6,9 @@
 namespace {
 const QColor veil(128, 128, 128, 160);
 const QColor red(255, 0, 0);
-constexpr int gap = 8;      // pixels of line taken out at a cut
-constexpr int overhang = 5; // how far the bar reaches past the line
+constexpr int gap = 8;       // pixels of line taken out at a cut
+constexpr int thickness = 8; // a pathway's line, with its outline
+constexpr int overhang = 5;  // how far the bar reaches past the line
 } // namespace
 
 LesionLayer::LesionLayer(QWidget *scheme) : QWidget(scheme)
@@ -18,7 +19,7 @@ LesionLayer::LesionLayer(QWidget *scheme) : QWidget(scheme)
     hide();
 }
 
-void LesionLayer::setLesions(const QList<QRect> &veils, const QList<Cut> &cuts)
+void LesionLayer::setLesions(const QList<QRect> &veils, const QList<QPoint> &cuts)
 {
     m_veils = veils;
     m_cuts = cuts;
@@ -37,20 +38,11 @@ void LesionLayer::paintEvent(QPaintEvent *)
         painter.drawLine(organ.topLeft(), organ.bottomRight());
         painter.drawLine(organ.topRight(), organ.bottomLeft());
     }
-    for (const Cut &cut : std::as_const(m_cuts)) {
+    for (const QPoint &cut : std::as_const(m_cuts)) {
         // Across the line: the gap, then the bar in its middle.
-        const int across = cut.thickness + 2 * overhang;
-        QRect hole, bar;
-        if (cut.line == Qt::Horizontal) {
-            hole = QRect(cut.centre.x() - gap / 2, cut.centre.y() - cut.thickness / 2 - 1, gap,
-                         cut.thickness + 2);
-            bar = QRect(cut.centre.x() - 1, cut.centre.y() - across / 2, 2, across);
-        } else {
-            hole = QRect(cut.centre.x() - cut.thickness / 2 - 1, cut.centre.y() - gap / 2,
-                         cut.thickness + 2, gap);
-            bar = QRect(cut.centre.x() - across / 2, cut.centre.y() - 1, across, 2);
-        }
-        painter.fillRect(hole, background);
-        painter.fillRect(bar, red);
+        const int across = thickness + 2 * overhang;
+        painter.fillRect(QRect(cut.x() - gap / 2, cut.y() - thickness / 2 - 1, gap, thickness + 2),
+                         background);
+        painter.fillRect(QRect(cut.x() - 1, cut.y() - across / 2, 2, across), red);
     }
 }

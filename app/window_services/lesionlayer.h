@@ -13,23 +13,16 @@
 class LesionLayer : public QWidget
 {
 public:
-    // A cut: where the pathway's line is crossed, and which way the line runs.
-    struct Cut
-    {
-        QPoint centre;
-        Qt::Orientation line;
-        int thickness;
-    };
-
     explicit LesionLayer(QWidget *scheme);
 
-    // In the scheme's coordinates.
-    void setLesions(const QList<QRect> &veils, const QList<Cut> &cuts);
+    // In the scheme's coordinates: the organs veiled, and the middle of each
+    // cut pathway's horizontal line.
+    void setLesions(const QList<QRect> &veils, const QList<QPoint> &cuts);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<QRect> m_veils;
-    QList<Cut> m_cuts;
+    QList<QPoint> m_cuts;
 };
