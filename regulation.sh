@@ -10,6 +10,8 @@
 #   ./regulation.sh package  build the Debian package into build/package
 #   ./regulation.sh windows  cross-compile the portable Windows zip into build/windows
 #                            and start it once under Wine
+#   ./regulation.sh mutants  flip each operator of the loop and the recordings once and
+#                            list the changes the suite does not notice (hours; not in CI)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,7 +19,7 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-mu
     qt6-translations-l10n libgl-dev fonts-wine fonts-freefont-ttf)
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools zip
     qt6-base-dev-tools)
-wine_packages=(wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick unzip)
+wine_packages=(wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick unzip python3-pefile)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
     file at-spi2-core dbus-x11 python3-pyatspi)
 
@@ -43,6 +45,38 @@ windows_zip() { # [build options]
     bash tests/windows/smoke.sh build/windows/systemes-regulation-*-windows-x64.zip
 }
 
+# The display servers, window managers and Wine processes this run started
+# that still run: every process the run starts carries its mark.
+leftover_processes() {
+    local environ pid name
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        # The program's own name, as Linux or Wine (a Windows path) gives it.
+        name=$(tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | head -n1) || continue
+        name=${name##*[/\\]}
+        case $name in
+        Xvfb | openbox | wine* | *.exe | *.EXE) ;;
+        *) continue ;;
+        esac
+        tr '\0' '\n' <"$environ" 2>/dev/null | grep -qx "REGULATION_RUN=$REGULATION_RUN" &&
+            echo "$pid $name"
+    done
+    return 0
+}
+# Fails when any of them is still there once they had 30 s to end.
+check_no_leftovers() {
+    local left
+    for _ in $(seq 30); do
+        left=$(leftover_processes)
+        [[ -z $left ]] && return 0
+        sleep 1
+    done
+    echo "FAIL: this run left processes behind:" >&2
+    echo "$left" >&2
+    return 1
+}
+
 build() { # preset
     [ -f "build/$1/build.ninja" ] || cmake --preset "$1"
     cmake --build --preset "$1"
@@ -55,6 +89,7 @@ run)
     exec build/dev/systemes-regulation
     ;;
 test)
+    export REGULATION_RUN="$$-$RANDOM"
     install_missing "${build_packages[@]}" "${check_packages[@]}"
     # The checks' tools are installed now: a check that finds one missing fails.
     export REGULATION_CHECKS_REQUIRED=1
@@ -65,10 +100,13 @@ test)
     bash packaging/check-package.sh build/dev
     if ! bash packaging/windows/build.sh --find-qt >/dev/null 2>&1; then
         echo "Windows build skipped: no Qt for Windows (QT_WINDOWS_DIR, or the tarball named in packaging/windows/build.sh)"
+        check_no_leftovers
         exit 0
     fi
     windows_zip --with-tests
     bash tests/windows/run.sh build/windows/build
+    check_no_leftovers
+    echo "No display, window manager or Wine process left running."
     ;;
 bench)
     install_missing "${build_packages[@]}" "${check_packages[@]}"
@@ -88,8 +126,23 @@ bench-windows)
 windows)
     windows_zip
     ;;
+mutants)
+    install_missing "${build_packages[@]}" rsync
+    # A copy of the tree, so that the work tree is never left changed; a shared
+    # library, so that a changed operator relinks one file, not every test.
+    mkdir -p build/mutants/src
+    git ls-files -z --cached --others --exclude-standard |
+        rsync -a --from0 --files-from=- . build/mutants/src/
+    [ -f build/mutants/build/build.ninja ] ||
+        cmake -S build/mutants/src -B build/mutants/build -G Ninja \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGULATION_BUILD_BENCHMARKS=OFF \
+            -DBUILD_SHARED_LIBS=ON -DCMAKE_LINK_DEPENDS_NO_SHARED=ON
+    cmake --build build/mutants/build
+    shift
+    python3 tests/mutants/mutants.py build/mutants/src build/mutants/build "$@"
+    ;;
 *)
-    sed -n '3,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -8,8 +8,14 @@
 #include "app/window_services/messageservice.h"
 
 #include <QIcon>
+#include <QLoggingCategory>
+#include <QTimer>
 
 #include <cstdio>
+
+// Start-up as it goes, for whoever needs to know that the window came up
+// (QT_LOGGING_RULES="regulation.startup.debug=true"); silent otherwise.
+Q_LOGGING_CATEGORY(lcStartup, "regulation.startup", QtWarningMsg)
 
 int main(int argc, char *argv[])
 {
@@ -41,5 +47,8 @@ int main(int argc, char *argv[])
     AudioBeeper beeper;
     TForm1 form(messages, beeper);
     form.showMaximized();
+    QTimer::singleShot(0, &form, [&form] {
+        qCDebug(lcStartup, "window shown, %d x %d", form.width(), form.height());
+    });
     return QApplication::exec();
 }

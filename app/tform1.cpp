@@ -53,6 +53,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     setUpExport();
     setUpCourbe();
     setUpExperiences();
+    setUpMenus();
     // Above every element of the scheme, as the messages were drawn when each
     // was a picture of its own.
     m_calqueMessages = new MarkerLayer(GroupBoxSystemeReglant);

@@ -14,7 +14,7 @@
 
 class AxesCourbe;
 class Beeper;
-class LesionLayer;
+class ExperienceLayer;
 class QAction;
 class QMenu;
 class IntervalTimer;
@@ -94,13 +94,14 @@ public:
     QImage imageEnregistrements() const;
     QString legendeEnregistrements() const;
     QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
+    const QList<QAction *> &actionsExport() const { return m_actionsExport; }
     // The curve kept as a reference: its value at each column.
     void GarderReference();
     void EffacerReference();
     const QMap<int, int> &reference() const { return m_reference; }
     QMenu *menuCourbe() const { return m_menuCourbe; }
 
-    // Experiments on the loop: lesions set and undone by the pupil.
+    // Experiments on the loop: set and undone by the pupil.
     const Experiences &experiences() const { return m_experiences; }
     void ChangeExperience(Experience experience, bool active);
     void RetablirTout();
@@ -108,6 +109,8 @@ public:
     QMenu *menuExperiences() const { return m_menuExperiences; }
     // The experiments in force, in words ("voie sensitive sectionnée").
     QStringList experiencesEnMots() const;
+    // Where a cut pathway is cut: the middle of its messages' crossing.
+    QPoint pointDeCoupure(Experience coupure) const;
 
     // Regulation systems.
     void ComboBoxSystemeChange();
@@ -180,6 +183,7 @@ private:
     void showEffectors();
     void setUpExport();
     void setUpExperiences();
+    void setUpMenus();
     void setUpCourbe();
     void actualiseFondCourbe();
     void redessineCourbe();
@@ -189,24 +193,27 @@ private:
     void actualiseExperiences();
     bool arreteALaCoupure(Experience coupure, std::unique_ptr<Marker> &influx,
                           IntervalTimer *minuterie);
-    QPoint pointDeCoupure(Experience coupure) const;
-    QMenu *menuElement(QWidget *element);
+    QMenu *menuElement(const QWidget *element);
+    QAction *experienceDeLElement(const QWidget *element) const;
     QList<QWidget *> cadresEnregistrements() const;
     void actualiseExport();
     QString demandeFichier(const QString &titre, const QString &nom, const QString &genre,
                            const QString &extension);
     bool ecritFichier(const QString &chemin, const QByteArray &contenu);
+    void avertit(const QString &texte);
 
     MessageService &m_messages;
     Beeper &m_beeper;
     MarkerLayer *m_calqueMessages = nullptr;
     EtatMecanisme m_etat;
     Releve m_releve;
+    QList<QAction *> m_actionsExport;
     QMenu *m_menuEnregistrements = nullptr;
     Experiences m_experiences;
     QMenu *m_menuExperiences = nullptr;
     std::array<QAction *, toutesExperiences.size()> m_actionsExperiences{};
-    LesionLayer *m_lesions = nullptr;
+    QAction *m_retablirTout = nullptr;
+    ExperienceLayer *m_calqueExperiences = nullptr;
     // The experiments in force in words, joined, as each recorded column
     // carries them (kept here: the tick should not build them again).
     QString m_motsExperiences;

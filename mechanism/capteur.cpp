@@ -79,10 +79,9 @@ void TForm1::TimerCapteurTimer()
     if (!m_etat.InfluxSensitif && !capteurDetruit) {
         // The sensory message leaves the sensor at the foot of the sensory
         // pathway, in the sensor's colour.
-        auto influx = trajets::nouvelInflux(m_calqueMessages, ImageCapteur->canvas().brushColor(),
-                                            QStringLiteral("Message sensitif"));
-        influx->move(ImageVoieSensitive->x() + 10,
-                     ImageVoieSensitive->y() + ImageVoieSensitive->height());
+        auto influx = trajets::nouvelInflux(
+            m_calqueMessages, trajets::trajetSensitif, ImageVoieSensitive->geometry(),
+            ImageCapteur->canvas().brushColor(), QStringLiteral("Message sensitif"));
         influx->show();
         m_etat.InfluxSensitif = std::move(influx);
         TimerVoieSensitive->setInterval(m_etat.IntervalleAnimation);

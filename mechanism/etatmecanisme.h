@@ -21,6 +21,9 @@ struct EtatMecanisme
     int PeriodeStimulatrice = 0;
     int PeriodeInhibitrice = 0;
     int ClasseEcart = 0; // -5..5
+    // The perturbation the strip records, as the value handlers last saw it:
+    // +1 the value was moved below the set point, -1 above it, 0 none.
+    int Perturbation = 0;
     bool MecanismeEnMarche = false;
 
     // Legs of the three markers.

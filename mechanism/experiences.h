@@ -4,7 +4,7 @@
 #include <array>
 #include <bitset>
 
-// The lesions a pupil can make on the loop, each on one element of the
+// The experiments a pupil can make on the loop, each on one element of the
 // scheme, set and undone independently.
 enum class Experience
 {
@@ -37,7 +37,7 @@ public:
     bool aucune() const { return m_actives.none(); }
 
     // Whether a pathway (0 sensory, 1 stimulating, 2 inhibiting) carries
-    // nothing where it is recorded: past its own lesion, or because what
+    // nothing where it is recorded: past its own experiment, or because what
     // feeds it (the sensor, the sensory pathway, the centre) is lost.
     bool voieMuette(int voie) const
     {

@@ -10,7 +10,26 @@ namespace {
 
 const QColor noir(0, 0, 0);
 
+// The route of the messages on the pathway an experiment cuts.
+const trajets::Trajet &trajetCoupe(Experience coupure)
+{
+    return coupure == Experience::VoieSensitiveCoupee      ? trajets::trajetSensitif
+           : coupure == Experience::VoieStimulatriceCoupee ? trajets::trajetStimulateur
+                                                           : trajets::trajetInhibiteur;
+}
+
 } // namespace
+
+// On the line the messages follow across the pathway, halfway along it: a
+// route that moves takes its cut with it.
+QPoint TForm1::pointDeCoupure(Experience coupure) const
+{
+    const ImageControl *voie = coupure == Experience::VoieSensitiveCoupee ? ImageVoieSensitive
+                               : coupure == Experience::VoieStimulatriceCoupee
+                                   ? ImageVoieStimulatrice
+                                   : ImageVoieInhibitrice;
+    return trajets::milieuTraversee(trajetCoupe(coupure), voie->geometry());
+}
 
 // A message that reaches a cut (or the place where a blocked hormone is no
 // longer released) stops there and vanishes; its pathway's timer waits for
@@ -20,13 +39,11 @@ bool TForm1::arreteALaCoupure(Experience coupure, std::unique_ptr<Marker> &influ
 {
     if (!influx || !m_experiences.contient(coupure))
         return false;
+    const trajets::Trajet &trajet = trajetCoupe(coupure);
     // The crossing leg: rightwards along the top for the sensory pathway,
     // leftwards along the bottom for the motor ones.
-    bool &traverse = coupure == Experience::VoieSensitiveCoupee ? m_etat.PhaseSensitiveTraversee
-                     : coupure == Experience::VoieStimulatriceCoupee
-                         ? m_etat.PhaseStimulatriceTraversee
-                         : m_etat.PhaseInhibitriceTraversee;
-    const int sens = coupure == Experience::VoieSensitiveCoupee ? +1 : -1;
+    bool &traverse = m_etat.*trajet.jambes[1].phase;
+    const int sens = trajet.jambes[1].sens;
     const int milieu = influx->x() + influx->width() / 2;
     if (!traverse || sens * (milieu - pointDeCoupure(coupure).x()) < 0)
         return false;
@@ -59,25 +76,20 @@ void TForm1::TimerVoieSensitiveTimer()
     if (m_etat.InfluxMoteur)
         return;
 
-    auto influx = trajets::nouvelInflux(m_calqueMessages, noir, QStringLiteral("Message moteur"));
     TimerVoieSensitive->setInterval(0);
-
-    if (m_etat.Ecart > 0) {
-        influx->move(ImageVoieStimulatrice->x() + 246, ImageVoieStimulatrice->y());
-        influx->show();
-        m_etat.PhaseStimulatriceDescente = true;
-        TimerVoieStimulatrice->setInterval(m_etat.IntervalleAnimation);
-        TimerVoieInhibitrice->setInterval(0);
-    } else if (m_etat.Ecart < 0) {
-        influx->move(ImageVoieInhibitrice->x() + 297, ImageVoieInhibitrice->y());
-        influx->show();
-        m_etat.PhaseInhibitriceDescente = true;
-        TimerVoieStimulatrice->setInterval(0);
-        TimerVoieInhibitrice->setInterval(m_etat.IntervalleAnimation);
-    } else {
+    if (m_etat.Ecart == 0)
         return; // on the set point, nothing leaves the centre
-    }
-    m_etat.InfluxMoteur = std::move(influx);
+
+    const bool stimule = m_etat.Ecart > 0;
+    const trajets::Trajet &trajet =
+        stimule ? trajets::trajetStimulateur : trajets::trajetInhibiteur;
+    const ImageControl *voie = stimule ? ImageVoieStimulatrice : ImageVoieInhibitrice;
+    m_etat.InfluxMoteur = trajets::nouvelInflux(m_calqueMessages, trajet, voie->geometry(), noir,
+                                                QStringLiteral("Message moteur"));
+    m_etat.InfluxMoteur->show();
+    m_etat.*trajet.jambes[0].phase = true;
+    TimerVoieStimulatrice->setInterval(stimule ? m_etat.IntervalleAnimation : 0);
+    TimerVoieInhibitrice->setInterval(stimule ? 0 : m_etat.IntervalleAnimation);
 }
 
 void TForm1::TimerVoieStimulatriceTimer()

@@ -46,17 +46,29 @@ struct Jambe
     QSize forme;
 };
 
-using Trajet = std::array<Jambe, 3>;
+// Where a message appears on its pathway (the top-left corner of its first
+// shape, a vertical bar), then its three legs: up or down, across, and up or
+// down again.
+struct Trajet
+{
+    Cote departX;
+    Cote departY;
+    std::array<Jambe, 3> jambes;
+};
 
 extern const Trajet trajetSensitif;
 extern const Trajet trajetStimulateur;
 extern const Trajet trajetInhibiteur;
 
-// A new message marker on the scheme, hidden: its 10 x 10 surface filled
-// with its colour, shown as a 4 x 10 bar, as it starts every route. Its name
-// is what assistive technology calls it.
-std::unique_ptr<Marker> nouvelInflux(MarkerLayer *schema, const QColor &couleur,
-                                     const QString &nom);
+// A new message marker on the scheme at the start of its route on the
+// pathway `voie`, hidden: its 10 x 10 surface filled with its colour, shown as
+// a 4 x 10 bar. Its name is what assistive technology calls it.
+std::unique_ptr<Marker> nouvelInflux(MarkerLayer *schema, const Trajet &trajet, const QRect &voie,
+                                     const QColor &couleur, const QString &nom);
+
+// The middle of the route's crossing leg, on the line the messages follow
+// there: where a cut pathway is cut.
+QPoint milieuTraversee(const Trajet &trajet, const QRect &voie);
 
 // One tick of a marker on its route with a step of pas pixels: acts on the
 // first leg whose flag is set, either moving the marker or ending the leg.

@@ -1,16 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
-#include "app/window_services/canvas.h"
 #include "app/window_services/intervaltimer.h"
-
-namespace {
-
-const QColor rouge(255, 0, 0);
-const QColor citron(0, 255, 0);
-const QColor olive(128, 128, 0);
-
-} // namespace
 
 // The edits hold the reference values: whichever changes, both are read again.
 void TForm1::EditValeurRegleeChange()
@@ -37,15 +28,14 @@ void TForm1::EditValeurRegleeChange()
 
     if (!m_etat.MecanismeEnMarche)
         return;
-    Canvas &perturbation = EnregPerturbation->canvas();
     if (m_etat.ClasseEcart != 0) {
         TimerPerturbation->setInterval(10);
         LabelPerturbation->show();
-        perturbation.setPenColor(m_etat.ClasseEcart > 0 ? rouge : citron);
+        m_etat.Perturbation = m_etat.ClasseEcart > 0 ? 1 : -1;
     } else {
         TimerPerturbation->setInterval(0);
         LabelPerturbation->hide();
-        perturbation.setPenColor(olive);
+        m_etat.Perturbation = 0;
     }
 }
 

@@ -10,6 +10,15 @@
 
 namespace {
 
+// The perturbation strip's pen: red while the value was moved below the set
+// point, lime above it, olive without a perturbation.
+QColor couleurPerturbation(int perturbation)
+{
+    return perturbation > 0   ? QColor(255, 0, 0)
+           : perturbation < 0 ? QColor(0, 255, 0)
+                              : QColor(128, 128, 0);
+}
+
 void effaceBande(ImageControl *enregistrement, const QColor &fond)
 {
     Canvas &canvas = enregistrement->canvas();
@@ -54,7 +63,7 @@ void TForm1::InitialiseEnregistrements()
 
     effaceBande(EnregPerturbation, QColor(128, 128, 128));
     DessineCadre(EnregPerturbation);
-    EnregPerturbation->canvas().setPenColor(QColor(128, 128, 0));
+    m_etat.Perturbation = 0;
 
     // The curve's scale is the regulated-value bar's range, in its unit.
     actualiseFondCourbe();
@@ -95,6 +104,7 @@ bool TForm1::EnregistreColonne()
     // Without a toggle down the column stays put and is drawn again in place.
     const int position = m_etat.PositionEnreg;
     Canvas &perturbation = EnregPerturbation->canvas();
+    perturbation.setPenColor(couleurPerturbation(m_etat.Perturbation));
     perturbation.moveTo(position, 1);
     perturbation.lineTo(position, EnregPerturbation->height() - 1);
 
@@ -104,16 +114,13 @@ bool TForm1::EnregistreColonne()
     LigneReleve releve;
     releve.colonne = position;
     releve.classeEcart = m_etat.ClasseEcart;
-    const QColor couleurPerturbation = perturbation.penColor();
-    releve.perturbation = couleurPerturbation == QColor(255, 0, 0)   ? 1
-                          : couleurPerturbation == QColor(0, 255, 0) ? -1
-                                                                     : 0;
+    releve.perturbation = m_etat.Perturbation;
     const auto voies = voiesEnregistrees(*this);
     for (std::size_t v = 0; v < voies.size(); ++v) {
         const VoieEnregistree &voie = voies[v];
         Canvas &canvas = voie.enregistrement->canvas();
         const int hauteurBande = voie.enregistrement->height();
-        // Past a lesion a pathway is at rest: no impulse, or its hormone's
+        // Past an experiment a pathway is at rest: no impulse, or its hormone's
         // resting level.
         const bool muette = m_experiences.voieMuette(int(v));
         switch (voie.mode()) {

@@ -6,16 +6,14 @@
 #include "recordings/imageexport.h"
 #include "recordings/voiesenregistrees.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSaveFile>
@@ -23,13 +21,34 @@
 
 namespace {
 
-// The sentence that says why a file could not be written.
-QString raison(const QSaveFile &fichier)
+// Why the file cannot be written, said before trying: what stands at its
+// place or its name. Empty when nothing does. A read-only file is left alone
+// even where the system would let it be replaced.
+QString obstacle(const QFileInfo &cible)
 {
+    if (cible.isDir())
+        return QStringLiteral("c'est un dossier, pas un fichier.");
+    // The longest name the usual file systems take, in bytes or characters.
+    if (cible.fileName().toUtf8().size() > 255)
+        return QStringLiteral("le nom du fichier est trop long.");
+    // The file's own marks, not what this user may do (an administrator may
+    // do everything).
+    const auto marques = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (cible.exists() && (!(cible.permissions() & marques) || !cible.isWritable()))
+        return QStringLiteral("le fichier existant est en lecture seule.");
+    return QString();
+}
+
+// The sentence that says why writing failed.
+QString raison(const QFileInfo &cible, const QSaveFile &fichier)
+{
+    const QFileInfo dossier(cible.absolutePath());
+    if (!dossier.isDir())
+        return QStringLiteral("ce dossier n'existe pas.");
     switch (fichier.error()) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        return QStringLiteral("ce dossier n'existe pas ou n'accepte pas l'écriture.");
+        return QStringLiteral("ce dossier n'accepte pas l'écriture.");
     case QFileDevice::WriteError:
     case QFileDevice::ResizeError:
         return QStringLiteral("l'écriture a échoué (le disque est peut-être plein).");
@@ -54,16 +73,18 @@ template <typename Demande> auto pendantSuspension(TForm1 &form, Demande demande
 
 } // namespace
 
+// The four ways out for the recordings, as actions of the window: their
+// shortcuts work wherever the focus is, and the window's menus offer them.
 void TForm1::setUpExport()
 {
-    m_menuEnregistrements = new QMenu(this);
     const auto ajoute = [this](const QString &texte, const QKeySequence &raccourci,
                                void (TForm1::*action)()) {
-        QAction *a = m_menuEnregistrements->addAction(texte, this, action);
+        auto *a = new QAction(texte, this);
         a->setShortcut(raccourci);
         a->setShortcutContext(Qt::WindowShortcut);
-        // Also the window's: the shortcuts work wherever the focus is.
+        connect(a, &QAction::triggered, this, action);
         addAction(a);
+        m_actionsExport << a;
     };
     ajoute(QStringLiteral("Copier l'image"), QKeySequence::Copy, &TForm1::CopierImage);
     ajoute(QStringLiteral("Enregistrer l'image…"), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -71,22 +92,6 @@ void TForm1::setUpExport()
     ajoute(QStringLiteral("Enregistrer les valeurs…"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm1::EnregistrerValeurs);
     ajoute(QStringLiteral("Imprimer…"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::Imprimer);
-
-    // Shift+F10 and the Menu key ask the element with the focus for its menu,
-    // whatever the platform; the elements without one leave it to the
-    // window, which offers the recordings'.
-    auto *clavier = new QAction(this);
-    clavier->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
-    clavier->setShortcutContext(Qt::WindowShortcut);
-    connect(clavier, &QAction::triggered, this, [this] {
-        QWidget *cible = QApplication::focusWidget();
-        if (!cible || cible->window() != this)
-            cible = this;
-        const QPoint centre = cible->rect().center();
-        QContextMenuEvent demande(QContextMenuEvent::Keyboard, centre, cible->mapToGlobal(centre));
-        QApplication::sendEvent(cible, &demande);
-    });
-    addAction(clavier);
 
     // A text field with selected text keeps Ctrl+C for that text.
     auto *filtre = new SelectionCopyFilter(this);
@@ -101,40 +106,9 @@ void TForm1::setUpExport()
 // Nothing recorded yet: the actions are there, disabled.
 void TForm1::actualiseExport()
 {
-    if (!m_menuEnregistrements)
-        return;
-    for (QAction *action : m_menuEnregistrements->actions())
+    for (QAction *action : std::as_const(m_actionsExport))
         action->setEnabled(!m_releve.estVide());
     actualiseReference();
-}
-
-// A right click on an element of the scheme offers its experiment; on the
-// strips or the curve, the recordings' menu, which the keyboard (the Menu key,
-// Shift+F10) also opens wherever the element with the focus has no menu of
-// its own.
-void TForm1::contextMenuEvent(QContextMenuEvent *event)
-{
-    event->accept();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        m_menuEnregistrements->exec(
-            GroupBox1->mapToGlobal(QPoint(GroupBox1->width() / 4, GroupBox1->height() / 4)));
-        return;
-    }
-    // An element of the scheme offers its own experiment.
-    for (QWidget *element = childAt(event->pos()); element && element != this;
-         element = element->parentWidget()) {
-        if (QMenu *menu = menuElement(element)) {
-            menu->popup(event->globalPos());
-            return;
-        }
-    }
-    // The curve adds its reference's actions.
-    if (!GroupBoxCourbe->isHidden() && GroupBoxCourbe->geometry().contains(event->pos()))
-        m_menuCourbe->exec(event->globalPos());
-    else if (GroupBox1->geometry().contains(event->pos()))
-        m_menuEnregistrements->exec(event->globalPos());
-    else
-        event->ignore();
 }
 
 QString TForm1::legendeEnregistrements() const
@@ -184,7 +158,7 @@ QString TForm1::demandeFichier(const QString &titre, const QString &nom, const Q
             return chemin;
         if (QFileInfo(chemin).suffix().isEmpty())
             chemin += QLatin1Char('.') + extension;
-        if (QFileInfo::exists(chemin) &&
+        if (QFileInfo(chemin).isFile() &&
             messages().ask(this, MessageKind::Confirmation,
                            QStringLiteral("Le fichier « %1 » existe déjà. Le remplacer ?")
                                .arg(QFileInfo(chemin).fileName()),
@@ -195,21 +169,30 @@ QString TForm1::demandeFichier(const QString &titre, const QString &nom, const Q
     });
 }
 
-// Written whole or not at all: the file appears only once complete.
+// Written whole or not at all: the file appears only once complete. A failure
+// says why, in a warning that names the file.
 bool TForm1::ecritFichier(const QString &chemin, const QByteArray &contenu)
 {
-    QSaveFile fichier(chemin);
-    if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
-        fichier.commit())
-        return true;
-    fichier.cancelWriting();
-    pendantSuspension(*this, [&] {
-        return messages().ask(this, MessageKind::Avertissement,
-                              QStringLiteral("Impossible d'enregistrer « %1 » : %2")
-                                  .arg(QDir::toNativeSeparators(chemin), raison(fichier)),
-                              MessageButtons::Ok);
-    });
+    const QFileInfo cible(chemin);
+    QString pourquoi = obstacle(cible);
+    if (pourquoi.isEmpty()) {
+        QSaveFile fichier(chemin);
+        if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
+            fichier.commit())
+            return true;
+        fichier.cancelWriting();
+        pourquoi = raison(cible, fichier);
+    }
+    avertit(QStringLiteral("Impossible d'enregistrer « %1 » : %2")
+                .arg(QDir::toNativeSeparators(chemin), pourquoi));
     return false;
+}
+
+void TForm1::avertit(const QString &texte)
+{
+    pendantSuspension(*this, [&] {
+        return messages().ask(this, MessageKind::Avertissement, texte, MessageButtons::Ok);
+    });
 }
 
 void TForm1::EnregistrerImage()
@@ -224,8 +207,12 @@ void TForm1::EnregistrerImage()
         return;
     QByteArray png;
     QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) {
+        avertit(QStringLiteral("Impossible d'enregistrer « %1 » : l'image n'a pas pu être "
+                               "encodée en PNG.")
+                    .arg(QDir::toNativeSeparators(chemin)));
+        return;
+    }
     ecritFichier(chemin, png);
 }
 
@@ -271,11 +258,6 @@ void TForm1::Imprimer()
     imprimante.setDocName(QStringLiteral("Enregistrements"));
     if (!pendantSuspension(*this, [&] { return messages().askPrinter(this, imprimante); }))
         return;
-    if (!imprimePage(imprimante, legende, image, organes)) {
-        pendantSuspension(*this, [&] {
-            return messages().ask(this, MessageKind::Avertissement,
-                                  QStringLiteral("L'impression n'a pas pu commencer."),
-                                  MessageButtons::Ok);
-        });
-    }
+    if (!imprimePage(imprimante, legende, image, organes))
+        avertit(QStringLiteral("L'impression n'a pas pu commencer."));
 }

@@ -7,7 +7,7 @@
 #include "recordings/axescourbe.h"
 #include "recordings/graduations.h"
 
-#include <QMenu>
+#include <QAction>
 
 void TForm1::setUpCourbe()
 {
@@ -23,12 +23,6 @@ void TForm1::setUpCourbe()
     }
     connect(m_garderReference, &QAction::triggered, this, &TForm1::GarderReference);
     connect(m_effacerReference, &QAction::triggered, this, &TForm1::EffacerReference);
-    // The curve's menu: the recordings' actions, then the reference's.
-    m_menuCourbe = new QMenu(this);
-    m_menuCourbe->addActions(m_menuEnregistrements->actions());
-    m_menuCourbe->addSeparator();
-    m_menuCourbe->addAction(m_garderReference);
-    m_menuCourbe->addAction(m_effacerReference);
 
     // A screen reader hears the values at the last column.
     EnregCourbe->setStateInWords(

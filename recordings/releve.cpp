@@ -3,15 +3,25 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
-// A field quoted only when it holds the separator, a quote or a line end.
+// A text field, as data: one a spreadsheet would take for a formula (it
+// begins with =, +, -, @, a tab or a carriage return) starts with an
+// apostrophe, so that it is shown as text and never evaluated; a field that
+// holds the separator, a quote or a line end is quoted (RFC 4180). Names a
+// teacher types reach the header, so no text is trusted.
 QString champ(const QString &texte)
 {
-    if (!texte.contains(QLatin1Char(';')) && !texte.contains(QLatin1Char('"')) &&
-        !texte.contains(QLatin1Char('\n')))
-        return texte;
-    return QLatin1Char('"') + QString(texte).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+    static const QString formule = QStringLiteral("=+-@\t\r");
+    QString valeur = texte;
+    if (!valeur.isEmpty() && formule.contains(valeur.front()))
+        valeur.prepend(QLatin1Char('\''));
+    static const QString speciaux = QStringLiteral(";\"\r\n");
+    if (std::none_of(valeur.cbegin(), valeur.cend(), [](QChar c) { return speciaux.contains(c); }))
+        return valeur;
+    return QLatin1Char('"') + valeur.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
            QLatin1Char('"');
 }
 
@@ -74,7 +84,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
             else if (enTete.modesVoies[v] == ModeHormonal)
                 champs << decimal(ligne.voies[v]);
         }
-        champs << couleurPerturbation(ligne.perturbation) << champ(ligne.experiences)
+        champs << champ(couleurPerturbation(ligne.perturbation)) << champ(ligne.experiences)
                << (enTete.reference.contains(ligne.colonne)
                        ? QString::number(enTete.reference.value(ligne.colonne))
                        : QString());

@@ -18,6 +18,16 @@ public:
     {
     }
 
+    // A picture that is not drawn (a lightning between two flashes, the
+    // sensor between two blinks) is not there for the pupil either.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!static_cast<const ImageControl *>(widget())->isShown())
+            state.invisible = true;
+        return state;
+    }
+
     QString text(QAccessible::Text t) const override
     {
         const auto *image = static_cast<const ImageControl *>(widget());

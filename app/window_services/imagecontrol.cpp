@@ -113,6 +113,8 @@ void ImageControl::setShown(bool on)
             update();
         }
     }
+    // Assistive technology hears the picture appear and go; its accessible
+    // state reads it as invisible while it is not drawn.
     if (QAccessible::isActive() && isVisible()) {
         QAccessibleEvent event(this, on ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&event);

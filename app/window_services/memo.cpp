@@ -2,6 +2,7 @@
 #include "app/window_services/memo.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 Memo::Memo(QWidget *parent) : QPlainTextEdit(parent)
@@ -49,4 +50,19 @@ void Memo::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+// A press inside the selected text would start dragging it, and a restless
+// class starts a drag while another is under way. The press starts a new
+// selection instead (Shift still extends the current one).
+void Memo::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier)) {
+        QTextCursor cursor = textCursor();
+        if (cursor.hasSelection()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+    QPlainTextEdit::mousePressEvent(event);
 }

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 
 // A multi-line, read-only text box without scroll bars: a line longer than the
-// box wraps at its width.
+// box wraps at its width. Its text is selected and copied, never dragged.
 class Memo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -20,6 +20,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     // Reached with Tab, the box shows it has the focus with a dotted frame

@@ -251,6 +251,7 @@ private slots:
     void valueBarKeys_data();
     void valueBarKeys();
     void glyphTogglesFromTheKeyboard();
+    void picturesNotDrawnReadAsInvisible();
 };
 
 void TestAccessibilite::everyElementListed()
@@ -469,6 +470,37 @@ void TestAccessibilite::glyphTogglesFromTheKeyboard()
     QVERIFY(!form.MemoAideEnreg->isHidden());
     QVERIFY(f.messages.asked.isEmpty());
     QCOMPARE(form.etat().PositionEnreg, 30);
+}
+
+// The lightning flashes, the sensor blinks and the effectors flash by being
+// drawn or not: a screen reader reads a picture not drawn as not showing.
+void TestAccessibilite::picturesNotDrawnReadAsInvisible()
+{
+    Fenetre f;
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+    const auto invisible = [](QWidget *image) {
+        return QAccessible::queryAccessibleInterface(image)->state().invisible;
+    };
+    // At start-up nothing perturbs the value: no lightning.
+    QVERIFY(invisible(f.form.ImageEclair1));
+    QVERIFY(invisible(f.form.ImageEclair2));
+    QVERIFY(!invisible(f.form.ImageCapteur));
+    QVERIFY(!invisible(f.form.ImageEffecteurStimulateur));
+
+    // A perturbation: the lightning pictures take turns, and the sensor blinks.
+    f.form.ButtonMarche->click();
+    f.form.ScrollBarValeurReglee->setValue(20);
+    f.form.TimerPerturbationTimer();
+    QVERIFY(!invisible(f.form.ImageEclair1));
+    QVERIFY(invisible(f.form.ImageEclair2));
+    f.form.TimerPerturbationTimer();
+    QVERIFY(invisible(f.form.ImageEclair1));
+    QVERIFY(!invisible(f.form.ImageEclair2));
+    f.form.TimerCapteurTimer();
+    QVERIFY(invisible(f.form.ImageCapteur));
+    f.form.TimerCapteurTimer();
+    QVERIFY(!invisible(f.form.ImageCapteur));
 }
 
 QTEST_MAIN(TestAccessibilite)

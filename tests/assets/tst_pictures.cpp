@@ -349,10 +349,10 @@ void TestPictures::centreDisc()
     for (const bool across : {true, false}) {
         const auto at = [&](int i) { return across ? QPoint(i, 41) : QPoint(41, i); };
         int first = 0;
-        while (image.pixelColor(at(first)) == silver)
+        while (first < 81 && image.pixelColor(at(first)) == silver)
             ++first;
         int last = 81;
-        while (image.pixelColor(at(last)) == silver)
+        while (last > 0 && image.pixelColor(at(last)) == silver)
             --last;
         QCOMPARE(image.pixelColor(at(first)), black);
         QCOMPARE(image.pixelColor(at(last)), black);

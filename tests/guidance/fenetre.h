@@ -43,8 +43,10 @@ struct Fenetre
         form.ScrollBarValeurReglee->setValue(20);
         form.ReprendreMecanisme();
         form.TimerCapteurTimer();
-        while (form.etat().InfluxSensitif)
+        // The sensory route is a few hundred pixels long.
+        for (int pas = 0; pas < 1000 && form.etat().InfluxSensitif; ++pas)
             form.TimerVoieSensitiveTimer();
+        QVERIFY2(!form.etat().InfluxSensitif, "the sensory message never reached the centre");
         form.TimerCapteurTimer();
     }
 };

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Guards the experiments on the loop: for each lesion, the road of a
+// Guards the experiments on the loop: for each experiment, the road of a
 // perturbation with what reaches the centre and the effectors, the value and
 // the strips; their names after the system's organs; and their undoing.
 #include "app/window_services/canvas.h"
 #include "app/window_services/glyphbutton.h"
+#include "app/window_services/imagecontrol.h"
+#include "app/window_services/markerlayer.h"
 #include "countingbeeper.h"
 #include "instant.h"
 #include "scriptedmessages.h"
@@ -55,14 +57,16 @@ class TestExperiences : public QObject
     Q_OBJECT
 
 private slots:
-    void lesionOnTheRoad_data();
-    void lesionOnTheRoad();
+    void experimentOnTheRoad_data();
+    void experimentOnTheRoad();
     void namedAfterTheSystem_data();
     void namedAfterTheSystem();
     void undoneByRetablirAndBySystem();
+    void messageStopsAtTheDrawnCut_data();
+    void messageStopsAtTheDrawnCut();
 };
 
-void TestExperiences::lesionOnTheRoad_data()
+void TestExperiences::experimentOnTheRoad_data()
 {
     QTest::addColumn<int>("experience"); // -1: none
     QTest::addColumn<int>("depart");
@@ -96,7 +100,7 @@ void TestExperiences::lesionOnTheRoad_data()
         << int(E::EffecteurInhibiteurInsensible) << 80 << false << true << toutes;
 }
 
-void TestExperiences::lesionOnTheRoad()
+void TestExperiences::experimentOnTheRoad()
 {
     QFETCH(int, experience);
     QFETCH(int, depart);
@@ -212,6 +216,68 @@ void TestExperiences::undoneByRetablirAndBySystem()
 
     tapeSysteme(form, QStringLiteral("Homéothermie"));
     commeAuDepart();
+}
+
+void TestExperiences::messageStopsAtTheDrawnCut_data()
+{
+    QTest::addColumn<int>("experience");
+    QTest::addColumn<QString>("voie");
+    QTest::addColumn<int>("depart");
+    QTest::addRow("sensory") << int(E::VoieSensitiveCoupee) << "ImageVoieSensitive" << 20;
+    QTest::addRow("stimulating") << int(E::VoieStimulatriceCoupee) << "ImageVoieStimulatrice" << 20;
+    QTest::addRow("inhibiting") << int(E::VoieInhibitriceCoupee) << "ImageVoieInhibitrice" << 80;
+}
+
+// The cut is drawn on the pathway's line, in the middle of its crossing, and
+// the messages stop there: none goes a step past it, none reaches the end.
+void TestExperiences::messageStopsAtTheDrawnCut()
+{
+    QFETCH(int, experience);
+    QFETCH(QString, voie);
+    QFETCH(int, depart);
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    form.actionExperience(E(experience))->trigger();
+    const auto *image = form.findChild<ImageControl *>(voie);
+    const QPoint coupure = form.pointDeCoupure(E(experience));
+
+    // On the band the picture draws (neither its silver ground nor its black
+    // outline), between the ends of its crossing.
+    const QPoint surImage = coupure - image->pos();
+    const QColor bande = image->image().pixelColor(surImage);
+    QVERIFY2(bande != QColor(192, 192, 192) && bande != QColor(0, 0, 0), qPrintable(bande.name()));
+    QVERIFY(surImage.x() > image->width() / 4 && surImage.x() < image->width() * 3 / 4);
+    // Drawn there: the red bar across the line.
+    const QImage schema = form.GroupBoxSystemeReglant->grab().toImage();
+    QCOMPARE(schema.pixelColor(coupure), QColor(255, 0, 0));
+
+    form.ButtonMarche->click();
+    form.ScrollBarValeurReglee->setValue(depart);
+    const bool sensitive = E(experience) == E::VoieSensitiveCoupee;
+    const int sens = sensitive ? +1 : -1;
+    int arretes = 0;
+    int auPlusLoin = -1000;
+    const int valeur = form.etat().ValeurReglee;
+    for (int i = 0; i < 2000; ++i) {
+        const auto &influx = sensitive ? form.etat().InfluxSensitif : form.etat().InfluxMoteur;
+        const bool avait = bool(influx);
+        const int milieu = avait ? influx->x() + influx->width() / 2 : 0;
+        const bool traverse = sensitive ? form.etat().PhaseSensitiveTraversee
+                              : experience == int(E::VoieStimulatriceCoupee)
+                                  ? form.etat().PhaseStimulatriceTraversee
+                                  : form.etat().PhaseInhibitriceTraversee;
+        if (avait && traverse)
+            auPlusLoin = std::max(auPlusLoin, sens * (milieu - coupure.x()));
+        unInstant(form);
+        if (avait && traverse && !influx)
+            ++arretes;
+        // Nothing passes the cut: no effector acts on the value.
+        QCOMPARE(form.etat().ValeurReglee, valeur);
+    }
+    QVERIFY(arretes > 0);
+    QVERIFY2(auPlusLoin < form.etat().PasDeplacement, qPrintable(QString::number(auPlusLoin)));
+    QVERIFY2(auPlusLoin >= 0, qPrintable(QString::number(auPlusLoin)));
 }
 
 QTEST_MAIN(TestExperiences)

@@ -50,7 +50,7 @@ void TestRegulation::perturbationIsCorrected()
             QCOMPARE(form.etat().Ecart, 24);
             QCOMPARE(form.TimerPerturbation->interval(), 10);
             QVERIFY(!form.LabelPerturbation->isHidden());
-            QCOMPARE(form.EnregPerturbation->canvas().penColor(), QColor(255, 0, 0));
+            QCOMPARE(form.etat().Perturbation, 1);
         }
     }
     QCOMPARE(valeurs.mid(0, 4), (QList<int>{26, 32, 38, 44}));

@@ -187,10 +187,11 @@ void TestValeurs::perturbationIndicatorFollowsClass_data()
     QTest::addRow("positive class") << 3 << false << true << QColor(255, 0, 0);
     QTest::addRow("negative class") << -2 << false << true << QColor(0, 255, 0);
     QTest::addRow("class 0") << 0 << false << false << QColor(128, 128, 0);
-    // A set-point change keeps the pen of the last regulated-value change,
-    // but at class 0 it nudges the regulated value, whose change sets it.
+    // A set-point change keeps the colour of the last regulated-value change
+    // (red, at class 2), but at class 0 it nudges the regulated value, whose
+    // change sets it.
     QTest::addRow("set point, class 0") << 0 << true << false << QColor(128, 128, 0);
-    QTest::addRow("set point, class 1") << 1 << true << true << QColor(0, 0, 255);
+    QTest::addRow("set point, class 1") << 1 << true << true << QColor(255, 0, 0);
 }
 
 void TestValeurs::perturbationIndicatorFollowsClass()
@@ -204,12 +205,12 @@ void TestValeurs::perturbationIndicatorFollowsClass()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     form.ReprendreMecanisme();
+    form.SpeedButtonEnregSensitif->click();
     // The indicator is on from an earlier change.
     form.etat().ClasseEcart = 2;
     form.ScrollBarValeurReglee->setValue(29);
     QVERIFY(form.TimerPerturbation->isRunning());
     QVERIFY(!form.LabelPerturbation->isHidden());
-    form.EnregPerturbation->canvas().setPenColor(QColor(0, 0, 255));
 
     form.etat().ClasseEcart = classe;
     form.etat().PasEffecteur = 99;
@@ -222,7 +223,9 @@ void TestValeurs::perturbationIndicatorFollowsClass()
     if (running)
         QCOMPARE(form.TimerPerturbation->interval(), 10);
     QCOMPARE(form.LabelPerturbation->isHidden(), !running);
-    QCOMPARE(form.EnregPerturbation->canvas().penColor(), pen);
+    // The perturbation strip's next column takes the colour.
+    QVERIFY(form.EnregistreColonne());
+    QCOMPARE(form.EnregPerturbation->image().pixelColor(form.etat().PositionEnreg, 5), pen);
     // Only a regulated-value change computes the effector step anew (at
     // class 0 a set-point change nudges the regulated value, which does).
     QCOMPARE(form.etat().PasEffecteur == 99, consigne && classe != 0);

@@ -31,18 +31,51 @@ void routeClassique(FenetreEnregistrement &f, int instants)
         unInstant(f.form);
 }
 
-QList<QStringList> lisCsv(const QString &chemin, QByteArray *debut = nullptr)
+// The rows of a CSV file the program wrote, false when it cannot be read.
+bool lisCsv(const QString &chemin, QList<QStringList> &lignes, QByteArray *debut = nullptr)
 {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
-        return {};
+        return false;
     QByteArray contenu = fichier.readAll();
     if (debut)
         *debut = contenu.left(3);
-    QList<QStringList> lignes;
     for (const QString &ligne :
          QString::fromUtf8(contenu.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
         lignes << ligne.split(QLatin1Char(';'));
+    return !lignes.isEmpty();
+}
+
+// The fields of CSV text as a spreadsheet reads them (RFC 4180 quoting).
+QList<QStringList> champsCsv(const QString &texte)
+{
+    QList<QStringList> lignes{{}};
+    QString champ;
+    bool entreGuillemets = false;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte[i];
+        if (entreGuillemets) {
+            if (c == QLatin1Char('"') && i + 1 < texte.size() && texte[i + 1] == QLatin1Char('"'))
+                champ += texte[++i];
+            else if (c == QLatin1Char('"'))
+                entreGuillemets = false;
+            else
+                champ += c;
+        } else if (c == QLatin1Char('"')) {
+            entreGuillemets = true;
+        } else if (c == QLatin1Char(';')) {
+            lignes.last() << champ;
+            champ.clear();
+        } else if (texte.mid(i, 2) == QLatin1String("\r\n")) {
+            lignes.last() << champ;
+            champ.clear();
+            lignes << QStringList();
+            ++i;
+        } else {
+            champ += c;
+        }
+    }
+    lignes.removeLast();
     return lignes;
 }
 
@@ -55,6 +88,8 @@ class TestExportation : public QObject
 private slots:
     void valuesOfTheClassicRoad();
     void hormonalLevelsWithDecimalComma();
+    void textCellsAreData_data();
+    void textCellsAreData();
     void wrapClearsTheValues_data();
     void wrapClearsTheValues();
     void actionsWaitForARecording();
@@ -82,7 +117,8 @@ void TestExportation::valuesOfTheClassicRoad()
     f.form.EnregistrerValeurs();
 
     QByteArray bom;
-    const QList<QStringList> lignes = lisCsv(chemin, &bom);
+    QList<QStringList> lignes;
+    QVERIFY2(lisCsv(chemin, lignes, &bom), qPrintable(chemin));
     QCOMPARE(bom, QByteArray("\xEF\xBB\xBF"));
     QCOMPARE(
         lignes.first(),
@@ -133,13 +169,64 @@ void TestExportation::hormonalLevelsWithDecimalComma()
     const QString chemin = m_dossier.filePath(QStringLiteral("hormonal.csv"));
     f.messages.fileNames << chemin;
     f.form.EnregistrerValeurs();
-    const QList<QStringList> lignes = lisCsv(chemin);
+    QList<QStringList> lignes;
+    QVERIFY2(lisCsv(chemin, lignes), qPrintable(chemin));
     QCOMPARE(lignes[0][4], QStringLiteral("Voie Sensitive : niveau (%)"));
     // The trace starts at half the strip's height (row 20 of 0..39: 19/39)
     // and moves one pixel a column toward the row of its class: 20 for
     // class 0 at column 1, then 30 for class 3.
     QCOMPARE(lignes[1][4], QStringLiteral("48,7"));
     QCOMPARE(lignes[2][4], QStringLiteral("46,2"));
+}
+
+void TestExportation::textCellsAreData_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("lu"); // as the spreadsheet shows the header cell
+    QTest::addRow("plain") << "Nerf"
+                           << "Nerf : influx (1 = oui)";
+    QTest::addRow("separator and quote") << "Voie \"A\"; B"
+                                         << "Voie \"A\"; B : influx (1 = oui)";
+    QTest::addRow("line ends") << "Voie\r\nA\nB"
+                               << "Voie\r\nA\nB : influx (1 = oui)";
+    QTest::addRow("formula") << "=SOMME(A1:A9)"
+                             << "'=SOMME(A1:A9) : influx (1 = oui)";
+    QTest::addRow("plus") << "+1"
+                          << "'+1 : influx (1 = oui)";
+    QTest::addRow("minus") << "-2+3"
+                           << "'-2+3 : influx (1 = oui)";
+    QTest::addRow("at") << "@cmd"
+                        << "'@cmd : influx (1 = oui)";
+}
+
+// Names that reach the values' header are data: quoted where they hold the
+// separator, a quote or a line end, and never read as a formula; the numbers
+// stay numbers, a negative class included.
+void TestExportation::textCellsAreData()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, lu);
+    Releve releve;
+    LigneReleve ligne;
+    ligne.colonne = 1;
+    ligne.valeurReglee = 60;
+    ligne.valeurConsigne = 50;
+    ligne.classeEcart = -1;
+    ligne.experiences = QStringLiteral("-") + nom;
+    releve.note(ligne);
+    EnTeteReleve enTete;
+    enTete.unite = QStringLiteral("=u");
+    enTete.nomsVoies[0] = nom;
+    enTete.modesVoies[0] = ModeNerveux;
+
+    const QByteArray csv = releveEnCsv(releve, enTete);
+    const QList<QStringList> lignes = champsCsv(QString::fromUtf8(csv.mid(3)));
+    QCOMPARE(lignes.size(), 2);
+    QCOMPARE(lignes[0].size(), lignes[1].size());
+    QCOMPARE(lignes[0][1], QStringLiteral("Valeur réglée (=u)"));
+    QCOMPARE(lignes[0][4], lu);
+    QCOMPARE(lignes[1].mid(0, 5), (QStringList{"1", "60", "50", "-1", "0"}));
+    QCOMPARE(lignes[1][6], QStringLiteral("'-") + nom);
 }
 
 void TestExportation::wrapClearsTheValues_data()
@@ -241,31 +328,47 @@ void TestExportation::printsOneLandscapePage()
 void TestExportation::fileNamedKeptOrRefused_data()
 {
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<bool>("existe");
+    QTest::addColumn<QString>("existant"); // what stands at the name before
     QTest::addColumn<MessageAnswer>("remplacer");
     QTest::addColumn<QString>("ecrit"); // the file written, empty: none
     QTest::addColumn<QString>("avertissement");
-    QTest::addRow("new") << "a.csv" << false << MessageAnswer::Aucune << "a.csv"
+    const auto aucune = MessageAnswer::Aucune;
+    QTest::addRow("new") << "a.csv"
+                         << "" << aucune << "a.csv"
                          << "";
-    QTest::addRow("no extension") << "b" << false << MessageAnswer::Aucune << "b.csv"
+    QTest::addRow("no extension") << "b"
+                                  << "" << aucune << "b.csv"
                                   << "";
-    QTest::addRow("replaced") << "c.csv" << true << MessageAnswer::Oui << "c.csv"
+    QTest::addRow("replaced") << "c.csv"
+                              << "fichier" << MessageAnswer::Oui << "c.csv"
                               << "";
-    QTest::addRow("kept") << "d.csv" << true << MessageAnswer::Non << ""
+    QTest::addRow("kept") << "d.csv"
+                          << "fichier" << MessageAnswer::Non << ""
                           << "";
-    QTest::addRow("missing folder") << "absent/e.csv" << false << MessageAnswer::Aucune << ""
-                                    << "ce dossier n'existe pas ou n'accepte pas l'écriture.";
-    QTest::addRow("folder is a file") << "fichier/f.csv" << false << MessageAnswer::Aucune << ""
-                                      << "ce dossier n'existe pas ou n'accepte pas l'écriture.";
+    QTest::addRow("read-only file") << "r.csv"
+                                    << "lecture seule" << MessageAnswer::Oui << ""
+                                    << "le fichier existant est en lecture seule.";
+    QTest::addRow("target is a folder") << "g.csv"
+                                        << "dossier" << aucune << ""
+                                        << "c'est un dossier, pas un fichier.";
+    QTest::addRow("name too long") << QString(300, QLatin1Char('n')) + ".csv"
+                                   << "" << aucune << ""
+                                   << "le nom du fichier est trop long.";
+    QTest::addRow("missing folder") << "absent/e.csv"
+                                    << "" << aucune << ""
+                                    << "ce dossier n'existe pas.";
+    QTest::addRow("folder is a file") << "fichier/f.csv"
+                                      << "" << aucune << ""
+                                      << "ce dossier n'existe pas.";
 }
 
 // A name without extension takes one; an existing file is replaced only when
-// the pupil says so; a folder that cannot take the file is named in a
-// warning, and nothing is left behind.
+// the pupil says so; what cannot take the file is named in a warning with
+// its reason, and nothing is left behind.
 void TestExportation::fileNamedKeptOrRefused()
 {
     QFETCH(QString, nom);
-    QFETCH(bool, existe);
+    QFETCH(QString, existant);
     QFETCH(MessageAnswer, remplacer);
     QFETCH(QString, ecrit);
     QFETCH(QString, avertissement);
@@ -275,12 +378,16 @@ void TestExportation::fileNamedKeptOrRefused()
         QFile fichier(racine.filePath(QStringLiteral("fichier")));
         QVERIFY(fichier.open(QIODevice::WriteOnly));
     }
-    if (existe) {
+    if (existant == QLatin1String("dossier")) {
+        QVERIFY(racine.mkdir(nom));
+    } else if (!existant.isEmpty()) {
         QFile ancien(racine.filePath(nom));
         QVERIFY(ancien.open(QIODevice::WriteOnly));
         ancien.write("ancien");
+        if (existant == QLatin1String("lecture seule"))
+            QVERIFY(ancien.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
     }
-    const QStringList avant = racine.entryList(QDir::Files);
+    const QStringList avant = racine.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 
     FenetreEnregistrement f;
     routeClassique(f, 10);
@@ -293,22 +400,29 @@ void TestExportation::fileNamedKeptOrRefused()
     if (!ecrit.isEmpty() && !attendus.contains(ecrit))
         attendus << ecrit;
     attendus.sort();
-    QCOMPARE(racine.entryList(QDir::Files), attendus);
-    if (existe) {
+    QCOMPARE(racine.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), attendus);
+    if (existant != QLatin1String("dossier") && !existant.isEmpty()) {
         QFile fichier(racine.filePath(nom));
-        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(fichier.fileName()));
         QCOMPARE(fichier.readAll() == "ancien", ecrit.isEmpty());
         QCOMPARE(f.messages.asked.first().text,
                  QStringLiteral("Le fichier « %1 » existe déjà. Le remplacer ?").arg(nom));
     }
-    if (!ecrit.isEmpty())
-        QCOMPARE(lisCsv(racine.filePath(ecrit)).size(), 11);
+    if (!ecrit.isEmpty()) {
+        QList<QStringList> lignes;
+        QVERIFY2(lisCsv(racine.filePath(ecrit), lignes), qPrintable(ecrit));
+        QCOMPARE(lignes.size(), 11);
+    }
+    QList<ScriptedMessages::Question> avertissements;
+    for (const ScriptedMessages::Question &question : std::as_const(f.messages.asked)) {
+        if (question.kind == MessageKind::Avertissement)
+            avertissements << question;
+    }
+    QCOMPARE(avertissements.size(), avertissement.isEmpty() ? 0 : 1);
     if (!avertissement.isEmpty()) {
-        QCOMPARE(f.messages.asked.size(), 1);
-        QCOMPARE(f.messages.asked.first().kind, MessageKind::Avertissement);
-        QVERIFY(
-            f.messages.asked.first().text.startsWith(QStringLiteral("Impossible d'enregistrer")));
-        QVERIFY(f.messages.asked.first().text.endsWith(avertissement));
+        QCOMPARE(avertissements.first().text,
+                 QStringLiteral("Impossible d'enregistrer « %1 » : %2")
+                     .arg(QDir::toNativeSeparators(racine.filePath(nom)), avertissement));
     }
     // The recording goes on untouched.
     QCOMPARE(f.form.releve().lignes().size(), 10);

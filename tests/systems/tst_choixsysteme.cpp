@@ -97,8 +97,13 @@ void TestChoixSysteme::pickedNameShowsItsBeginning()
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
     const QString nom = QStringLiteral("Pression artérielle (Activité cardiaque)");
-    while (form.ComboBoxSysteme->currentText() != nom)
+    // Up from the last of the list reaches every name once.
+    for (int essai = 0; essai < form.ComboBoxSysteme->count(); ++essai) {
+        if (form.ComboBoxSysteme->currentText() == nom)
+            break;
         QTest::keyClick(form.ComboBoxSysteme, Qt::Key_Up);
+    }
+    QCOMPARE(form.ComboBoxSysteme->currentText(), nom);
     QCOMPARE(form.ComboBoxSysteme->lineEdit()->cursorPosition(), 0);
 }
 

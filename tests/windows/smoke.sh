@@ -10,7 +10,7 @@
 #
 # With SCREENSHOT_DIR, the window before and after the perturbation and the
 # question are kept there as PNG files. Needs wine, xvfb, openbox, xdotool,
-# x11-utils, imagemagick and unzip.
+# x11-utils, imagemagick, unzip and python3-pefile.
 set -euo pipefail
 readonly title="Systèmes de régulation"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,6 +29,7 @@ for tool in wine wineboot wineserver Xvfb openbox xdotool xwininfo import compar
     command -v "$tool" >/dev/null ||
         fail "$tool is missing: sudo apt-get install wine wine64 xvfb openbox xdotool x11-utils imagemagick unzip"
 done
+python3 -c 'import pefile' 2>/dev/null || fail "pefile is missing: sudo apt-get install python3-pefile"
 
 export LC_ALL=C.UTF-8
 open_session || fail "no display"
@@ -40,6 +41,13 @@ unzip -q "$zip" -d "$stick"
 programs=("$stick"/*/systemes-regulation.exe)
 program=${programs[0]}
 [[ -f $program ]] || fail "the zip holds no systemes-regulation.exe in its folder"
+
+# What Explorer and the task manager show of the program.
+description=$(python3 "$here/versioninfo.py" "$program" FileDescription) ||
+    fail "could not read the program's version resource"
+[[ $description == "$title" ]] ||
+    fail "the program describes itself as \"$description\", not \"$title\""
+step "the version resource names \"$description\""
 
 # A machine that never saw the program: a fresh Wine prefix, and no path to
 # Qt or MinGW but the program's own folder.
@@ -65,12 +73,19 @@ shot() { # name [kept]
     import -window "$window" "$work/$1.png"
     [[ -z $shots || -z ${2:-} ]] || cp "$work/$1.png" "$shots/windows-$1.png"
 }
-# Pixels that differ between two shots in a box of the window.
+# Pixels that differ between two shots in a box of the window, as a whole
+# number; a comparison that gives none fails with what compare said.
 changed() { # first second width height x y
-    local geometry=$3x$4+$5+$6
-    convert "$work/$1.png" -crop "$geometry" +repage "$work/a.png"
-    convert "$work/$2.png" -crop "$geometry" +repage "$work/b.png"
-    compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true
+    local geometry=$3x$4+$5+$6 count
+    convert "$work/$1.png" -crop "$geometry" +repage "$work/a.png" ||
+        fail "could not crop the screenshot $1"
+    convert "$work/$2.png" -crop "$geometry" +repage "$work/b.png" ||
+        fail "could not crop the screenshot $2"
+    # compare exits 1 when the images differ; its count may be in e-notation.
+    count=$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) || true
+    [[ $count =~ ^[0-9]+(\.[0-9]+)?(e\+?[0-9]+)?$ ]] ||
+        fail "could not compare the screenshots $1 and $2: $count"
+    printf '%.0f\n' "$count"
 }
 [[ -z $shots ]] || mkdir -p "$shots"
 
@@ -85,12 +100,13 @@ sensor=0
 for i in 1 2 3 4 5 6; do
     sleep 0.5
     shot "after-$i"
-    sensor=$((sensor + $(changed running "after-$i" 47 19 241 123)))
+    count=$(changed running "after-$i" 47 19 241 123) || exit 1
+    sensor=$((sensor + count))
 done
 cp "$work/after-6.png" "$work/after.png"
 [[ -z $shots ]] || cp "$work/after.png" "$shots/windows-after.png"
 ((sensor > 0)) || fail "the sensor kept its colour after the perturbation"
-strips=$(changed running after 550 125 22 292)
+strips=$(changed running after 550 125 22 292) || exit 1
 ((strips > 0)) || fail "the recording strips drew nothing"
 step "the loop ran: the sensor changed colour, $strips pixels drawn in the strips"
 

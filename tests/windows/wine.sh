@@ -4,18 +4,36 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xdisplay.sh"
 
 # open_session: a scratch folder ($work) removed on exit, and an Xvfb display
-# for Wine; on exit the display and Wine's server stop.
+# for Wine. Wine's prefix is the scratch folder's until start_wine names one,
+# so that no Wine command, not even the cleanup's, reaches the user's own.
+# On exit, the programs started, then Wine's server, then the display and the
+# window manager end, each waited for, and the folder goes.
 open_session() {
     work=$(mktemp -d)
     pids=()
+    display_pids=()
+    wine_prefixes=()
+    export WINEPREFIX=$work/wineprefix
     trap close_session EXIT
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    start_x_display "$work"
+    start_x_display "$work" || return 1
+    # From now on `pids` holds the programs the caller starts.
+    display_pids=("${pids[@]}")
+    pids=()
+}
+stop_process() { # PID: asked to end, then forced after 30 s
+    kill "$1" 2>/dev/null || return 0
+    timeout 30 tail --pid="$1" -f /dev/null 2>/dev/null || kill -9 "$1" 2>/dev/null || true
 }
 close_session() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wineserver -k 2>/dev/null || true
+    local i prefix
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop_process "${pids[i]}"; done
+    for prefix in "${wine_prefixes[@]}"; do
+        WINEPREFIX=$prefix timeout 60 wineserver -k -w 2>/dev/null || true
+    done
+    for ((i = ${#display_pids[@]} - 1; i >= 0; i--)); do stop_process "${display_pids[i]}"; done
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 
@@ -26,6 +44,7 @@ close_session() {
 start_wine() {
     export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     unset WINEPATH WINEQT_PLUGIN_PATH
+    wine_prefixes+=("$WINEPREFIX")
     rm -rf "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1
     [[ -n ${2:-} ]] || return 0

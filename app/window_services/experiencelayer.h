@@ -10,14 +10,14 @@
 // veil with a red cross on a lost organ, a gap with a short red bar across a
 // cut pathway. The pointer passes through; with nothing to draw it is hidden.
 // Made before the scheme's message layer, it stays under the messages.
-class LesionLayer : public QWidget
+class ExperienceLayer : public QWidget
 {
 public:
-    explicit LesionLayer(QWidget *scheme);
+    explicit ExperienceLayer(QWidget *scheme);
 
     // In the scheme's coordinates: the organs veiled, and the middle of each
     // cut pathway's horizontal line.
-    void setLesions(const QList<QRect> &veils, const QList<QPoint> &cuts);
+    void setMarks(const QList<QRect> &veils, const QList<QPoint> &cuts);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window_services/lesionlayer.h"
+#include "app/window_services/experiencelayer.h"
 
 #include <QPainter>
 
@@ -11,7 +11,7 @@ constexpr int thickness = 8; // a pathway's line, with its outline
 constexpr int overhang = 5;  // how far the bar reaches past the line
 } // namespace
 
-LesionLayer::LesionLayer(QWidget *scheme) : QWidget(scheme)
+ExperienceLayer::ExperienceLayer(QWidget *scheme) : QWidget(scheme)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -19,7 +19,7 @@ LesionLayer::LesionLayer(QWidget *scheme) : QWidget(scheme)
     hide();
 }
 
-void LesionLayer::setLesions(const QList<QRect> &veils, const QList<QPoint> &cuts)
+void ExperienceLayer::setMarks(const QList<QRect> &veils, const QList<QPoint> &cuts)
 {
     m_veils = veils;
     m_cuts = cuts;
@@ -28,7 +28,7 @@ void LesionLayer::setLesions(const QList<QRect> &veils, const QList<QPoint> &cut
     update();
 }
 
-void LesionLayer::paintEvent(QPaintEvent *)
+void ExperienceLayer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor background = parentWidget()->palette().color(QPalette::Window);

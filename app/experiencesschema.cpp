@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The experiments as the pupil meets them: their menus, named after the
+// The experiments as the pupil meets them: their actions, named after the
 // system's own organs, and their marks on the scheme, in the status bar and
-// in the elements' names.
+// in the elements' names. What they do to the loop is the mechanism's.
 #include "app/tform1.h"
 
-#include "app/window_services/lesionlayer.h"
+#include "app/window_services/experiencelayer.h"
 #include "systems/modevoie.h"
 
-#include <QMenu>
+#include <QAction>
 
 namespace {
 
-struct Lesion
+struct ElementExperience
 {
     Experience experience;
     // The element's picture and label: a right click on either offers it.
@@ -28,7 +28,7 @@ struct Lesion
 };
 
 // The seven experiments, in the order of the loop.
-const Lesion lesions[] = {
+const ElementExperience elements[] = {
     {Experience::CapteurDetruit, &Ui_TForm1::ImageCapteur, &Ui_TForm1::LabelCapteur, false, false,
      "capteur", "", "Le capteur ne détecte plus rien : aucun message ne part vers le centre.",
      nullptr},
@@ -58,7 +58,7 @@ const Lesion lesions[] = {
 // The state an experiment leaves its element in, in a word: "sectionnée" or
 // "bloquée" for a pathway (after its mode), "insensible" for an effector,
 // "détruit" for an organ.
-QString etatEnMot(const TForm1 &form, const Lesion &l)
+QString etatEnMot(const TForm1 &form, const ElementExperience &l)
 {
     if (l.voie)
         return (form.*l.image)->tag() == ModeHormonal ? QStringLiteral("bloquée")
@@ -75,56 +75,32 @@ QAction *TForm1::actionExperience(Experience experience) const
     return m_actionsExperiences[std::size_t(experience)];
 }
 
+// One action for each experiment, named after the system's organs, and
+// "Rétablir tout"; the window's menus offer them.
 void TForm1::setUpExperiences()
 {
     // Under the messages, which travel above everything of the scheme.
-    m_lesions = new LesionLayer(GroupBoxSystemeReglant);
-
-    m_menuExperiences = new QMenu(QStringLiteral("Expériences"), this);
-    m_menuExperiences->setToolTipsVisible(true);
+    m_calqueExperiences = new ExperienceLayer(GroupBoxSystemeReglant);
     for (Experience experience : toutesExperiences) {
-        QAction *action = m_menuExperiences->addAction(QString());
+        auto *action = new QAction(this);
         action->setCheckable(true);
         connect(action, &QAction::toggled, this,
                 [this, experience](bool active) { ChangeExperience(experience, active); });
         m_actionsExperiences[std::size_t(experience)] = action;
     }
-    m_menuExperiences->addSeparator();
-    m_menuExperiences->addAction(QStringLiteral("Rétablir tout"), this, &TForm1::RetablirTout);
-
-    // From the keyboard: Ctrl+E opens the whole list over the scheme; in help
-    // mode its note says what the experiments are.
-    auto *clavier = new QAction(this);
-    clavier->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    clavier->setShortcutContext(Qt::WindowShortcut);
-    connect(clavier, &QAction::triggered, this, [this] {
-        if (SpeedButtonAide->isChecked())
-            AfficheLeMemo(MemoAideExperiences);
-        m_menuExperiences->exec(GroupBoxSystemeReglant->mapToGlobal(QPoint(20, 20)));
-    });
-    addAction(clavier);
+    m_retablirTout = new QAction(QStringLiteral("Rétablir tout"), this);
+    connect(m_retablirTout, &QAction::triggered, this, &TForm1::RetablirTout);
     actualiseExperiences();
 }
 
-// The element's own experiment and "Rétablir tout", or none for an element
-// that carries no experiment (or whose experiment this system lacks).
-QMenu *TForm1::menuElement(QWidget *element)
+// The element whose picture or label (or the label's panel) this is, if it
+// carries an experiment.
+QAction *TForm1::experienceDeLElement(const QWidget *element) const
 {
-    for (const Lesion &l : lesions) {
-        QWidget *image = this->*l.image;
-        QWidget *label = this->*l.label;
-        if (element != image && element != label && element != label->parentWidget())
-            continue;
-        QAction *action = actionExperience(l.experience);
-        if (!action->isVisible())
-            return nullptr;
-        auto *menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->setToolTipsVisible(true);
-        menu->addAction(action);
-        menu->addSeparator();
-        menu->addAction(QStringLiteral("Rétablir tout"), this, &TForm1::RetablirTout);
-        return menu;
+    for (const ElementExperience &e : elements) {
+        const QWidget *label = this->*e.label;
+        if (element == this->*e.image || element == label || element == label->parentWidget())
+            return actionExperience(e.experience);
     }
     return nullptr;
 }
@@ -146,7 +122,7 @@ void TForm1::RetablirTout()
 QStringList TForm1::experiencesEnMots() const
 {
     QStringList mots;
-    for (const Lesion &l : lesions) {
+    for (const ElementExperience &l : elements) {
         if (m_experiences.contient(l.experience))
             mots << QStringLiteral("%1 %2").arg(QString::fromUtf8(l.role), etatEnMot(*this, l));
     }
@@ -156,10 +132,10 @@ QStringList TForm1::experiencesEnMots() const
 // Everything that shows the experiments follows the state and the system.
 void TForm1::actualiseExperiences()
 {
-    if (!m_menuExperiences)
+    if (!m_retablirTout)
         return;
     const auto mode = [](const ImageControl *voie) { return ModeVoie(voie->tag()); };
-    for (const Lesion &l : lesions) {
+    for (const ElementExperience &l : elements) {
         QAction *action = actionExperience(l.experience);
         const QString nom = (this->*l.label)->text();
         bool existe = true;
@@ -182,17 +158,16 @@ void TForm1::actualiseExperiences()
         const QSignalBlocker bloque(action);
         action->setText(QStringLiteral("%1 : %2").arg(verbe, nom));
         action->setToolTip(explication);
-        action->setStatusTip(explication);
         action->setVisible(existe);
         action->setChecked(m_experiences.contient(l.experience));
     }
 
     // On the scheme: veils on lost organs, cuts across pathways; screen
-    // readers hear the lesion in the element's name.
+    // readers hear the experiment in the element's name.
     NommeSelonEtiquettes();
     QList<QRect> voiles;
     QList<QPoint> coupures;
-    for (const Lesion &l : lesions) {
+    for (const ElementExperience &l : elements) {
         if (!m_experiences.contient(l.experience))
             continue;
         ImageControl *image = this->*l.image;
@@ -203,7 +178,7 @@ void TForm1::actualiseExperiences()
         image->setAccessibleName(
             QStringLiteral("%1 (%2)").arg(image->accessibleName(), etatEnMot(*this, l)));
     }
-    m_lesions->setLesions(voiles, coupures);
+    m_calqueExperiences->setMarks(voiles, coupures);
 
     // The status bar, and the recorded columns, say them in words.
     const QStringList mots = experiencesEnMots();
@@ -214,24 +189,4 @@ void TForm1::actualiseExperiences()
         StatusBar1->showMessage((mots.size() == 1 ? QStringLiteral("Expérience : ")
                                                   : QStringLiteral("Expériences : ")) +
                                 m_motsExperiences);
-}
-
-// The middle of a pathway's crossing, where a cut is made: on the line the
-// messages follow (see the routes), halfway along it.
-QPoint TForm1::pointDeCoupure(Experience coupure) const
-{
-    switch (coupure) {
-    case Experience::VoieSensitiveCoupee: {
-        const QRect voie = ImageVoieSensitive->geometry();
-        return {voie.x() + voie.width() / 2, voie.y() + 12};
-    }
-    case Experience::VoieStimulatriceCoupee: {
-        const QRect voie = ImageVoieStimulatrice->geometry();
-        return {voie.x() + 115, voie.y() + 40};
-    }
-    default: {
-        const QRect voie = ImageVoieInhibitrice->geometry();
-        return {voie.x() + 147, voie.y() + 72};
-    }
-    }
 }

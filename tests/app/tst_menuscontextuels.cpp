@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards which menu a right click opens: an element of the scheme (its
+// picture, its label) offers its own experiment then "Rétablir tout"; the
+// strips, the recordings' menu; the curve, its own with the reference's
+// actions; any other place, none.
+#include "app/tform1.h"
+#include "countingbeeper.h"
+#include "scriptedmessages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+class TestMenusContextuels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rightClickOpensItsElementsMenu_data();
+    void rightClickOpensItsElementsMenu();
+};
+
+void TestMenusContextuels::rightClickOpensItsElementsMenu_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QStringList>("menu"); // its items' texts; empty: no menu
+    const auto experience = [](const char *texte) {
+        return QStringList{QString::fromUtf8(texte), QString(), QStringLiteral("Rétablir tout")};
+    };
+    const QStringList enregistrements{"Copier l'image", "Enregistrer l'image…",
+                                      "Enregistrer les valeurs…", "Imprimer…"};
+    QTest::addRow("sensor") << "ImageCapteur" << experience("Détruire : Capteur");
+    QTest::addRow("sensor's label") << "LabelCapteur" << experience("Détruire : Capteur");
+    QTest::addRow("sensory pathway")
+        << "ImageVoieSensitive" << experience("Sectionner : Voie sensitive");
+    QTest::addRow("sensory pathway's label")
+        << "LabelVoieSensitive" << experience("Sectionner : Voie sensitive");
+    QTest::addRow("centre") << "ImageCentreIntegrateur"
+                            << experience("Détruire : Centre intégrateur");
+    QTest::addRow("stimulating pathway")
+        << "ImageVoieStimulatrice" << experience("Sectionner : Voie motrice stimulatrice");
+    QTest::addRow("inhibiting pathway's label")
+        << "LabelVoieInhibitrice" << experience("Sectionner : Voie motrice inhibitrice");
+    QTest::addRow("stimulating effector")
+        << "ImageEffecteurStimulateur" << experience("Rendre insensible : Effecteur stimulateur");
+    QTest::addRow("inhibiting effector's label")
+        << "LabelEffecteurInhibiteur" << experience("Rendre insensible : Effecteur inhibiteur");
+    QTest::addRow("strips") << "EnregSensitif" << enregistrements;
+    QTest::addRow("curve") << "EnregCourbe"
+                           << enregistrements + QStringList{QString(), "Garder comme référence",
+                                                            "Effacer la référence"};
+    QTest::addRow("a button") << "ButtonMarche" << QStringList();
+    QTest::addRow("another button") << "ButtonAProposDe" << QStringList();
+}
+
+void TestMenusContextuels::rightClickOpensItsElementsMenu()
+{
+    QFETCH(QString, element);
+    QFETCH(QStringList, menu);
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    // The strips and the curve show, as after their toggles.
+    form.SpeedButtonEnregSensitif->click();
+    form.SpeedButtonCourbe->click();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *cible = form.findChild<QWidget *>(element);
+    QVERIFY2(cible && cible->isVisible(), qPrintable(element));
+
+    // A menu run by its own loop is read and closed from within it.
+    QStringList ouvert;
+    bool lu = false;
+    const auto litEtFerme = [&] {
+        if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *action : popup->actions())
+                ouvert << (action->isSeparator() ? QString() : action->text());
+            lu = true;
+            popup->close();
+        }
+    };
+    QTimer::singleShot(0, &form, litEtFerme);
+    const QPoint centre = cible->rect().center();
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, centre, cible->mapToGlobal(centre));
+    QApplication::sendEvent(cible, &clic);
+    if (!lu)
+        litEtFerme();
+    QCOMPARE(ouvert, menu);
+}
+
+QTEST_MAIN(TestMenusContextuels)
+#include "tst_menuscontextuels.moc"
