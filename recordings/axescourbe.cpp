@@ -40,21 +40,20 @@ void AxesCourbe::setVitesseModifiee(bool modifiee)
     update();
 }
 
-void AxesCourbe::paintEvent(QPaintEvent *)
+QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
 {
-    QPainter painter(this);
+    QList<Libelle> libelles;
     const QRect surface = m_surface->geometry();
     const QFontMetrics mesures = fontMetrics();
-    painter.setPen(palette().color(QPalette::WindowText));
+    const auto place = [&mesures](int gauche, int haut, const QString &texte) {
+        return Libelle{QRect(gauche, haut, mesures.horizontalAdvance(texte), mesures.height()),
+                       texte, QRect(), QColor()};
+    };
 
     // Values, in the right margin, each level with its line.
-    for (const Graduation &g : std::as_const(m_graduations)) {
-        const int y = surface.top() + g.ligne;
-        painter.drawLine(surface.right() + 1, y, surface.right() + 3, y);
-        painter.drawText(QRect(surface.right() + 5, y - mesures.height() / 2,
-                               width() - surface.right() - 6, mesures.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, g.texte);
-    }
+    for (const Graduation &g : std::as_const(m_graduations))
+        libelles << place(surface.right() + 5, surface.top() + g.ligne - mesures.height() / 2,
+                          g.texte);
 
     // Time, under the surface: its unit at the start (with a word when the
     // speed changed during the recording), then the ticks every 50 columns,
@@ -62,31 +61,45 @@ void AxesCourbe::paintEvent(QPaintEvent *)
     const int basTemps = surface.bottom() + 1;
     const QString unite =
         m_vitesseModifiee ? QStringLiteral("tops (vitesse modifiée)") : QStringLiteral("tops");
-    painter.drawText(QPoint(surface.left(), basTemps + mesures.ascent()), unite);
-    const int finUnite = surface.left() + mesures.horizontalAdvance(unite) + 4;
+    libelles << place(surface.left(), basTemps, unite);
+    const int finUnite = libelles.last().rect.right() + 5;
     for (int colonne = pasTemps; colonne < surface.width(); colonne += pasTemps) {
         const QString texte = QString::number(colonne);
         const int gauche = surface.left() + colonne - mesures.horizontalAdvance(texte) / 2;
         if (gauche >= finUnite)
-            painter.drawText(QPoint(gauche, basTemps + mesures.ascent()), texte);
+            libelles << place(gauche, basTemps, texte);
     }
 
-    // The legend, on the title's line.
-    struct Entree
-    {
-        QColor couleur;
-        QString texte;
-    };
-    QList<Entree> entrees{{couleurValeur, QStringLiteral("valeur réglée")},
-                          {couleurConsigne, QStringLiteral("valeur consigne")}};
+    // The legend, on the title's line: a mark in each colour, then its name.
+    QList<std::pair<QColor, QString>> entrees{{couleurValeur, QStringLiteral("valeur réglée")},
+                                              {couleurConsigne, QStringLiteral("valeur consigne")}};
     if (m_reference)
-        entrees << Entree{couleurReference, QStringLiteral("référence")};
+        entrees.append({couleurReference, QStringLiteral("référence")});
     int x = debutLegende;
     const int milieu = mesures.height() / 2 + 1;
-    for (const Entree &e : std::as_const(entrees)) {
-        painter.fillRect(x, milieu - 1, 12, 2, e.couleur);
-        x += 15;
-        painter.drawText(QPoint(x, mesures.ascent() + 1), e.texte);
-        x += mesures.horizontalAdvance(e.texte) + 10;
+    for (const auto &[couleur, texte] : std::as_const(entrees)) {
+        Libelle entree = place(x + 15, 1, texte);
+        entree.marque = QRect(x, milieu - 1, 12, 2);
+        entree.couleur = couleur;
+        libelles << entree;
+        x = entree.rect.right() + 11;
+    }
+    return libelles;
+}
+
+void AxesCourbe::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect surface = m_surface->geometry();
+    painter.setPen(palette().color(QPalette::WindowText));
+    // Each value's level marked on the surface's right edge.
+    for (const Graduation &g : std::as_const(m_graduations)) {
+        const int y = surface.top() + g.ligne;
+        painter.drawLine(surface.right() + 1, y, surface.right() + 3, y);
+    }
+    for (const Libelle &l : libelles()) {
+        if (!l.marque.isNull())
+            painter.fillRect(l.marque, l.couleur);
+        painter.drawText(l.rect, Qt::AlignLeft | Qt::AlignTop, l.texte);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -11,6 +12,8 @@
 // and one legend line beside the title. The pointer passes through.
 class AxesCourbe : public QWidget
 {
+    Q_OBJECT
+
 public:
     struct Graduation
     {
@@ -18,7 +21,21 @@ public:
         QString texte;
     };
 
+    // A text of the axes or the legend where it is drawn, in the box's
+    // coordinates; a legend entry also has its coloured mark.
+    struct Libelle
+    {
+        QRect rect;
+        QString texte;
+        QRect marque;
+        QColor couleur;
+    };
+
     AxesCourbe(QWidget *cadre, QWidget *surface);
+
+    // Every text drawn, in drawing order: the values, the time's unit, the
+    // time marks, the legend.
+    QList<Libelle> libelles() const;
 
     void setGraduations(const QList<Graduation> &graduations);
     void setReference(bool affichee);

@@ -5,7 +5,9 @@
 #include "app/window_services/memo.h"
 #include "fenetreenregistrement.h"
 #include "instant.h"
+#include "recordings/axescourbe.h"
 #include "recordings/graduations.h"
+#include "tests/systems/cataloguereference.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QAccessible>
@@ -51,6 +53,8 @@ private slots:
     void noteAide();
     void graduationsDesSystemes_data();
     void graduationsDesSystemes();
+    void libellesAleurPlace_data();
+    void libellesAleurPlace();
     void referenceGardee_data();
     void referenceGardee();
     void descriptionDitLesValeurs();
@@ -228,6 +232,100 @@ void TestCourbe::graduationsDesSystemes()
     QFETCH(int, maximum);
     QFETCH(QList<int>, valeurs);
     QCOMPARE(graduations(minimum, maximum), valeurs);
+}
+
+void TestCourbe::libellesAleurPlace_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<bool>("reference");
+    QTest::addColumn<bool>("vitesseModifiee");
+    for (const SystemeReference &s : systemesReference) {
+        QTest::addRow("%s", s.nom)
+            << QString::fromUtf8(s.nom) << s.minimum << s.maximum << false << false;
+        QTest::addRow("%s, reference, speed changed", s.nom)
+            << QString::fromUtf8(s.nom) << s.minimum << s.maximum << true << true;
+    }
+}
+
+// Every text of the axes and the legend lies in the curve's box, apart from
+// the others: each value level with its row (the maximum on the surface's
+// first row, the minimum on its last), each time mark centred under its
+// column, after the unit, and the legend's names side by side.
+void TestCourbe::libellesAleurPlace()
+{
+    QFETCH(QString, nom);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(bool, reference);
+    QFETCH(bool, vitesseModifiee);
+    FenetreEnregistrement f;
+    tapeSysteme(f.form, nom);
+    f.form.SpeedButtonCourbe->click();
+    f.form.ButtonMarche->click();
+    f.tics(3);
+    if (reference)
+        f.form.GarderReference();
+    if (vitesseModifiee)
+        f.form.TrackBarVitesse->setValue(8);
+    auto *axes = f.form.GroupBoxCourbe->findChild<AxesCourbe *>();
+    QVERIFY(axes);
+    const QList<AxesCourbe::Libelle> libelles = axes->libelles();
+    const QRect surface = f.form.EnregCourbe->geometry();
+
+    for (qsizetype i = 0; i < libelles.size(); ++i) {
+        const QRect &r = libelles[i].rect;
+        QVERIFY2(axes->rect().contains(r), qPrintable(libelles[i].texte));
+        QVERIFY2(!r.intersects(surface), qPrintable(libelles[i].texte));
+        for (qsizetype j = i + 1; j < libelles.size(); ++j)
+            QVERIFY2(!r.intersects(libelles[j].rect),
+                     qPrintable(libelles[i].texte + " / " + libelles[j].texte));
+    }
+
+    QStringList legende;
+    int niveaux = 0;
+    int finUnite = -1;
+    int marquesTemps = 0;
+    int gaucheLegende = 0;
+    for (const AxesCourbe::Libelle &l : libelles) {
+        bool nombre = false;
+        const int valeur = l.texte.toInt(&nombre);
+        if (!l.marque.isNull()) {
+            legende << l.texte;
+            // The mark just before its name, left of it and in its line.
+            QVERIFY(l.marque.right() < l.rect.left() && l.marque.left() >= gaucheLegende);
+            QVERIFY(l.marque.top() > l.rect.top() && l.marque.bottom() < l.rect.bottom());
+            gaucheLegende = l.rect.right();
+        } else if (l.texte.startsWith(QLatin1String("tops"))) {
+            QCOMPARE(l.texte, vitesseModifiee ? QStringLiteral("tops (vitesse modifiée)")
+                                              : QStringLiteral("tops"));
+            QCOMPARE(l.rect.left(), surface.left());
+            QCOMPARE(l.rect.top(), surface.bottom() + 1);
+            finUnite = l.rect.right();
+        } else if (nombre && l.rect.left() > surface.right()) {
+            // A value, at its row: rows run from the maximum down.
+            const double ligne = 100.0 * (maximum - valeur) / (maximum - minimum);
+            QVERIFY2(qAbs(l.rect.center().y() - (surface.top() + ligne)) <= 1, qPrintable(l.texte));
+            QVERIFY(l.rect.left() - surface.right() <= 6);
+            ++niveaux;
+        } else {
+            QVERIFY2(nombre && valeur % 50 == 0, qPrintable(l.texte));
+            QCOMPARE(l.rect.top(), surface.bottom() + 1);
+            QVERIFY2(qAbs(l.rect.center().x() - (surface.left() + valeur)) <= 1,
+                     qPrintable(l.texte));
+            QVERIFY(finUnite >= 0 && l.rect.left() > finUnite);
+            ++marquesTemps;
+        }
+    }
+    QVERIFY(niveaux >= 4);
+    // Every 50 columns of the 550 (50 to 500), less those under the unit: a
+    // short word leaves them all, the longer one covers 50 and 100.
+    QCOMPARE(marquesTemps, vitesseModifiee ? 8 : 10);
+    QStringList attendue{"valeur réglée", "valeur consigne"};
+    if (reference)
+        attendue << "référence";
+    QCOMPARE(legende, attendue);
 }
 
 void TestCourbe::referenceGardee_data()

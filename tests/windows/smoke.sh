@@ -29,7 +29,7 @@ for tool in wine wineboot wineserver Xvfb openbox xdotool xwininfo import compar
     command -v "$tool" >/dev/null ||
         fail "$tool is missing: sudo apt-get install wine wine64 xvfb openbox xdotool x11-utils imagemagick unzip"
 done
-python3 -c 'import pefile' 2>/dev/null || fail "pefile is missing: sudo apt-get install python3-pefile"
+/usr/bin/python3 -c 'import pefile' 2>/dev/null || fail "pefile is missing: sudo apt-get install python3-pefile"
 
 export LC_ALL=C.UTF-8
 open_session || fail "no display"
@@ -43,7 +43,7 @@ program=${programs[0]}
 [[ -f $program ]] || fail "the zip holds no systemes-regulation.exe in its folder"
 
 # What Explorer and the task manager show of the program.
-description=$(python3 "$here/versioninfo.py" "$program" FileDescription) ||
+description=$(/usr/bin/python3 "$here/versioninfo.py" "$program" FileDescription) ||
     fail "could not read the program's version resource"
 [[ $description == "$title" ]] ||
     fail "the program describes itself as \"$description\", not \"$title\""
