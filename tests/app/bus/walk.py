@@ -96,6 +96,11 @@ unnamed = [n.getRoleName() for n in nodes
            if not n.name and n.getRoleName() in ("push button", "check box", "slider",
                                                  "scroll bar", "text", "image")]
 check(not unnamed, f"every control and picture shown has a name (unnamed: {unnamed})")
+# Nothing perturbs the value at start-up: the lightning is not drawn, and a
+# screen reader must not announce it.
+lightning = [n for n in elements() if n.name == "Perturbation" and n.getRoleName() == "image"]
+check(len(lightning) == 2, f"the two lightning pictures are on the bus (found {len(lightning)})")
+check(not any(showing(n) for n in lightning), "the lightning reads as not showing at start-up")
 sensor = next((n for n in nodes if n.name.startswith("Capteur")), None)
 check(sensor is not None and sensor.name.endswith(" : écart nul"),
       f"the sensor reads its deviation (read: {sensor.name if sensor else None})")
