@@ -95,6 +95,8 @@ def main():
     parser.add_argument('--exclude', default='accessibility-bus|packaging')
     parser.add_argument('--list', action='store_true')
     args = parser.parse_args()
+    args.source = args.source.resolve()
+    args.build = args.build.resolve()
 
     files = []
     for entry in args.files or DEFAULT_FILES:
@@ -111,6 +113,13 @@ def main():
         ctest += ['-R', args.tests]
     if args.exclude:
         ctest += ['-E', args.exclude]
+
+    # Every verdict means something only if the unchanged tree builds and passes.
+    if not args.list:
+        if run(['cmake', '--build', str(args.build)], args.source, 1800) != 0:
+            sys.exit('the unchanged tree does not build')
+        if run(ctest, args.source, 1800) != 0:
+            sys.exit('the suite fails on the unchanged tree')
 
     killed = survived = unbuilt = known = 0
     survivors = []
