@@ -6,7 +6,8 @@ Flips each binary operator of the loop's and the recordings' code once
 (< and <=, > and >=, == and !=, + and -, / and *, && and ||), builds the copy
 incrementally, runs the suite and lists the changes no test noticed.
 
-    mutants.py SOURCE BUILD [--files F ...] [--tests REGEX] [--exclude REGEX] [--list]
+    mutants.py SOURCE BUILD [--files F ...] [--tests REGEX] [--exclude REGEX]
+               [--only SURVIVORS] [--list]
 
 SOURCE is a copy of the tree that this script changes and puts back, BUILD
 its configured build folder. A change listed in equivalents.txt beside this
@@ -94,6 +95,8 @@ def main():
     # The desktop's checks look at the program from outside, not at the loop.
     parser.add_argument('--exclude', default='accessibility-bus|packaging')
     parser.add_argument('--list', action='store_true')
+    # A file of survivors as an earlier run listed them: only those again.
+    parser.add_argument('--only', type=pathlib.Path)
     args = parser.parse_args()
     args.source = args.source.resolve()
     args.build = args.build.resolve()
@@ -107,6 +110,13 @@ def main():
         elif target.exists():
             files.append(entry)
     equivalents = load_equivalents(pathlib.Path(__file__).parent)
+    wanted = None
+    if args.only:
+        wanted = set()
+        for entry in args.only.read_text(encoding='utf-8').split('\n'):
+            if entry.count(' | ') == 2:
+                path, rank, line = entry.split(' | ')
+                wanted.add((path.strip(), line.strip(), int(rank)))
     ctest = ['ctest', '--test-dir', str(args.build), '-j2', '--stop-on-failure',
              '--timeout', '120']
     if args.tests:
@@ -126,6 +136,8 @@ def main():
     for path, number, line, rank, match in list(mutants(args.source, files)):
         op = match.group(1)
         where = f'{path}:{number + 1}: {op} -> {FLIPS[op]}'
+        if wanted is not None and (path, line.strip(), rank) not in wanted:
+            continue
         if (path, line.strip(), rank) in equivalents:
             known += 1
             print(f'equivalent  {where}  ({equivalents[(path, line.strip(), rank)]})',
