@@ -53,13 +53,13 @@ leftover_processes() {
         pid=${environ#/proc/}
         pid=${pid%/environ}
         # The program's own name, as Linux or Wine (a Windows path) gives it.
-        name=$(tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | head -n1) || continue
+        name=$({ tr '\0' '\n' <"/proc/$pid/cmdline"; } 2>/dev/null | head -n1) || continue
         name=${name##*[/\\]}
         case $name in
         Xvfb | openbox | wine* | *.exe | *.EXE) ;;
         *) continue ;;
         esac
-        tr '\0' '\n' <"$environ" 2>/dev/null | grep -qx "REGULATION_RUN=$REGULATION_RUN" &&
+        { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qx "REGULATION_RUN=$REGULATION_RUN" &&
             echo "$pid $name"
     done
     return 0
@@ -128,11 +128,13 @@ windows)
     ;;
 mutants)
     install_missing "${build_packages[@]}" rsync
-    # A copy of the tree, so that the work tree is never left changed; a shared
+    # A copy of the tree, so that the work tree is never left changed (files
+    # compared by content and copied with a new time, so that the build sees
+    # every change); a shared
     # library, so that a changed operator relinks one file, not every test.
     mkdir -p build/mutants/src
     git ls-files -z --cached --others --exclude-standard |
-        rsync -a --from0 --files-from=- . build/mutants/src/
+        rsync -rlp --checksum --from0 --files-from=- . build/mutants/src/
     [ -f build/mutants/build/build.ninja ] ||
         cmake -S build/mutants/src -B build/mutants/build -G Ninja \
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGULATION_BUILD_BENCHMARKS=OFF \
