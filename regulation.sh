@@ -130,8 +130,8 @@ mutants)
     install_missing "${build_packages[@]}" rsync
     # A copy of the tree, so that the work tree is never left changed (files
     # compared by content and copied with a new time, so that the build sees
-    # every change); a shared
-    # library, so that a changed operator relinks one file, not every test.
+    # every change); a shared library, so that a changed operator relinks one
+    # file, not every test.
     mkdir -p build/mutants/src
     git ls-files -z --cached --others --exclude-standard |
         rsync -rlp --checksum --from0 --files-from=- . build/mutants/src/

@@ -17,6 +17,7 @@ not to alter behaviour and is left out of the count.
 import argparse
 import pathlib
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -87,6 +88,8 @@ def run(command, cwd, timeout):
 
 
 def main():
+    # Stopped, the script still puts back the line it changed.
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
     parser = argparse.ArgumentParser()
     parser.add_argument('source', type=pathlib.Path)
     parser.add_argument('build', type=pathlib.Path)

@@ -6,6 +6,7 @@
 #include "fenetreenregistrement.h"
 #include "instant.h"
 #include "recordings/axescourbe.h"
+#include "recordings/courbe.h"
 #include "recordings/graduations.h"
 #include "tests/systems/cataloguereference.h"
 #include "tests/systems/saisiesysteme.h"
@@ -53,6 +54,8 @@ private slots:
     void noteAide();
     void graduationsDesSystemes_data();
     void graduationsDesSystemes();
+    void ordonneeDesValeurs_data();
+    void ordonneeDesValeurs();
     void libellesAleurPlace_data();
     void libellesAleurPlace();
     void referenceGardee_data();
@@ -232,6 +235,36 @@ void TestCourbe::graduationsDesSystemes()
     QFETCH(int, maximum);
     QFETCH(QList<int>, valeurs);
     QCOMPARE(graduations(minimum, maximum), valeurs);
+}
+
+void TestCourbe::ordonneeDesValeurs_data()
+{
+    QTest::addColumn<int>("valeur");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("ligne");
+    // 101 rows: the maximum on row 0, the minimum on row 100; a value's share
+    // of the range, in hundredths, rounded to the nearest (a half upwards).
+    QTest::addRow("middle") << 50 << 0 << 100 << 50;
+    QTest::addRow("minimum") << 0 << 0 << 100 << 100;
+    QTest::addRow("maximum") << 100 << 0 << 100 << 0;
+    QTest::addRow("below the range") << -5 << 0 << 100 << 100;
+    QTest::addRow("above the range") << 120 << 0 << 100 << 0;
+    QTest::addRow("16.67 hundredths") << 1000 << 600 << 3000 << 83;
+    QTest::addRow("17.92 hundredths") << 1030 << 600 << 3000 << 82;
+    QTest::addRow("a half") << 1 << 0 << 200 << 99;
+    QTest::addRow("one and a half") << 3 << 0 << 200 << 98;
+    QTest::addRow("just under a half") << 49 << 0 << 10000 << 100;
+    QTest::addRow("no range") << 5 << 5 << 5 << 100;
+}
+
+void TestCourbe::ordonneeDesValeurs()
+{
+    QFETCH(int, valeur);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(int, ligne);
+    QCOMPARE(ordonneeCourbe(valeur, minimum, maximum, 101), ligne);
 }
 
 void TestCourbe::libellesAleurPlace_data()
