@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +22,8 @@ class TestMenusContextuels : public QObject
 private slots:
     void rightClickOpensItsElementsMenu_data();
     void rightClickOpensItsElementsMenu();
+    void keyboardOpensTheRecordingsMenu_data();
+    void keyboardOpensTheRecordingsMenu();
 };
 
 void TestMenusContextuels::rightClickOpensItsElementsMenu_data()
@@ -89,6 +92,64 @@ void TestMenusContextuels::rightClickOpensItsElementsMenu()
     if (!lu)
         litEtFerme();
     QCOMPARE(ouvert, menu);
+}
+
+void TestMenusContextuels::keyboardOpensTheRecordingsMenu_data()
+{
+    QTest::addColumn<QString>("focus"); // empty: another window has it
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<bool>("leNotre");
+    QTest::addRow("Shift+F10 on a button") << "ButtonMarche" << int(Qt::Key_F10) << true;
+    QTest::addRow("Menu key on a button") << "ButtonMarche" << int(Qt::Key_Menu) << true;
+    QTest::addRow("Shift+F10 in a value field") << "EditValeurReglee" << int(Qt::Key_F10) << false;
+    QTest::addRow("focus in another window") << "" << int(Qt::Key_F10) << true;
+}
+
+// From the keyboard the recordings' menu opens over the strips wherever the
+// element with the focus has no menu of its own.
+void TestMenusContextuels::keyboardOpensTheRecordingsMenu()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, touche);
+    QFETCH(bool, leNotre);
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form(messages, beeper);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget *ouvert = nullptr;
+    QPoint ouvertA;
+    QTimer::singleShot(50, &form, [&] {
+        ouvert = QApplication::activePopupWidget();
+        if (ouvert) {
+            ouvertA = ouvert->pos();
+            ouvert->close();
+        }
+    });
+    if (focus.isEmpty()) {
+        // The window's own keys, asked while the focus is elsewhere.
+        QLineEdit ailleurs;
+        ailleurs.show();
+        ailleurs.setFocus();
+        QApplication::setActiveWindow(&ailleurs);
+        QVERIFY(QTest::qWaitForWindowActive(&ailleurs));
+        const QList<QAction *> actions = form.actions();
+        const auto clavier = std::find_if(actions.cbegin(), actions.cend(), [](QAction *a) {
+            return a->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+        });
+        QVERIFY(clavier != actions.cend());
+        (*clavier)->trigger();
+    } else {
+        QWidget *element = form.findChild<QWidget *>(focus);
+        element->setFocus();
+        QTest::keyClick(element, Qt::Key(touche),
+                        touche == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    QTRY_VERIFY(ouvert);
+    QCOMPARE(ouvert == form.menuEnregistrements(), leNotre);
+    if (leNotre)
+        QVERIFY(form.GroupBox1->rect().contains(form.GroupBox1->mapFromGlobal(ouvertA)));
 }
 
 QTEST_MAIN(TestMenusContextuels)

@@ -172,7 +172,10 @@ void TestExperiences::namedAfterTheSystem()
     if (menu.isEmpty())
         return;
     QCOMPARE(action->text(), menu);
+    // The explanation says what is lost: a hormone for a hormonal pathway.
     QVERIFY(!action->toolTip().isEmpty());
+    QCOMPARE(action->toolTip().contains(QLatin1String("hormone")),
+             menu.startsWith(QLatin1String("Bloquer")));
     action->trigger();
     QCOMPARE(form.StatusBar1->currentMessage(), etat);
     const QString nom = menu.section(QStringLiteral(" : "), 1);

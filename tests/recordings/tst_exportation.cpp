@@ -101,8 +101,6 @@ private slots:
     void dialogsSuspendTheMechanism();
     void copyShortcutLeavesSelectedText_data();
     void copyShortcutLeavesSelectedText();
-    void keyboardOpensTheMenu_data();
-    void keyboardOpensTheMenu();
 
 private:
     QTemporaryDir m_dossier;
@@ -484,41 +482,6 @@ void TestExportation::copyShortcutLeavesSelectedText()
     QTest::keyClick(f.form.EditValeurConsigne, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), selection ? QStringLiteral("50") : QString());
     QCOMPARE(QApplication::clipboard()->image().isNull(), selection);
-}
-
-void TestExportation::keyboardOpensTheMenu_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("touche");
-    QTest::addColumn<bool>("leNotre");
-    QTest::addRow("Shift+F10 on a button") << "ButtonMarche" << int(Qt::Key_F10) << true;
-    QTest::addRow("Menu key on a button") << "ButtonMarche" << int(Qt::Key_Menu) << true;
-    QTest::addRow("Shift+F10 in a value field") << "EditValeurReglee" << int(Qt::Key_F10) << false;
-}
-
-// From the keyboard the recordings' menu opens wherever the element with the
-// focus has no menu of its own.
-void TestExportation::keyboardOpensTheMenu()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, touche);
-    QFETCH(bool, leNotre);
-    FenetreEnregistrement f;
-    f.form.show();
-    QApplication::setActiveWindow(&f.form);
-    QVERIFY(QTest::qWaitForWindowActive(&f.form));
-    QWidget *element = f.element<QWidget>(focus);
-    element->setFocus();
-    QWidget *ouvert = nullptr;
-    QTimer::singleShot(50, [&ouvert] {
-        ouvert = QApplication::activePopupWidget();
-        if (ouvert)
-            ouvert->close();
-    });
-    QTest::keyClick(element, Qt::Key(touche),
-                    touche == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-    QTRY_VERIFY(ouvert);
-    QCOMPARE(ouvert == f.form.menuEnregistrements(), leNotre);
 }
 
 QTEST_MAIN(TestExportation)
