@@ -7,8 +7,6 @@
 #include "mechanism/tableclassesecart.h"
 #include "mechanism/trajets.h"
 
-#include <QAccessible>
-
 #include <algorithm>
 
 namespace {
@@ -43,10 +41,8 @@ void TForm1::TimerCapteurTimer()
     m_etat.ClasseEcart = classeDeviation(m_etat.Ecart, ScrollBarValeurReglee->minimum(),
                                          ScrollBarValeurReglee->maximum());
     // A screen reader hears the sensor's deviation in words when it changes.
-    if (m_etat.ClasseEcart != classePrecedente && QAccessible::isActive()) {
-        QAccessibleEvent renomme(ImageCapteur, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renomme);
-    }
+    if (m_etat.ClasseEcart != classePrecedente)
+        ImageCapteur->announceStateChange();
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
 
     // A destroyed sensor detects nothing: it takes no colour and sends nothing,

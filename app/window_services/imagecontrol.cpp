@@ -121,6 +121,17 @@ void ImageControl::setShown(bool on)
     }
 }
 
+void ImageControl::announceStateChange()
+{
+    emit stateInWordsChanged();
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, m_statePlace == StatePlace::Name
+                                     ? QAccessible::NameChanged
+                                     : QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 // Looked up once: the blink asks for it at every frame.
 FramePacer *ImageControl::framePacer()
 {

@@ -68,6 +68,12 @@ public:
     }
     QString stateInWords() const { return m_stateInWords ? m_stateInWords() : QString(); }
     StatePlace statePlace() const { return m_statePlace; }
+    // What the picture shows has changed: a screen reader listening hears its
+    // name or description again.
+    void announceStateChange();
+
+signals:
+    void stateInWordsChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

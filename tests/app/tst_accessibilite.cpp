@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTest>
 
@@ -252,6 +253,7 @@ private slots:
     void valueBarKeys();
     void glyphTogglesFromTheKeyboard();
     void picturesNotDrawnReadAsInvisible();
+    void sensorAnnouncesANewClassOnly();
 };
 
 void TestAccessibilite::everyElementListed()
@@ -501,6 +503,24 @@ void TestAccessibilite::picturesNotDrawnReadAsInvisible()
     QVERIFY(invisible(f.form.ImageCapteur));
     f.form.TimerCapteurTimer();
     QVERIFY(!invisible(f.form.ImageCapteur));
+}
+
+// A screen reader hears the sensor's deviation again when its class changes,
+// and only then: the sensor ticks up to a thousand times a second.
+void TestAccessibilite::sensorAnnouncesANewClassOnly()
+{
+    Fenetre f;
+    QSignalSpy annonces(f.form.ImageCapteur, &ImageControl::stateInWordsChanged);
+    f.form.ButtonMarche->click();
+    f.form.TimerCapteurTimer();
+    f.form.TimerCapteurTimer();
+    QCOMPARE(annonces.size(), 0);
+    f.form.ScrollBarValeurReglee->setValue(20);
+    f.form.TimerCapteurTimer();
+    f.form.TimerCapteurTimer();
+    QCOMPARE(annonces.size(), 1);
+    QCOMPARE(nomAccessible(f.form.ImageCapteur).section(QStringLiteral(" : "), 1),
+             QStringLiteral("valeur réglée trop basse, écart de classe 3 sur 5"));
 }
 
 QTEST_MAIN(TestAccessibilite)
