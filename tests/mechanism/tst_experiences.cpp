@@ -247,6 +247,7 @@ void TestExperiences::messageStopsAtTheDrawnCut()
 
     // On the band the picture draws (neither its silver ground nor its black
     // outline), between the ends of its crossing.
+    QVERIFY(image->geometry().contains(coupure));
     const QPoint surImage = coupure - image->pos();
     const QColor bande = image->image().pixelColor(surImage);
     QVERIFY2(bande != QColor(192, 192, 192) && bande != QColor(0, 0, 0), qPrintable(bande.name()));
@@ -255,6 +256,9 @@ void TestExperiences::messageStopsAtTheDrawnCut()
     const QImage schema = form.GroupBoxSystemeReglant->grab().toImage();
     QCOMPARE(schema.pixelColor(coupure), QColor(255, 0, 0));
 
+    // At the lowest speed a message moves 5 pixels a step: it must stop
+    // within them.
+    form.TrackBarVitesse->setValue(0);
     form.ButtonMarche->click();
     form.ScrollBarValeurReglee->setValue(depart);
     const bool sensitive = E(experience) == E::VoieSensitiveCoupee;
