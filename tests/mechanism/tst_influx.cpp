@@ -65,6 +65,7 @@ void TestInflux::routeLegEnds_data()
     QTest::addColumn<QList<int>>("ticks");
     QTest::addColumn<QList<QRect>>("positions");
     QTest::addColumn<int>("arrivee");
+    QTest::addColumn<int>("vitesse"); // steps of 5 x (speed + 1) pixels
 
     QTest::addRow("sensory") << 0 << QList<int>{1, 2, 12, 13, 14}
                              << QList<QRect>{{10, 25, 4, 10},
@@ -72,18 +73,23 @@ void TestInflux::routeLegEnds_data()
                                              {260, 10, 10, 4},
                                              {283, 10, 4, 10},
                                              {283, 35, 4, 10}}
-                             << 15;
+                             << 15 << 5;
+    // Steps of 5: the climb of 50 pixels stops 5 short of the top, where a
+    // step would no longer leave it short of the line.
+    QTest::addRow("sensory, slowest")
+        << 0 << QList<int>{1, 9, 10}
+        << QList<QRect>{{10, 45, 4, 10}, {10, 5, 4, 10}, {10, 10, 10, 4}} << 80 << 0;
     QTest::addRow("stimulating") << 1 << QList<int>{0, 1, 2, 11, 12}
                                  << QList<QRect>{{246, 0, 4, 10},
                                                  {246, 25, 4, 10},
                                                  {230, 38, 10, 4},
                                                  {5, 38, 10, 4},
                                                  {1, 22, 4, 10}}
-                                 << 13;
+                                 << 13 << 5;
     QTest::addRow("inhibiting") << 2 << QList<int>{0, 2, 3, 13, 14, 16}
                                 << QList<QRect>{{297, 0, 4, 10}, {297, 50, 4, 10}, {284, 70, 10, 4},
                                                 {34, 70, 10, 4}, {1, 55, 4, 10},   {1, 5, 4, 10}}
-                                << 17;
+                                << 17 << 5;
 }
 
 void TestInflux::routeLegEnds()
@@ -92,10 +98,12 @@ void TestInflux::routeLegEnds()
     QFETCH(QList<int>, ticks);
     QFETCH(QList<QRect>, positions);
     QFETCH(int, arrivee);
+    QFETCH(int, vitesse);
 
     ScriptedMessages messages;
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
+    form.TrackBarVitesse->setValue(vitesse);
     Forme f{&form};
     f.lance(voie == 2 ? 80 : 20);
     if (voie > 0)
