@@ -60,6 +60,7 @@ private slots:
     void libellesAleurPlace();
     void referenceGardee_data();
     void referenceGardee();
+    void referenceAuMaximum();
     void descriptionDitLesValeurs();
 };
 
@@ -328,7 +329,8 @@ void TestCourbe::libellesAleurPlace()
             legende << l.texte;
             // The mark just before its name, left of it and in its line.
             QVERIFY(l.marque.right() < l.rect.left() && l.marque.left() >= gaucheLegende);
-            QVERIFY(l.marque.top() > l.rect.top() && l.marque.bottom() < l.rect.bottom());
+            QVERIFY(l.marque.top() <= l.rect.center().y() &&
+                    l.marque.bottom() >= l.rect.center().y());
             gaucheLegende = l.rect.right();
         } else if (l.texte.startsWith(QLatin1String("tops"))) {
             QCOMPARE(l.texte, vitesseModifiee ? QStringLiteral("tops (vitesse modifiée)")
@@ -352,6 +354,13 @@ void TestCourbe::libellesAleurPlace()
         }
     }
     QVERIFY(niveaux >= 4);
+    // Each level is marked by a short line on the surface's right edge.
+    const QImage boite = f.form.GroupBoxCourbe->grab().toImage();
+    const QColor texte = axes->palette().color(QPalette::WindowText);
+    for (const AxesCourbe::Libelle &l : libelles) {
+        if (l.rect.left() > surface.right() && l.marque.isNull())
+            QCOMPARE(boite.pixelColor(surface.right() + 2, l.rect.center().y()), texte);
+    }
     // Every 50 columns of the 550 (50 to 500), less those under the unit: a
     // short word leaves them all, the longer one covers 50 and 100.
     QCOMPARE(marquesTemps, vitesseModifiee ? 8 : 10);
@@ -422,6 +431,20 @@ void TestCourbe::referenceGardee()
     f.tics(1);
     QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
     QCOMPARE(pixelCourbe(f.form, 2, 80), gardee ? grisReference : grille);
+}
+
+// A reference at the range's maximum lies on the surface's first row.
+void TestCourbe::referenceAuMaximum()
+{
+    FenetreEnregistrement f;
+    f.form.SpeedButtonCourbe->click();
+    f.form.ButtonMarche->click();
+    f.form.ScrollBarValeurReglee->setValue(100);
+    f.tics(2);
+    f.form.GarderReference();
+    f.messages.answers << MessageAnswer::Oui;
+    f.form.SpeedButtonEnreg->click();
+    QCOMPARE(pixelCourbe(f.form, 1, 0), grisReference);
 }
 
 // A screen reader hears the values at the last column, with the unit.
