@@ -433,18 +433,31 @@ void TestCourbe::referenceGardee()
     QCOMPARE(pixelCourbe(f.form, 2, 80), gardee ? grisReference : grille);
 }
 
-// A reference at the range's maximum lies on the surface's first row.
+// A reference from the range's maximum (the surface's first row) back to the
+// set point is one grey line: each column joins the previous one's row.
 void TestCourbe::referenceAuMaximum()
 {
     FenetreEnregistrement f;
     f.form.SpeedButtonCourbe->click();
     f.form.ButtonMarche->click();
     f.form.ScrollBarValeurReglee->setValue(100);
-    f.tics(2);
+    for (int i = 0; i < 300; ++i)
+        unInstant(f.form);
     f.form.GarderReference();
     f.messages.answers << MessageAnswer::Oui;
     f.form.SpeedButtonEnreg->click();
-    QCOMPARE(pixelCourbe(f.form, 1, 0), grisReference);
+    const QMap<int, int> &reference = f.form.reference();
+    QVERIFY(reference.size() > 20);
+    QCOMPARE(reference.value(1), 100);
+    QVERIFY(reference.last() < 60);
+    // Range 0 to 100 on 101 rows: the value v on row 100 - v.
+    for (auto it = std::next(reference.cbegin()); it != reference.cend(); ++it) {
+        const int avant = 100 - std::prev(it).value();
+        const int ici = 100 - it.value();
+        for (int ligne = std::min(avant, ici); ligne <= std::max(avant, ici); ++ligne)
+            QVERIFY2(pixelCourbe(f.form, it.key(), ligne) == grisReference,
+                     qPrintable(QStringLiteral("column %1, row %2").arg(it.key()).arg(ligne)));
+    }
 }
 
 // A screen reader hears the values at the last column, with the unit.
