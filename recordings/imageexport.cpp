@@ -44,6 +44,20 @@ QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
     return image;
 }
 
+MiseEnPage metEnPage(const QRect &zone, int resolution, int hauteurLegende, const QSize &image,
+                     int hauteurOrganes)
+{
+    const int ecart = resolution / 4; // a quarter of an inch
+    MiseEnPage page;
+    page.legende = QRect(zone.left(), zone.top(), zone.width(), hauteurLegende);
+    const int haut = page.legende.bottom() + 1 + ecart;
+    const QSize place(zone.width(), zone.bottom() + 1 - haut - ecart - hauteurOrganes);
+    page.image = QRect(QPoint(zone.left(), haut), image.scaled(place, Qt::KeepAspectRatio));
+    page.organes =
+        QRect(zone.left(), page.image.bottom() + 1 + ecart, zone.width(), hauteurOrganes);
+    return page;
+}
+
 bool imprimePage(QPrinter &printer, const QString &legende, const QImage &image,
                  const QStringList &organes)
 {
@@ -52,31 +66,26 @@ bool imprimePage(QPrinter &printer, const QString &legende, const QImage &image,
         return false;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect zone(0, 0, page.width(), page.height());
-    const int ligne = printer.resolution() / 4; // a quarter of an inch
 
     QFont police(QStringLiteral("FreeSans"));
     police.setStyleHint(QFont::SansSerif);
     police.setPointSize(14);
     police.setBold(true);
     peintre.setFont(police);
-    QRect reste = zone;
-    const QRect titre = peintre.boundingRect(reste, Qt::AlignLeft | Qt::TextWordWrap, legende);
-    peintre.drawText(titre, Qt::AlignLeft | Qt::TextWordWrap, legende);
-    reste.setTop(titre.bottom() + ligne);
-
-    police.setPointSize(11);
-    police.setBold(false);
-    peintre.setFont(police);
-    const int hauteurOrganes = organes.size() * peintre.fontMetrics().lineSpacing();
+    const int hauteurLegende =
+        peintre.boundingRect(zone, Qt::AlignLeft | Qt::TextWordWrap, legende).height();
+    QFont policeOrganes = police;
+    policeOrganes.setPointSize(11);
+    policeOrganes.setBold(false);
+    const int hauteurOrganes =
+        int(organes.size()) * QFontMetrics(policeOrganes, &printer).lineSpacing();
 
     // The image keeps its proportions and its pixels square: no smoothing.
-    const QSize logique = image.deviceIndependentSize().toSize();
-    const QSize place(reste.width(), reste.height() - hauteurOrganes - ligne);
-    const QSize dessin = logique.scaled(place, Qt::KeepAspectRatio);
-    const QRect cible(reste.topLeft(), dessin);
-    peintre.drawImage(cible, image);
-    reste.setTop(cible.bottom() + ligne);
-
-    peintre.drawText(reste, Qt::AlignLeft | Qt::AlignTop, organes.join(QLatin1Char('\n')));
+    const MiseEnPage mise = metEnPage(zone, printer.resolution(), hauteurLegende,
+                                      image.deviceIndependentSize().toSize(), hauteurOrganes);
+    peintre.drawText(mise.legende, Qt::AlignLeft | Qt::TextWordWrap, legende);
+    peintre.drawImage(mise.image, image);
+    peintre.setFont(policeOrganes);
+    peintre.drawText(mise.organes, Qt::AlignLeft | Qt::AlignTop, organes.join(QLatin1Char('\n')));
     return peintre.end();
 }

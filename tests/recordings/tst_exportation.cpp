@@ -5,6 +5,7 @@
 // dialogs.
 #include "fenetreenregistrement.h"
 #include "instant.h"
+#include "recordings/imageexport.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QClipboard>
@@ -95,6 +96,8 @@ private slots:
     void actionsWaitForARecording();
     void imageAsOnScreen();
     void printsOneLandscapePage();
+    void pageLaidOut_data();
+    void pageLaidOut();
     void fileNamedKeptOrRefused_data();
     void fileNamedKeptOrRefused();
     void dialogsSuspendTheMechanism_data();
@@ -321,6 +324,31 @@ void TestExportation::printsOneLandscapePage()
             .match(QString::fromLatin1(contenu));
     QVERIFY(boite.hasMatch());
     QVERIFY(boite.captured(1).toDouble() > boite.captured(2).toDouble());
+}
+
+void TestExportation::pageLaidOut_data()
+{
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<QRect>("place"); // where the image goes
+    QTest::addColumn<int>("hautOrganes");
+    // A4 landscape at 300 dpi: 3300 x 2400 printable; a caption of 60 rows,
+    // four organs' lines of 50; a quarter of an inch is 75 rows. The room
+    // for the image: 3300 wide, 2400 - 60 - 75 - 75 - 200 = 1990 high.
+    QTest::addRow("strips, as wide as the page")
+        << QSize(550, 300) << QRect(0, 135, 3300, 1800) << 2010;
+    QTest::addRow("strips and curve, as high as the room")
+        << QSize(550, 460) << QRect(0, 135, 2379, 1990) << 2200;
+}
+
+void TestExportation::pageLaidOut()
+{
+    QFETCH(QSize, image);
+    QFETCH(QRect, place);
+    QFETCH(int, hautOrganes);
+    const MiseEnPage page = metEnPage(QRect(0, 0, 3300, 2400), 300, 60, image, 200);
+    QCOMPARE(page.legende, QRect(0, 0, 3300, 60));
+    QCOMPARE(page.image, place);
+    QCOMPARE(page.organes, QRect(0, hautOrganes, 3300, 200));
 }
 
 void TestExportation::fileNamedKeptOrRefused_data()
