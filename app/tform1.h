@@ -93,6 +93,7 @@ public:
     // under a caption line.
     QImage imageEnregistrements() const;
     QString legendeEnregistrements() const;
+    QStringList organesDuSchema() const;
     QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
     const QList<QAction *> &actionsExport() const { return m_actionsExport; }
     // The curve kept as a reference: its value at each column.

@@ -28,8 +28,10 @@ QString obstacle(const QFileInfo &cible)
 {
     if (cible.isDir())
         return QStringLiteral("c'est un dossier, pas un fichier.");
-    // The longest name the usual file systems take, in bytes or characters.
-    if (cible.fileName().toUtf8().size() > 255)
+    // The longest name the usual file systems take is 255 bytes or
+    // characters, and the file is first written beside its place under its
+    // name and 7 more characters.
+    if (cible.fileName().toUtf8().size() > 255 - 7)
         return QStringLiteral("le nom du fichier est trop long.");
     // The file's own marks, not what this user may do (an administrator may
     // do everything).
@@ -207,7 +209,8 @@ void TForm1::EnregistrerImage()
         return;
     QByteArray png;
     QBuffer tampon(&png);
-    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) {
+    const bool encodee = tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG");
+    if (!encodee) {
         avertit(QStringLiteral("Impossible d'enregistrer « %1 » : l'image n'a pas pu être "
                                "encodée en PNG.")
                     .arg(QDir::toNativeSeparators(chemin)));
@@ -236,13 +239,10 @@ void TForm1::EnregistrerValeurs()
         ecritFichier(chemin, csv);
 }
 
-void TForm1::Imprimer()
+// The scheme's organs, with their role, as the printed page lists them: those
+// this system has.
+QStringList TForm1::organesDuSchema() const
 {
-    if (m_releve.estVide())
-        return;
-    // The page sets the caption above the image itself.
-    const QImage image = imageAvecLegende(cadresEnregistrements(), QString());
-    const QString legende = legendeEnregistrements();
     QStringList organes;
     const auto organe = [&organes](const QString &role, const QLabel *label) {
         if (!label->isHidden() && !label->text().isEmpty())
@@ -252,12 +252,21 @@ void TForm1::Imprimer()
     organe(QStringLiteral("Centre intégrateur"), LabelCentreIntegrateur);
     organe(QStringLiteral("Effecteur stimulateur"), LabelEffecteurStimulateur);
     organe(QStringLiteral("Effecteur inhibiteur"), LabelEffecteurInhibiteur);
+    return organes;
+}
 
+void TForm1::Imprimer()
+{
+    if (m_releve.estVide())
+        return;
+    // The page sets the caption above the image itself.
+    const QImage image = imageAvecLegende(cadresEnregistrements(), QString());
+    const QString legende = legendeEnregistrements();
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageOrientation(QPageLayout::Landscape);
     imprimante.setDocName(QStringLiteral("Enregistrements"));
     if (!pendantSuspension(*this, [&] { return messages().askPrinter(this, imprimante); }))
         return;
-    if (!imprimePage(imprimante, legende, image, organes))
+    if (!imprimePage(imprimante, legende, image, organesDuSchema()))
         avertit(QStringLiteral("L'impression n'a pas pu commencer."));
 }

@@ -6,6 +6,7 @@
 #include "fenetreenregistrement.h"
 #include "instant.h"
 #include "recordings/imageexport.h"
+#include "tests/systems/cataloguereference.h"
 #include "tests/systems/saisiesysteme.h"
 
 #include <QClipboard>
@@ -98,6 +99,9 @@ private slots:
     void printsOneLandscapePage();
     void pageLaidOut_data();
     void pageLaidOut();
+    void organsOfTheSystem_data();
+    void organsOfTheSystem();
+    void imageSavedAsPng();
     void fileNamedKeptOrRefused_data();
     void fileNamedKeptOrRefused();
     void dialogsSuspendTheMechanism_data();
@@ -349,6 +353,48 @@ void TestExportation::pageLaidOut()
     QCOMPARE(page.legende, QRect(0, 0, 3300, 60));
     QCOMPARE(page.image, place);
     QCOMPARE(page.organes, QRect(0, hautOrganes, 3300, 200));
+}
+
+void TestExportation::organsOfTheSystem_data()
+{
+    QTest::addColumn<QString>("systeme");
+    QTest::addColumn<QStringList>("organes");
+    for (const SystemeReference &r : systemesReference) {
+        QStringList organes{
+            QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur),
+            QStringLiteral("Centre intégrateur : ") + QString::fromUtf8(r.centreIntegrateur),
+            QStringLiteral("Effecteur stimulateur : ") + QString::fromUtf8(r.effecteurStimulateur)};
+        if (r.effecteurInhibiteurPresent)
+            organes << QStringLiteral("Effecteur inhibiteur : ") +
+                           QString::fromUtf8(r.effecteurInhibiteur);
+        QTest::addRow("%s", r.nom) << QString::fromUtf8(r.nom) << organes;
+    }
+}
+
+// The printed page lists the organs this system has, with their roles.
+void TestExportation::organsOfTheSystem()
+{
+    QFETCH(QString, systeme);
+    QFETCH(QStringList, organes);
+    FenetreEnregistrement f;
+    tapeSysteme(f.form, systeme);
+    QCOMPARE(f.form.organesDuSchema(), organes);
+}
+
+// The image saved is a PNG file of the recordings as exported, with its
+// extension added.
+void TestExportation::imageSavedAsPng()
+{
+    FenetreEnregistrement f;
+    routeClassique(f, 10);
+    const QString chemin = m_dossier.filePath(QStringLiteral("image"));
+    f.messages.fileNames << chemin;
+    f.form.EnregistrerImage();
+    QImage lue;
+    QVERIFY2(lue.load(chemin + QStringLiteral(".png"), "PNG"), qPrintable(chemin));
+    const QImage attendue = f.form.imageEnregistrements();
+    QCOMPARE(lue.size(), attendue.size());
+    QCOMPARE(lue.convertToFormat(QImage::Format_RGB32), attendue);
 }
 
 void TestExportation::fileNamedKeptOrRefused_data()
