@@ -228,6 +228,9 @@ void TestCourbe::graduationsDesSystemes_data()
     QTest::addRow("glycaemia") << 600 << 3000 << QList<int>{1000, 1500, 2000, 2500, 3000};
     QTest::addRow("blood pressure") << 90 << 190 << QList<int>{100, 120, 140, 160, 180};
     QTest::addRow("temperature") << 23 << 42 << QList<int>{25, 30, 35, 40};
+    // A range below zero: the first multiple of the step at or above it.
+    QTest::addRow("from below zero") << -25 << 30 << QList<int>{-20, 0, 20};
+    QTest::addRow("from a negative step") << -40 << 20 << QList<int>{-40, -20, 0, 20};
 }
 
 void TestCourbe::graduationsDesSystemes()

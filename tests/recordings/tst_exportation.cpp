@@ -303,6 +303,21 @@ void TestExportation::imageAsOnScreen()
     QCOMPARE(image.devicePixelRatio(), ratio);
     const int legende = image.height() - qRound(155 * ratio);
     QVERIFY(legende > 0);
+    // The caption's band: its text, with blank rows above and below it.
+    const QColor fond = f.form.palette().color(QPalette::Window);
+    const auto ligneVide = [&](int y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != fond)
+                return false;
+        }
+        return true;
+    };
+    int texte = 0;
+    for (int y = 0; y < legende; ++y)
+        texte += ligneVide(y) ? 0 : 1;
+    QVERIFY(texte > 0);
+    for (int y : {0, 1, 2, legende - 3, legende - 2, legende - 1})
+        QVERIFY2(ligneVide(y), qPrintable(QString::number(y)));
     QCOMPARE(image.width(), qRound(568 * ratio));
     QCOMPARE(image.copy(0, legende, image.width(), image.height() - legende),
              f.form.GroupBox1->grab().toImage().convertToFormat(image.format()));
