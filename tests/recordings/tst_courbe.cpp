@@ -61,6 +61,7 @@ private slots:
     void referenceGardee_data();
     void referenceGardee();
     void referenceAuMaximum();
+    void referenceJusquAuBord();
     void descriptionDitLesValeurs();
 };
 
@@ -461,6 +462,23 @@ void TestCourbe::referenceAuMaximum()
             QVERIFY2(pixelCourbe(f.form, it.key(), ligne) == grisReference,
                      qPrintable(QStringLiteral("column %1, row %2").arg(it.key()).arg(ligne)));
     }
+}
+
+// A reference kept from full strips reaches the surface's last column.
+void TestCourbe::referenceJusquAuBord()
+{
+    FenetreEnregistrement f;
+    f.form.SpeedButtonCourbe->click();
+    f.form.ButtonMarche->click();
+    f.form.ScrollBarValeurReglee->setValue(20);
+    f.tics(f.form.EnregCourbe->width());
+    f.form.GarderReference();
+    const int derniere = f.form.EnregCourbe->width() - 1;
+    QVERIFY(f.form.reference().contains(derniere));
+    f.messages.answers << MessageAnswer::Oui;
+    f.form.SpeedButtonEnreg->click();
+    QCOMPARE(pixelCourbe(f.form, derniere, 100 - f.form.reference().value(derniere)),
+             grisReference);
 }
 
 // A screen reader hears the values at the last column, with the unit.
