@@ -62,6 +62,7 @@ private slots:
     void referenceGardee();
     void referenceAuMaximum();
     void referenceJusquAuBord();
+    void vitesseModifieePendantLEnregistrement();
     void descriptionDitLesValeurs();
 };
 
@@ -479,6 +480,30 @@ void TestCourbe::referenceJusquAuBord()
     f.form.SpeedButtonEnreg->click();
     QCOMPARE(pixelCourbe(f.form, derniere, 100 - f.form.reference().value(derniere)),
              grisReference);
+}
+
+// The time axis says the speed changed only for a change made while the
+// curve records.
+void TestCourbe::vitesseModifieePendantLEnregistrement()
+{
+    FenetreEnregistrement f;
+    f.form.SpeedButtonCourbe->click();
+    auto *axes = f.form.GroupBoxCourbe->findChild<AxesCourbe *>();
+    QVERIFY(axes);
+    const auto unite = [axes] {
+        const QList<AxesCourbe::Libelle> libelles = axes->libelles();
+        const auto it = std::find_if(libelles.cbegin(), libelles.cend(), [](const auto &l) {
+            return l.texte.startsWith(QLatin1String("tops"));
+        });
+        return it == libelles.cend() ? QString() : it->texte;
+    };
+    f.form.TrackBarVitesse->setValue(8);
+    QCOMPARE(unite(), QStringLiteral("tops"));
+    f.form.ButtonMarche->click();
+    f.tics(2);
+    QCOMPARE(unite(), QStringLiteral("tops"));
+    f.form.TrackBarVitesse->setValue(3);
+    QCOMPARE(unite(), QStringLiteral("tops (vitesse modifiée)"));
 }
 
 // A screen reader hears the values at the last column, with the unit.
