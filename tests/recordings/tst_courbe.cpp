@@ -363,8 +363,12 @@ void TestCourbe::libellesAleurPlace()
     const QImage boite = f.form.GroupBoxCourbe->grab().toImage();
     const QColor texte = axes->palette().color(QPalette::WindowText);
     for (const AxesCourbe::Libelle &l : libelles) {
-        if (l.rect.left() > surface.right() && l.marque.isNull())
-            QCOMPARE(boite.pixelColor(surface.right() + 2, l.rect.center().y()), texte);
+        if (l.rect.left() > surface.right() && l.marque.isNull()) {
+            // From just past the surface's edge, not on it.
+            QCOMPARE(boite.pixelColor(surface.right() + 1, l.rect.center().y()), texte);
+            QCOMPARE(boite.pixelColor(surface.right() + 3, l.rect.center().y()), texte);
+            QVERIFY(boite.pixelColor(surface.right(), l.rect.center().y()) != texte);
+        }
     }
     // Every 50 columns of the 550 (50 to 500), less those under the unit: a
     // short word leaves them all, the longer one covers 50 and 100.

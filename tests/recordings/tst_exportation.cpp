@@ -438,7 +438,10 @@ void TestExportation::fileNamedKeptOrRefused_data()
     QTest::addRow("target is a folder") << "g.csv"
                                         << "dossier" << aucune << ""
                                         << "c'est un dossier, pas un fichier.";
-    QTest::addRow("name too long") << QString(300, QLatin1Char('n')) + ".csv"
+    // 255 bytes at most, less the 7 of the temporary name written first.
+    const QString plusLong = QString(244, QLatin1Char('n')) + ".csv";
+    QTest::addRow("longest name") << plusLong << "" << aucune << plusLong << "";
+    QTest::addRow("name too long") << QString(245, QLatin1Char('n')) + ".csv"
                                    << "" << aucune << ""
                                    << "le nom du fichier est trop long.";
     QTest::addRow("missing folder") << "absent/e.csv"
