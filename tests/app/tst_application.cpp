@@ -274,6 +274,8 @@ void TestApplication::programTakesQtOptions()
     // start that hangs says nothing.
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("regulation.startup.debug=true"));
+    // On Windows a windowed program logs to the debugger unless told otherwise.
+    environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(REGULATION_PROGRAM), arguments);
     QVERIFY(program.waitForStarted());
