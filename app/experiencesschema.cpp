@@ -9,6 +9,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 namespace {
 
 struct ElementExperience
@@ -21,51 +23,115 @@ struct ElementExperience
     // effector made insensitive.
     bool voie;
     bool effecteur;
-    const char *role;    // as the status bar says it
-    const char *feminin; // "e" when the role is feminine
+    // The element's role, added to its label where another element has the
+    // same label.
+    const char *role;
     const char *explication;
     const char *explicationHormonale;
 };
 
-// The seven experiments, in the order of the loop.
+// The seven experiments, in the order of the loop. The sensor's and the
+// sensory pathway's explanations depend on the sensory mode: see explication().
 const ElementExperience elements[] = {
     {Experience::CapteurDetruit, &Ui_TForm1::ImageCapteur, &Ui_TForm1::LabelCapteur, false, false,
-     "capteur", "", "Le capteur ne détecte plus rien : aucun message ne part vers le centre.",
-     nullptr},
+     "capteur", nullptr, nullptr},
     {Experience::VoieSensitiveCoupee, &Ui_TForm1::ImageVoieSensitive,
-     &Ui_TForm1::LabelVoieSensitive, true, false, "voie sensitive", "e",
-     "Les messages s'arrêtent à la section et n'atteignent plus le centre.",
-     "L'hormone n'est plus libérée : le centre ne reçoit plus rien."},
+     &Ui_TForm1::LabelVoieSensitive, true, false, "voie sensitive", nullptr, nullptr},
     {Experience::CentreDetruit, &Ui_TForm1::ImageCentreIntegrateur,
-     &Ui_TForm1::LabelCentreIntegrateur, false, false, "centre intégrateur", "",
-     "Le centre ne reçoit plus les messages et n'en envoie plus aux effecteurs.", nullptr},
+     &Ui_TForm1::LabelCentreIntegrateur, false, false, "centre intégrateur",
+     "Le centre ne reçoit plus les messages et n'en envoie plus aux effecteurs.",
+     "Le centre est détruit avec les cellules qui mesurent la valeur : plus rien n'est "
+     "détecté ni envoyé aux effecteurs."},
     {Experience::VoieStimulatriceCoupee, &Ui_TForm1::ImageVoieStimulatrice,
-     &Ui_TForm1::LabelVoieStimulatrice, true, false, "voie motrice stimulatrice", "e",
+     &Ui_TForm1::LabelVoieStimulatrice, true, false, "voie motrice stimulatrice",
      "Les messages stimulateurs s'arrêtent à la section : la valeur n'est plus relevée.",
      "L'hormone stimulatrice n'est plus libérée : la valeur n'est plus relevée."},
     {Experience::VoieInhibitriceCoupee, &Ui_TForm1::ImageVoieInhibitrice,
-     &Ui_TForm1::LabelVoieInhibitrice, true, false, "voie motrice inhibitrice", "e",
+     &Ui_TForm1::LabelVoieInhibitrice, true, false, "voie motrice inhibitrice",
      "Les messages inhibiteurs s'arrêtent à la section : la valeur n'est plus abaissée.",
      "L'hormone inhibitrice n'est plus libérée : la valeur n'est plus abaissée."},
     {Experience::EffecteurStimulateurInsensible, &Ui_TForm1::ImageEffecteurStimulateur,
-     &Ui_TForm1::LabelEffecteurStimulateur, false, true, "effecteur stimulateur", "",
+     &Ui_TForm1::LabelEffecteurStimulateur, false, true, "effecteur stimulateur",
      "L'effecteur reçoit les messages mais n'agit plus : la valeur n'est plus relevée.", nullptr},
     {Experience::EffecteurInhibiteurInsensible, &Ui_TForm1::ImageEffecteurInhibiteur,
-     &Ui_TForm1::LabelEffecteurInhibiteur, false, true, "effecteur inhibiteur", "",
+     &Ui_TForm1::LabelEffecteurInhibiteur, false, true, "effecteur inhibiteur",
      "L'effecteur reçoit les messages mais n'agit plus : la valeur n'est plus abaissée.", nullptr},
 };
 
-// The state an experiment leaves its element in, in a word: "sectionnée" or
-// "bloquée" for a pathway (after its mode), "insensible" for an effector,
-// "détruit" for an organ.
-QString etatEnMot(const TForm1 &form, const ElementExperience &l)
+ModeVoie mode(const ImageControl *voie)
+{
+    return ModeVoie(voie->tag());
+}
+
+// Whether the element is on this system's scheme.
+bool existe(const TForm1 &form, const ElementExperience &l)
 {
     if (l.voie)
-        return (form.*l.image)->tag() == ModeHormonal ? QStringLiteral("bloquée")
-                                                      : QStringLiteral("sectionnée");
+        return mode(form.*l.image) != ModeAbsent;
     if (l.effecteur)
-        return QStringLiteral("insensible");
-    return QStringLiteral("détruit") + QString::fromLatin1(l.feminin);
+        return !(form.*l.label)->isHidden();
+    return true;
+}
+
+// The centre takes the sensor with it where the sensor is its own cells.
+bool emporteLeCapteur(const TForm1 &form, const ElementExperience &l)
+{
+    return l.experience == Experience::CentreDetruit && form.modeSensitif() == ModeAbsent;
+}
+
+// The element as the scheme labels it, with its role where another element
+// of the scheme bears the same label ("Muscle cardiaque (effecteur
+// inhibiteur)").
+QString nomElement(const TForm1 &form, const ElementExperience &l)
+{
+    const QString nom = (form.*l.label)->text();
+    const bool homonyme = std::any_of(std::begin(elements), std::end(elements), [&](const auto &e) {
+        return &e != &l && existe(form, e) && (form.*e.label)->text() == nom;
+    });
+    if (!homonyme)
+        return nom;
+    const QString role = QString::fromUtf8(l.role);
+    // A label that ends in a bracket takes the role inside it.
+    if (nom.endsWith(QLatin1Char(')')))
+        return nom.chopped(1) + QStringLiteral(", %1)").arg(role);
+    return QStringLiteral("%1 (%2)").arg(nom, role);
+}
+
+// The lesion as a noun, which agrees with no label whatever its gender and
+// number: "section" or "blocage" of a pathway (after its mode),
+// "insensibilité" of an effector, "destruction" of an organ.
+QString lesion(const TForm1 &form, const ElementExperience &l)
+{
+    if (l.voie)
+        return mode(form.*l.image) == ModeHormonal ? QStringLiteral("blocage")
+                                                   : QStringLiteral("section");
+    return l.effecteur ? QStringLiteral("insensibilité") : QStringLiteral("destruction");
+}
+
+// What the pupil will see, in a sentence.
+QString explication(const TForm1 &form, const ElementExperience &l)
+{
+    const bool nerveuse = form.modeSensitif() == ModeNerveux;
+    const QString silence = QStringLiteral(
+        "le nerf sensitif se tait, et le centre lit ce silence comme une valeur très basse : il "
+        "stimule sans cesse et la valeur monte.");
+    switch (l.experience) {
+    case Experience::CapteurDetruit:
+        return QStringLiteral("Le capteur ne détecte plus rien : ") +
+               (nerveuse ? silence
+                         : QStringLiteral("le centre ne reçoit plus rien et ne commande plus "
+                                          "rien."));
+    case Experience::VoieSensitiveCoupee:
+        return nerveuse ? QStringLiteral("Les messages s'arrêtent à la section : ") + silence
+                        : QStringLiteral("L'hormone n'est plus libérée : le centre ne reçoit "
+                                         "plus rien et ne commande plus rien.");
+    default:
+        break;
+    }
+    const bool hormonale = l.voie && mode(form.*l.image) == ModeHormonal;
+    return QString::fromUtf8((hormonale || emporteLeCapteur(form, l)) && l.explicationHormonale
+                                 ? l.explicationHormonale
+                                 : l.explication);
 }
 
 } // namespace
@@ -123,8 +189,12 @@ QStringList TForm1::experiencesEnMots() const
 {
     QStringList mots;
     for (const ElementExperience &l : elements) {
-        if (m_experiences.contient(l.experience))
-            mots << QStringLiteral("%1 %2").arg(QString::fromUtf8(l.role), etatEnMot(*this, l));
+        if (!m_experiences.contient(l.experience))
+            continue;
+        QString mot = QStringLiteral("%1 : %2").arg(lesion(*this, l), nomElement(*this, l));
+        if (emporteLeCapteur(*this, l))
+            mot += QStringLiteral(" (avec %1)").arg(LabelCapteur->text());
+        mots << mot;
     }
     return mots;
 }
@@ -134,31 +204,25 @@ void TForm1::actualiseExperiences()
 {
     if (!m_retablirTout)
         return;
-    const auto mode = [](const ImageControl *voie) { return ModeVoie(voie->tag()); };
     for (const ElementExperience &l : elements) {
         QAction *action = actionExperience(l.experience);
-        const QString nom = (this->*l.label)->text();
-        bool existe = true;
-        bool hormonale = false;
-        QString verbe = QStringLiteral("Détruire");
-        if (l.voie) {
-            const ImageControl *voie = this->*l.image;
-            existe = mode(voie) != ModeAbsent;
-            hormonale = mode(voie) == ModeHormonal;
-            verbe = hormonale ? QStringLiteral("Bloquer") : QStringLiteral("Sectionner");
-        } else if (l.effecteur) {
-            existe = !(this->*l.label)->isHidden();
-            verbe = QStringLiteral("Rendre insensible");
-        }
         // A pathway or an effector this system lacks has no experiment.
-        if (!existe)
+        const bool present = existe(*this, l);
+        if (!present)
             m_experiences.change(l.experience, false);
-        const QString explication = QString::fromUtf8(
-            hormonale && l.explicationHormonale ? l.explicationHormonale : l.explication);
+        QString verbe = QStringLiteral("Détruire");
+        if (l.voie)
+            verbe = mode(this->*l.image) == ModeHormonal ? QStringLiteral("Bloquer")
+                                                         : QStringLiteral("Sectionner");
+        else if (l.effecteur)
+            verbe = QStringLiteral("Rendre insensible");
+        QString texte = QStringLiteral("%1 : %2").arg(verbe, nomElement(*this, l));
+        if (emporteLeCapteur(*this, l))
+            texte += QStringLiteral(" (et %1)").arg(LabelCapteur->text());
         const QSignalBlocker bloque(action);
-        action->setText(QStringLiteral("%1 : %2").arg(verbe, nom));
-        action->setToolTip(explication);
-        action->setVisible(existe);
+        action->setText(texte);
+        action->setToolTip(explication(*this, l));
+        action->setVisible(present);
         action->setChecked(m_experiences.contient(l.experience));
     }
 
@@ -168,15 +232,21 @@ void TForm1::actualiseExperiences()
     QList<QRect> voiles;
     QList<QPoint> coupures;
     for (const ElementExperience &l : elements) {
-        if (!m_experiences.contient(l.experience))
-            continue;
         ImageControl *image = this->*l.image;
+        const QString nom = nomElement(*this, l);
+        // The sensor that is the centre's own cells goes with it.
+        const bool lese =
+            m_experiences.contient(l.experience) || (l.experience == Experience::CapteurDetruit &&
+                                                     m_experiences.capteurPerdu(modeSensitif()));
+        if (!lese) {
+            image->setAccessibleName(nom);
+            continue;
+        }
         if (l.voie)
             coupures << pointDeCoupure(l.experience);
         else
             voiles << image->geometry();
-        image->setAccessibleName(
-            QStringLiteral("%1 (%2)").arg(image->accessibleName(), etatEnMot(*this, l)));
+        image->setAccessibleName(QStringLiteral("%1 – %2").arg(nom, lesion(*this, l)));
     }
     m_calqueExperiences->setMarks(voiles, coupures);
 
@@ -186,7 +256,7 @@ void TForm1::actualiseExperiences()
     if (mots.isEmpty())
         StatusBar1->clearMessage();
     else
-        StatusBar1->showMessage((mots.size() == 1 ? QStringLiteral("Expérience : ")
-                                                  : QStringLiteral("Expériences : ")) +
+        StatusBar1->showMessage((mots.size() == 1 ? QStringLiteral("Expérience – ")
+                                                  : QStringLiteral("Expériences – ")) +
                                 m_motsExperiences);
 }

@@ -161,6 +161,12 @@ public:
 
     // A motor message reaches its effector (sens +1 stimulating, -1 inhibiting).
     void ActionEffecteur(ImageControl *effecteur, int sens);
+    // The centre sends a motor message after what it reads.
+    void EnvoieMessageMoteur();
+    // The deviation class the centre acts on: the sensor's, or the lowest
+    // value's when a sensory nerve has fallen silent.
+    int classeLueParLeCentre() const;
+    ModeVoie modeSensitif() const;
 
     // True when the list names the system that has no inhibiting effector.
     bool SystemeSansEffecteurInhibiteur() const;

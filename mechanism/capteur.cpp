@@ -21,6 +21,17 @@ int classeDeviation(int ecart, int minimum, int maximum)
 
 } // namespace
 
+ModeVoie TForm1::modeSensitif() const
+{
+    return ModeVoie(ImageVoieSensitive->tag());
+}
+
+int TForm1::classeLueParLeCentre() const
+{
+    return m_experiences.silenceLuCommeMinimum(modeSensitif()) ? ClasseEcartMax
+                                                               : m_etat.ClasseEcart;
+}
+
 void TForm1::PeintCapteur(const QColor &couleur)
 {
     // Filled and outlined over the window's size: only the top and left
@@ -45,9 +56,9 @@ void TForm1::TimerCapteurTimer()
         ImageCapteur->announceStateChange();
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
 
-    // A destroyed sensor detects nothing: it takes no colour and sends nothing,
+    // A lost sensor detects nothing: it takes no colour and sends nothing,
     // while the tick goes on driving the recordings and the drift.
-    const bool capteurDetruit = m_experiences.contient(Experience::CapteurDetruit);
+    const bool capteurDetruit = m_experiences.capteurPerdu(modeSensitif());
     if (capteurDetruit) {
         ImageCapteur->setShown(true);
     } else {
@@ -56,8 +67,9 @@ void TForm1::TimerCapteurTimer()
     }
 
     m_etat.PeriodeSensitive = ligne.PeriodeSensitive;
-    m_etat.PeriodeInhibitrice = ligne.PeriodeInhibitrice;
-    m_etat.PeriodeStimulatrice = ligne.PeriodeStimulatrice;
+    const ClasseEcartLigne &lue = ligneClasse(classeLueParLeCentre());
+    m_etat.PeriodeInhibitrice = lue.PeriodeInhibitrice;
+    m_etat.PeriodeStimulatrice = lue.PeriodeStimulatrice;
 
     if (m_etat.ClasseEcart == 0) {
         TimerPerturbation->setInterval(0);
@@ -83,6 +95,11 @@ void TForm1::TimerCapteurTimer()
         TimerVoieSensitive->setInterval(m_etat.IntervalleAnimation);
         m_etat.PhaseSensitiveMontee = true;
     }
+
+    // With its sensory nerve silent the centre needs no message to act: it
+    // stimulates at every tick its motor pathway is free.
+    if (m_experiences.silenceLuCommeMinimum(modeSensitif()) && !m_etat.InfluxMoteur)
+        EnvoieMessageMoteur();
 
     // An effector that has just acted was off for one tick.
     showEffectors();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "systems/modevoie.h"
+
 #include <array>
 #include <bitset>
 
@@ -36,18 +38,44 @@ public:
     void retablit() { m_actives.reset(); }
     bool aucune() const { return m_actives.none(); }
 
+    // The sensor is lost when destroyed, and with the centre where it is part
+    // of it (direct sensitivity: no sensory pathway).
+    bool capteurPerdu(ModeVoie sensitive) const
+    {
+        return contient(Experience::CapteurDetruit) ||
+               (sensitive == ModeAbsent && contient(Experience::CentreDetruit));
+    }
+
+    // Nothing the sensor measures reaches the centre.
+    bool centreSansInformation(ModeVoie sensitive) const
+    {
+        return capteurPerdu(sensitive) || contient(Experience::VoieSensitiveCoupee);
+    }
+
+    // A sensory nerve fires all the time, so its silence is information: the
+    // centre reads it as the lowest value and stimulates as hard as it can.
+    // A hormone that no longer comes says nothing.
+    bool silenceLuCommeMinimum(ModeVoie sensitive) const
+    {
+        return sensitive == ModeNerveux && centreSansInformation(sensitive) &&
+               !contient(Experience::CentreDetruit);
+    }
+
     // Whether a pathway (0 sensory, 1 stimulating, 2 inhibiting) carries
     // nothing where it is recorded: past its own experiment, or because what
-    // feeds it (the sensor, the sensory pathway, the centre) is lost.
-    bool voieMuette(int voie) const
+    // feeds it is lost. Under a silent sensory nerve only the stimulating
+    // pathway carries.
+    bool voieMuette(int voie, ModeVoie sensitive) const
     {
-        const bool rienNeParvientAuCentre =
-            contient(Experience::CapteurDetruit) || contient(Experience::VoieSensitiveCoupee);
         if (voie == 0)
-            return rienNeParvientAuCentre;
-        const bool centrePerdu = rienNeParvientAuCentre || contient(Experience::CentreDetruit);
-        return centrePerdu || contient(voie == 1 ? Experience::VoieStimulatriceCoupee
-                                                 : Experience::VoieInhibitriceCoupee);
+            return centreSansInformation(sensitive);
+        if (contient(Experience::CentreDetruit) ||
+            contient(voie == 1 ? Experience::VoieStimulatriceCoupee
+                               : Experience::VoieInhibitriceCoupee))
+            return true;
+        if (!centreSansInformation(sensitive))
+            return false;
+        return voie == 2 || !silenceLuCommeMinimum(sensitive);
     }
 
 private:

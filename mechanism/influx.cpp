@@ -6,6 +6,8 @@
 #include "app/window_services/markerlayer.h"
 #include "mechanism/trajets.h"
 
+#include <algorithm>
+
 namespace {
 
 const QColor noir(0, 0, 0);
@@ -77,10 +79,18 @@ void TForm1::TimerVoieSensitiveTimer()
         return;
 
     TimerVoieSensitive->setInterval(0);
-    if (m_etat.Ecart == 0)
+    EnvoieMessageMoteur();
+}
+
+void TForm1::EnvoieMessageMoteur()
+{
+    // A silent sensory nerve reads as the lowest value: the centre
+    // stimulates, whatever the value really is.
+    const int ecart = m_experiences.silenceLuCommeMinimum(modeSensitif()) ? 1 : m_etat.Ecart;
+    if (ecart == 0)
         return; // on the set point, nothing leaves the centre
 
-    const bool stimule = m_etat.Ecart > 0;
+    const bool stimule = ecart > 0;
     const trajets::Trajet &trajet =
         stimule ? trajets::trajetStimulateur : trajets::trajetInhibiteur;
     const ImageControl *voie = stimule ? ImageVoieStimulatrice : ImageVoieInhibitrice;
@@ -124,7 +134,11 @@ void TForm1::ActionEffecteur(ImageControl *effecteur, int sens)
                                    : Experience::EffecteurInhibiteurInsensible))
         return;
     effecteur->setShown(false);
-    m_etat.ValeurReglee += sens * m_etat.PasEffecteur;
+    // The value never leaves its bar's range, even when nothing corrects it
+    // any more.
+    m_etat.ValeurReglee =
+        std::clamp(m_etat.ValeurReglee + sens * m_etat.PasEffecteur,
+                   ScrollBarValeurReglee->minimum(), ScrollBarValeurReglee->maximum());
     if (ScrollBarValeurReglee->isEnabled())
         ScrollBarValeurReglee->setValue(m_etat.ValeurReglee);
     EditValeurReglee->setText(QString::number(m_etat.ValeurReglee));

@@ -111,6 +111,7 @@ bool TForm1::EnregistreColonne()
     // The class and periods are those of the previous tick: the sensor tick
     // computes the new ones after this step.
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
+    const ClasseEcartLigne &lue = ligneClasse(classeLueParLeCentre());
     LigneReleve releve;
     releve.colonne = position;
     releve.classeEcart = m_etat.ClasseEcart;
@@ -120,9 +121,10 @@ bool TForm1::EnregistreColonne()
         const VoieEnregistree &voie = voies[v];
         Canvas &canvas = voie.enregistrement->canvas();
         const int hauteurBande = voie.enregistrement->height();
-        // Past an experiment a pathway is at rest: no impulse, or its hormone's
-        // resting level.
-        const bool muette = m_experiences.voieMuette(int(v));
+        // Past a lesion a pathway carries nothing: no impulse, no hormone.
+        // The motor pathways carry what the centre reads.
+        const bool muette = m_experiences.voieMuette(int(v), modeSensitif());
+        const ClasseEcartLigne &activite = v == 0 ? ligne : lue;
         switch (voie.mode()) {
         case ModeNerveux: {
             const int periode = muette ? 0 : voie.periode;
@@ -131,10 +133,9 @@ bool TForm1::EnregistreColonne()
             break;
         }
         case ModeHormonal:
-            voie.niveauCible = (muette ? ligneClasse(0) : ligne).*voie.niveauClasse;
+            voie.niveauCible = muette ? niveauMin(hauteurBande) : int(activite.*voie.niveauClasse);
             colonneHormonale(canvas, position, voie.niveauCible, voie.niveauTrace);
-            // The trace's height, from the strip's bottom row (Min) to its top (Max).
-            releve.voies[v] = 100.0 * (hauteurBande - 1 - voie.niveauTrace) / (hauteurBande - 1);
+            releve.voies[v] = niveauEnPourcent(voie.niveauTrace, hauteurBande);
             break;
         case ModeAbsent:
             break;

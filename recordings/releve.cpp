@@ -57,18 +57,22 @@ void Releve::note(const LigneReleve &ligne)
 
 QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
 {
-    QStringList entete{QStringLiteral("Colonne"),
+    // Each header says how to read its column: a pupil copies it into a
+    // report without the program beside it.
+    QStringList entete{QStringLiteral("Tops du capteur depuis l'effacement"),
                        avecUnite(QStringLiteral("Valeur réglée"), enTete.unite),
                        avecUnite(QStringLiteral("Valeur consigne"), enTete.unite),
-                       QStringLiteral("Classe d'écart")};
+                       QStringLiteral("Classe d'écart (positive : valeur sous la consigne)")};
     for (std::size_t v = 0; v < enTete.modesVoies.size(); ++v) {
         if (enTete.modesVoies[v] == ModeNerveux)
             entete << enTete.nomsVoies[v] + QStringLiteral(" : influx (1 = oui)");
         else if (enTete.modesVoies[v] == ModeHormonal)
-            entete << enTete.nomsVoies[v] + QStringLiteral(" : niveau (%)");
+            entete << enTete.nomsVoies[v] +
+                          QStringLiteral(" : niveau (%, 0 = Min : aucune hormone, 100 = Max)");
     }
-    entete << QStringLiteral("Bande de perturbation") << QStringLiteral("Expériences")
-           << avecUnite(QStringLiteral("Référence"), enTete.unite);
+    entete << QStringLiteral("Perturbation (rouge : valeur abaissée, vert : valeur élevée, "
+                             "olive : aucune)")
+           << QStringLiteral("Expériences") << avecUnite(QStringLiteral("Référence"), enTete.unite);
 
     QStringList lignes;
     QStringList champs;

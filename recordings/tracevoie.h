@@ -20,3 +20,18 @@ void colonneNerveuse(Canvas &canvas, int position, int hauteur, int avance, int 
 // One column of a hormonal recording: the trace moves one pixel toward its
 // target and is dotted on even columns.
 void colonneHormonale(Canvas &canvas, int position, int niveauCible, int &niveauTrace);
+
+// A hormonal strip's extreme levels, in rows: "Max" near its top, "Min" on
+// its last row inside the frame, where a pathway that carries no hormone
+// lies.
+constexpr int niveauMax = 2;
+constexpr int niveauMin(int hauteur)
+{
+    return hauteur - 2;
+}
+
+// A hormonal trace's level as a share of its strip: 0 at Min, 100 at Max.
+constexpr double niveauEnPourcent(int niveau, int hauteur)
+{
+    return 100.0 * (niveauMin(hauteur) - niveau) / (niveauMin(hauteur) - niveauMax);
+}

@@ -150,7 +150,9 @@ const std::pair<const char *, const char *> textesDesNotes[] = {
                        "valeur consigne (trait vert olive)."},
     {"MemoAideExperiences",
      "Ctrl+E ou clic droit sur un élément du schéma : le détruire, sectionner une voie ou rendre "
-     "un effecteur insensible, puis observer la régulation. Rétablir tout pour réparer."},
+     "un effecteur insensible, puis observer la régulation. Rétablir tout pour réparer. Un nerf "
+     "sensitif envoie sans cesse des messages : s'il se tait, le centre croit la valeur très "
+     "basse et la fait monter."},
     {"MemoAideExport", "Clic droit sur les enregistrements pour les copier, les enregistrer "
                        "(image ou valeurs) ou les imprimer."},
 };

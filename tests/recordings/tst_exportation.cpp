@@ -127,10 +127,12 @@ void TestExportation::valuesOfTheClassicRoad()
     QCOMPARE(bom, QByteArray("\xEF\xBB\xBF"));
     QCOMPARE(
         lignes.first(),
-        (QStringList{"Colonne", "Valeur réglée (u.a)", "Valeur consigne (u.a)", "Classe d'écart",
+        (QStringList{"Tops du capteur depuis l'effacement", "Valeur réglée (u.a)",
+                     "Valeur consigne (u.a)", "Classe d'écart (positive : valeur sous la consigne)",
                      "Voie Sensitive : influx (1 = oui)", "Voie Stimulatrice : influx (1 = oui)",
-                     "Voie Inhibitrice : influx (1 = oui)", "Bande de perturbation", "Expériences",
-                     "Référence (u.a)"}));
+                     "Voie Inhibitrice : influx (1 = oui)",
+                     "Perturbation (rouge : valeur abaissée, vert : valeur élevée, olive : aucune)",
+                     "Expériences", "Référence (u.a)"}));
     QCOMPARE(lignes.size(), 1 + 400);
 
     // Column 1 was drawn before the first tick read the deviation; from then
@@ -176,12 +178,13 @@ void TestExportation::hormonalLevelsWithDecimalComma()
     f.form.EnregistrerValeurs();
     QList<QStringList> lignes;
     QVERIFY2(lisCsv(chemin, lignes), qPrintable(chemin));
-    QCOMPARE(lignes[0][4], QStringLiteral("Voie Sensitive : niveau (%)"));
-    // The trace starts at half the strip's height (row 20 of 0..39: 19/39)
-    // and moves one pixel a column toward the row of its class: 20 for
-    // class 0 at column 1, then 30 for class 3.
-    QCOMPARE(lignes[1][4], QStringLiteral("48,7"));
-    QCOMPARE(lignes[2][4], QStringLiteral("46,2"));
+    QCOMPARE(lignes[0][4],
+             QStringLiteral("Voie Sensitive : niveau (%, 0 = Min : aucune hormone, 100 = Max)"));
+    // The trace starts halfway between Max (row 2) and Min (row 38) and moves
+    // one pixel a column toward the row of its class: 20 for class 0 at
+    // column 1, then 30 for class 3.
+    QCOMPARE(lignes[1][4], QStringLiteral("50,0"));
+    QCOMPARE(lignes[2][4], QStringLiteral("47,2"));
 }
 
 void TestExportation::textCellsAreData_data()
