@@ -34,6 +34,12 @@ void AxesCourbe::setReference(bool affichee)
     update();
 }
 
+void AxesCourbe::setUnite(const QString &unite)
+{
+    m_unite = unite;
+    update();
+}
+
 void AxesCourbe::setVitesseModifiee(bool modifiee)
 {
     m_vitesseModifiee = modifiee;
@@ -71,7 +77,9 @@ QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
     }
 
     // The legend, on the title's line: a mark in each colour, then its name.
-    QList<std::pair<QColor, QString>> entrees{{couleurValeur, QStringLiteral("valeur réglée")},
+    const QString valeur = m_unite.isEmpty() ? QStringLiteral("valeur réglée")
+                                             : QStringLiteral("valeur réglée (%1)").arg(m_unite);
+    QList<std::pair<QColor, QString>> entrees{{couleurValeur, valeur},
                                               {couleurConsigne, QStringLiteral("valeur consigne")}};
     if (m_reference)
         entrees.append({couleurReference, QStringLiteral("référence")});

@@ -39,6 +39,8 @@ public:
 
     void setGraduations(const QList<Graduation> &graduations);
     void setReference(bool affichee);
+    // The values' unit, said once: beside the regulated value in the legend.
+    void setUnite(const QString &unite);
     // The speed changed during the recording: the ticks are not all alike.
     void setVitesseModifiee(bool modifiee);
 
@@ -48,6 +50,7 @@ protected:
 private:
     QWidget *m_surface;
     QList<Graduation> m_graduations;
+    QString m_unite;
     bool m_reference = false;
     bool m_vitesseModifiee = false;
 };

@@ -68,17 +68,11 @@ void TForm1::InitialiseEnregistrements()
     // The curve's scale is the regulated-value bar's range, in its unit.
     actualiseFondCourbe();
     effaceCourbe(EnregCourbe, m_fondCourbe);
-    if (m_axesCourbe)
+    if (m_axesCourbe) {
         m_axesCourbe->setVitesseModifiee(false);
+        m_axesCourbe->setUnite(ScrollBarValeurReglee->unit());
+    }
     m_etat.OrdonneeCourbe = -1;
-    const QString unite = ScrollBarValeurReglee->unit();
-    const auto borne = [&unite](int valeur) {
-        return unite.isEmpty() ? QString::number(valeur)
-                               : QStringLiteral("%1 %2").arg(valeur).arg(unite);
-    };
-    LabelCourbeMax->setText(borne(ScrollBarValeurReglee->maximum()));
-    LabelCourbeMin->setText(borne(ScrollBarValeurReglee->minimum()));
-
     m_etat.PositionEnreg = 0;
     m_releve.efface();
     actualiseExport();

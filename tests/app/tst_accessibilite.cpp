@@ -49,8 +49,6 @@ const Attendu attendus[] = {
     {"EnregPerturbation", R::Graphic, "Enregistrement de la perturbation", "MemoAideExport"},
     {"GroupBoxCourbe", R::Grouping, "Courbe de la valeur réglée", nullptr},
     {"EnregCourbe", R::Graphic, "Courbe de la valeur réglée", "MemoAideCourbe"},
-    {"LabelCourbeMax", R::StaticText, "100 u.a", nullptr},
-    {"LabelCourbeMin", R::StaticText, "0 u.a", nullptr},
     {"SpeedButtonCourbe", R::CheckBox, "Courbe de la valeur réglée", "MemoAideCourbe"},
     {"MemoProtocole", R::EditableText, "Consignes", nullptr},
     {"GroupBoxSystemeReglant", R::Grouping, "Système réglant", nullptr},

@@ -120,21 +120,13 @@ void TestCourbe::route()
 void TestCourbe::echelle_data()
 {
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("maximum");
-    QTest::addColumn<QString>("minimum");
-    for (const SystemeReference &s : systemesReference) {
-        const QString unites = QString::fromUtf8(s.unites);
-        QTest::addRow("%s", s.nom)
-            << QString::fromUtf8(s.nom) << QStringLiteral("%1 %2").arg(s.maximum).arg(unites)
-            << QStringLiteral("%1 %2").arg(s.minimum).arg(unites);
-    }
+    for (const SystemeReference &s : systemesReference)
+        QTest::addRow("%s", s.nom) << QString::fromUtf8(s.nom);
 }
 
 void TestCourbe::echelle()
 {
     QFETCH(QString, nom);
-    QFETCH(QString, maximum);
-    QFETCH(QString, minimum);
     FenetreEnregistrement f;
     f.form.SpeedButtonCourbe->click();
     f.form.ScrollBarValeurReglee->setValue(0);
@@ -144,9 +136,6 @@ void TestCourbe::echelle()
     tapeSysteme(f.form, nom);
     QCOMPARE(f.form.etat().PositionEnreg, 0);
     QVERIFY(pixelCourbe(f.form, 1, basCourbe) != bleuVert);
-    QCOMPARE(f.form.LabelCourbeMax->text(), maximum);
-    QCOMPARE(f.form.LabelCourbeMin->text(), minimum);
-
     f.form.ScrollBarValeurReglee->setValue(f.form.ScrollBarValeurReglee->maximum());
     f.tics(1);
     QCOMPARE(pixelCourbe(f.form, 1, 0), bleuVert);
@@ -168,9 +157,11 @@ void TestCourbe::parmiLesEnregistrements()
     f.form.SpeedButtonCourbe->click();
     QCOMPARE(f.form.etat().PositionEnreg, 0);
     QVERIFY(f.form.EnregSensitif->isHidden());
-    // Before any system is chosen: the stored range, in the unit of "en u.a".
-    QCOMPARE(f.form.LabelCourbeMax->text(), QStringLiteral("100 u.a"));
-    QCOMPARE(f.form.LabelCourbeMin->text(), QStringLiteral("0 u.a"));
+    // Before any system is chosen: the unit of "en u.a".
+    const auto libelles = f.form.GroupBoxCourbe->findChild<AxesCourbe *>()->libelles();
+    QVERIFY(std::any_of(libelles.cbegin(), libelles.cend(), [](const AxesCourbe::Libelle &l) {
+        return !l.marque.isNull() && l.texte == QStringLiteral("valeur réglée (u.a)");
+    }));
 
     f.form.ButtonMarche->click();
     f.form.ScrollBarValeurReglee->setValue(20);
@@ -280,11 +271,13 @@ void TestCourbe::libellesAleurPlace_data()
     QTest::addColumn<int>("maximum");
     QTest::addColumn<bool>("reference");
     QTest::addColumn<bool>("vitesseModifiee");
+    QTest::addColumn<QString>("unite");
     for (const SystemeReference &s : systemesReference) {
+        const QString unite = QString::fromUtf8(s.unites);
         QTest::addRow("%s", s.nom)
-            << QString::fromUtf8(s.nom) << s.minimum << s.maximum << false << false;
+            << QString::fromUtf8(s.nom) << s.minimum << s.maximum << false << false << unite;
         QTest::addRow("%s, reference, speed changed", s.nom)
-            << QString::fromUtf8(s.nom) << s.minimum << s.maximum << true << true;
+            << QString::fromUtf8(s.nom) << s.minimum << s.maximum << true << true << unite;
     }
 }
 
@@ -299,6 +292,7 @@ void TestCourbe::libellesAleurPlace()
     QFETCH(int, maximum);
     QFETCH(bool, reference);
     QFETCH(bool, vitesseModifiee);
+    QFETCH(QString, unite);
     FenetreEnregistrement f;
     tapeSysteme(f.form, nom);
     f.form.SpeedButtonCourbe->click();
@@ -373,7 +367,11 @@ void TestCourbe::libellesAleurPlace()
     // Every 50 columns of the 550 (50 to 500), less those under the unit: a
     // short word leaves them all, the longer one covers 50 and 100.
     QCOMPARE(marquesTemps, vitesseModifiee ? 8 : 10);
-    QStringList attendue{"valeur réglée", "valeur consigne"};
+    // The unit said once, with the value; the legend after the box's title.
+    QStringList attendue{QStringLiteral("valeur réglée (%1)").arg(unite), "valeur consigne"};
+    QFont titre = f.form.GroupBoxCourbe->font();
+    QVERIFY(QFontMetrics(titre).horizontalAdvance(f.form.GroupBoxCourbe->title()) + 10 <
+            libelles.at(libelles.size() - legende.size()).marque.left());
     if (reference)
         attendue << "référence";
     QCOMPARE(legende, attendue);
