@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/francais.h"
 #include "app/launchoptions.h"
 #include "app/tform1.h"
 #include "app/uniformlook.h"
@@ -37,6 +38,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
 
     Application application(argc, argv);
+    if (!parleFrancais())
+        std::fputs("systemes-regulation: traduction française de Qt introuvable, les "
+                   "dialogues de fichiers et d'impression restent en anglais\n",
+                   stderr);
     QApplication::setApplicationName(QStringLiteral("systemes-regulation"));
     QApplication::setDesktopFileName(QStringLiteral("org.systemesregulation.SystemesRegulation"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon-128.png")));

@@ -102,7 +102,7 @@ metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo does not name release $version"
 [[ $(dpkg-deb -f "$deb" Section) == education ]] || fail "the package's section is not education"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-wine libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+for needed in fonts-wine qt6-translations-l10n libqt6gui6 libqt6widgets6 libqt6multimedia6; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
 step "package $package $version holds the program, its entry, metainfo, icons and copyright"

@@ -2,6 +2,7 @@
 #include "app/window_services/messageservice.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -47,6 +48,12 @@ MessageAnswer MessageBoxService::ask(QWidget *parent, MessageKind kind, const QS
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }
+    // The window manager writes the caption in its own, larger face beside
+    // its buttons: the box leaves it room, so that it is never cut.
+    const int largeur = 2 * box.fontMetrics().horizontalAdvance(look.caption) + 120;
+    if (auto *grille = qobject_cast<QGridLayout *>(box.layout()))
+        grille->addItem(new QSpacerItem(largeur, 0), grille->rowCount(), 0, 1,
+                        grille->columnCount());
     box.exec();
     const QAbstractButton *chosen = box.clickedButton();
     if (chosen == nullptr)

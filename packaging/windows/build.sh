@@ -111,12 +111,19 @@ for face in FreeSans.ttf FreeSansBold.ttf; do
         fail "$face is missing: sudo apt-get install fonts-freefont-ttf"
     cp "/usr/share/fonts/truetype/freefont/$face" "$stage/fonts/"
 done
+# Qt's own dialogs in French: Debian's translation of this very Qt version.
+qtbase_fr=/usr/share/qt6/translations/qtbase_fr.qm
+[[ -f $qtbase_fr ]] || fail "$qtbase_fr is missing: sudo apt-get install qt6-translations-l10n"
+mkdir -p "$stage/translations"
+cp "$qtbase_fr" "$stage/translations/"
+[[ $tests == ON ]] && mkdir -p "$build/tests/app/translations" &&
+    cp "$qtbase_fr" "$build/tests/app/translations/"
 sed 's/$/\r/' "$root/packaging/windows/LISEZMOI.txt" >"$stage/LISEZMOI.txt"
 # The tests, built beside the program's build, find the faces as it does.
 [[ $tests == ON ]] && cp -r "$stage/fonts" "$build/"
 cp "$root/LICENSE" "$stage/licences/systemes-regulation.txt"
 # What was shipped beside the program, with the terms Debian records for it.
-for doc in fonts-wine fonts-freefont-ttf libqt6core6 libqt6multimedia6 \
+for doc in fonts-wine fonts-freefont-ttf qt6-translations-l10n libqt6core6 libqt6multimedia6 \
     gcc-mingw-w64-base mingw-w64-common; do
     [[ -f /usr/share/doc/$doc/copyright ]] || fail "/usr/share/doc/$doc/copyright is missing"
     cp "/usr/share/doc/$doc/copyright" "$stage/licences/$doc.txt"

@@ -18,6 +18,7 @@ void whenMessageBoxOpens(SeenMessageBox *seen, std::function<void(QMessageBox *)
         seen->title = box->windowTitle();
         seen->text = box->text();
         seen->icon = box->icon();
+        seen->width = box->width();
         seen->buttons.clear();
         for (QAbstractButton *button : box->buttons())
             seen->buttons.append(button->text());

@@ -14,6 +14,7 @@ struct SeenMessageBox
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    int width = 0;
 };
 
 // Waits for the next modal message box, records what it shows in `seen`, then

@@ -41,6 +41,8 @@ unzip -q "$zip" -d "$stick"
 programs=("$stick"/*/systemes-regulation.exe)
 program=${programs[0]}
 [[ -f $program ]] || fail "the zip holds no systemes-regulation.exe in its folder"
+[[ -f $(dirname "$program")/translations/qtbase_fr.qm ]] ||
+    fail "the zip holds no French translation of Qt's dialogs"
 
 # What Explorer and the task manager show of the program.
 description=$(/usr/bin/python3 "$here/versioninfo.py" "$program" FileDescription) ||

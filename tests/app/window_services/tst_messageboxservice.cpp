@@ -6,6 +6,7 @@
 
 #include "messageboxanswer.h"
 
+#include <QApplication>
 #include <QTest>
 
 class TestMessageBoxService : public QObject
@@ -74,6 +75,10 @@ private slots:
         buttonTexts.sort();
         QCOMPARE(seen.buttons, buttonTexts);
         QCOMPARE(given, answer);
+        // Room for the caption in a title bar's larger face, beside its
+        // buttons, although the text is short.
+        const int titre = QFontMetrics(QApplication::font()).horizontalAdvance(title);
+        QVERIFY2(seen.width >= 2 * titre + 100, qPrintable(QString::number(seen.width)));
     }
 };
 
