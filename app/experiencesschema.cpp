@@ -199,6 +199,15 @@ QStringList TForm1::experiencesEnMots() const
     return mots;
 }
 
+QString TForm1::phraseExperiences() const
+{
+    const QStringList mots = experiencesEnMots();
+    if (mots.isEmpty())
+        return QString();
+    return (mots.size() == 1 ? QStringLiteral("Expérience – ") : QStringLiteral("Expériences – ")) +
+           mots.join(QStringLiteral(" ; "));
+}
+
 // Everything that shows the experiments follows the state and the system.
 void TForm1::actualiseExperiences()
 {
@@ -251,12 +260,10 @@ void TForm1::actualiseExperiences()
     m_calqueExperiences->setMarks(voiles, coupures);
 
     // The status bar, and the recorded columns, say them in words.
-    const QStringList mots = experiencesEnMots();
-    m_motsExperiences = mots.join(QStringLiteral(" ; "));
-    if (mots.isEmpty())
+    m_motsExperiences = experiencesEnMots().join(QStringLiteral(" ; "));
+    const QString phrase = phraseExperiences();
+    if (phrase.isEmpty())
         StatusBar1->clearMessage();
     else
-        StatusBar1->showMessage((mots.size() == 1 ? QStringLiteral("Expérience – ")
-                                                  : QStringLiteral("Expériences – ")) +
-                                m_motsExperiences);
+        StatusBar1->showMessage(phrase);
 }

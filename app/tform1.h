@@ -93,13 +93,17 @@ public:
     // under a caption line.
     QImage imageEnregistrements() const;
     QString legendeEnregistrements() const;
-    QStringList organesDuSchema() const;
+    // The scheme's organs and pathways, with their roles and modes, one a line.
+    QStringList elementsDuSchema() const;
     QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
     const QList<QAction *> &actionsExport() const { return m_actionsExport; }
     // The curve kept as a reference: its value at each column.
     void GarderReference();
     void EffacerReference();
     const QMap<int, int> &reference() const { return m_reference; }
+    // The experiments in force when the reference was kept, in words, or
+    // "boucle intacte"; empty without a reference.
+    const QString &situationReference() const { return m_situationReference; }
     QMenu *menuCourbe() const { return m_menuCourbe; }
 
     // Experiments on the loop: set and undone by the pupil.
@@ -110,6 +114,8 @@ public:
     QMenu *menuExperiences() const { return m_menuExperiences; }
     // The experiments in force, in words ("voie sensitive sectionnée").
     QStringList experiencesEnMots() const;
+    // They in one sentence, as the status bar shows them; empty with none.
+    QString phraseExperiences() const;
     // Where a cut pathway is cut: the middle of its messages' crossing.
     QPoint pointDeCoupure(Experience coupure) const;
 
@@ -225,6 +231,7 @@ private:
     // carries them (kept here: the tick should not build them again).
     QString m_motsExperiences;
     QMap<int, int> m_reference;
+    QString m_situationReference;
     FondCourbe m_fondCourbe;
     AxesCourbe *m_axesCourbe = nullptr;
     QMenu *m_menuCourbe = nullptr;

@@ -28,9 +28,9 @@ void AxesCourbe::setGraduations(const QList<Graduation> &graduations)
     update();
 }
 
-void AxesCourbe::setReference(bool affichee)
+void AxesCourbe::setReference(const QString &situation)
 {
-    m_reference = affichee;
+    m_reference = situation;
     update();
 }
 
@@ -81,12 +81,15 @@ QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
                                              : QStringLiteral("valeur réglée (%1)").arg(m_unite);
     QList<std::pair<QColor, QString>> entrees{{couleurValeur, valeur},
                                               {couleurConsigne, QStringLiteral("valeur consigne")}};
-    if (m_reference)
-        entrees.append({couleurReference, QStringLiteral("référence")});
+    if (!m_reference.isEmpty())
+        entrees.append({couleurReference, QStringLiteral("référence (%1)").arg(m_reference)});
     int x = debutLegende;
     const int milieu = mesures.height() / 2 + 1;
     for (const auto &[couleur, texte] : std::as_const(entrees)) {
-        Libelle entree = place(x + 15, 1, texte);
+        // The reference's situation is cut short where the box ends: the
+        // exports say it whole.
+        const int reste = m_surface->geometry().right() - (x + 15);
+        Libelle entree = place(x + 15, 1, mesures.elidedText(texte, Qt::ElideRight, reste));
         entree.marque = QRect(x, milieu - 1, 12, 2);
         entree.couleur = couleur;
         libelles << entree;

@@ -38,7 +38,8 @@ public:
     QList<Libelle> libelles() const;
 
     void setGraduations(const QList<Graduation> &graduations);
-    void setReference(bool affichee);
+    // The situation the reference curve was kept in; none when empty.
+    void setReference(const QString &situation);
     // The values' unit, said once: beside the regulated value in the legend.
     void setUnite(const QString &unite);
     // The speed changed during the recording: the ticks are not all alike.
@@ -51,6 +52,6 @@ private:
     QWidget *m_surface;
     QList<Graduation> m_graduations;
     QString m_unite;
-    bool m_reference = false;
+    QString m_reference;
     bool m_vitesseModifiee = false;
 };

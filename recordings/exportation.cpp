@@ -5,6 +5,7 @@
 #include "app/window_services/selectioncopyfilter.h"
 #include "recordings/imageexport.h"
 #include "recordings/voiesenregistrees.h"
+#include "systems/modevoie.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -113,15 +114,23 @@ void TForm1::actualiseExport()
     actualiseReference();
 }
 
+// What a pasted image needs to read alone: the system, the set point and the
+// date; the experiments in force; and, with the curve, what the grey curve is.
 QString TForm1::legendeEnregistrements() const
 {
     const QString unite = ScrollBarValeurReglee->unit();
     QString consigne = EditValeurConsigne->text();
     if (!unite.isEmpty())
         consigne += QLatin1Char(' ') + unite;
-    return QStringLiteral("%1 – valeur consigne : %2 – %3")
-        .arg(ComboBoxSysteme->currentText(), consigne,
-             QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat));
+    QStringList lignes{
+        QStringLiteral("%1 – valeur consigne : %2 – %3")
+            .arg(ComboBoxSysteme->currentText(), consigne,
+                 QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat))};
+    const QString experiences = phraseExperiences();
+    lignes << (experiences.isEmpty() ? QStringLiteral("Boucle intacte") : experiences);
+    if (!GroupBoxCourbe->isHidden() && !m_reference.isEmpty())
+        lignes << QStringLiteral("Référence (courbe grise) : ") + m_situationReference;
+    return lignes.join(QLatin1Char('\n'));
 }
 
 QList<QWidget *> TForm1::cadresEnregistrements() const
@@ -239,20 +248,38 @@ void TForm1::EnregistrerValeurs()
         ecritFichier(chemin, csv);
 }
 
-// The scheme's organs, with their role, as the printed page lists them: those
-// this system has.
-QStringList TForm1::organesDuSchema() const
+// The scheme's elements this system has, in the order of the loop: each
+// organ with its role, each pathway with its role and mode.
+QStringList TForm1::elementsDuSchema() const
 {
-    QStringList organes;
-    const auto organe = [&organes](const QString &role, const QLabel *label) {
+    QStringList elements;
+    const auto organe = [&elements](const QString &role, const QLabel *label) {
         if (!label->isHidden() && !label->text().isEmpty())
-            organes << QStringLiteral("%1 : %2").arg(role, label->text());
+            elements << QStringLiteral("%1 : %2").arg(role, label->text());
+    };
+    const auto voie = [&elements](const QString &role, const QLabel *label,
+                                  const ImageControl *image) {
+        switch (ModeVoie(image->tag())) {
+        case ModeNerveux:
+            elements << QStringLiteral("%1 : %2 (nerveuse)").arg(role, label->text());
+            break;
+        case ModeHormonal:
+            elements << QStringLiteral("%1 : %2 (hormonale)").arg(role, label->text());
+            break;
+        case ModeAbsent:
+            break;
+        }
     };
     organe(QStringLiteral("Capteur"), LabelCapteur);
+    if (ModeVoie(ImageVoieSensitive->tag()) == ModeAbsent)
+        elements << QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)");
+    voie(QStringLiteral("Voie sensitive"), LabelVoieSensitive, ImageVoieSensitive);
     organe(QStringLiteral("Centre intégrateur"), LabelCentreIntegrateur);
+    voie(QStringLiteral("Voie motrice stimulatrice"), LabelVoieStimulatrice, ImageVoieStimulatrice);
+    voie(QStringLiteral("Voie motrice inhibitrice"), LabelVoieInhibitrice, ImageVoieInhibitrice);
     organe(QStringLiteral("Effecteur stimulateur"), LabelEffecteurStimulateur);
     organe(QStringLiteral("Effecteur inhibiteur"), LabelEffecteurInhibiteur);
-    return organes;
+    return elements;
 }
 
 void TForm1::Imprimer()
@@ -267,6 +294,6 @@ void TForm1::Imprimer()
     imprimante.setDocName(QStringLiteral("Enregistrements"));
     if (!pendantSuspension(*this, [&] { return messages().askPrinter(this, imprimante); }))
         return;
-    if (!imprimePage(imprimante, legende, image, organesDuSchema()))
+    if (!imprimePage(imprimante, legende, image, elementsDuSchema()))
         avertit(QStringLiteral("L'impression n'a pas pu commencer."));
 }

@@ -16,11 +16,12 @@ constexpr int margeLegende = 4;
 QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
 {
     QWidget *premier = cadres.first();
-    const qreal ratio = premier->devicePixelRatioF();
+    const qreal ratio = std::max<qreal>(2, premier->devicePixelRatioF());
     QFont police = premier->font();
     police.setBold(true);
-    const int hauteurLegende =
-        legende.isEmpty() ? 0 : QFontMetrics(police).height() + 2 * margeLegende;
+    const QFontMetrics mesures(police);
+    const int lignes = legende.isEmpty() ? 0 : int(legende.count(QLatin1Char('\n'))) + 1;
+    const int hauteurLegende = lignes == 0 ? 0 : lignes * mesures.lineSpacing() + 2 * margeLegende;
 
     QSize taille(0, hauteurLegende);
     for (const QWidget *cadre : cadres) {
@@ -29,16 +30,23 @@ QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
     }
     QImage image(taille * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
+    // A report pasted into shows it at the window's size, not twice as large.
+    const int pointsParMetre = qRound(96 * ratio / 0.0254);
+    image.setDotsPerMeterX(pointsParMetre);
+    image.setDotsPerMeterY(pointsParMetre);
     image.fill(premier->palette().color(QPalette::Window));
 
     QPainter peintre(&image);
     peintre.setFont(police);
     peintre.setPen(premier->palette().color(QPalette::WindowText));
-    peintre.drawText(QRect(margeLegende, 0, taille.width() - 2 * margeLegende, hauteurLegende),
+    peintre.drawText(QRect(margeLegende, margeLegende, taille.width() - 2 * margeLegende,
+                           hauteurLegende - 2 * margeLegende),
                      Qt::AlignLeft | Qt::AlignVCenter, legende);
+    // Drawn again at the image's ratio: the texts stay sharp, the strips'
+    // pixels become whole squares.
     int y = hauteurLegende;
     for (QWidget *cadre : cadres) {
-        peintre.drawPixmap(0, y, cadre->grab());
+        cadre->render(&peintre, QPoint(0, y));
         y += cadre->height();
     }
     return image;
@@ -52,21 +60,20 @@ MiseEnPage metEnPage(const QRect &zone, int resolution, int hauteurLegende, cons
     page.legende = QRect(zone.left(), zone.top(), zone.width(), hauteurLegende);
     const int haut = page.legende.bottom() + 1 + ecart;
     const QSize place(zone.width(), zone.bottom() + 1 - haut - ecart - hauteurOrganes);
-    page.image = QRect(QPoint(zone.left(), haut), image.scaled(place, Qt::KeepAspectRatio));
+    // A whole number of the page's dots for each of the image's pixels, so
+    // that none is drawn wider than its neighbour; smaller only when even
+    // one dot a pixel does not fit.
+    const int facteur = std::min(place.width() / image.width(), place.height() / image.height());
+    const QSize taille = facteur >= 1 ? image * facteur : image.scaled(place, Qt::KeepAspectRatio);
+    page.image = QRect(QPoint(zone.left(), haut), taille);
     page.organes =
         QRect(zone.left(), page.image.bottom() + 1 + ecart, zone.width(), hauteurOrganes);
     return page;
 }
 
-bool imprimePage(QPrinter &printer, const QString &legende, const QImage &image,
-                 const QStringList &organes)
+MiseEnPage dessinePage(QPainter &peintre, const QRect &zone, int resolution, const QString &legende,
+                       const QImage &image, const QStringList &organes)
 {
-    QPainter peintre;
-    if (!peintre.begin(&printer))
-        return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect zone(0, 0, page.width(), page.height());
-
     QFont police(QStringLiteral("FreeSans"));
     police.setStyleHint(QFont::SansSerif);
     police.setPointSize(14);
@@ -78,14 +85,28 @@ bool imprimePage(QPrinter &printer, const QString &legende, const QImage &image,
     policeOrganes.setPointSize(11);
     policeOrganes.setBold(false);
     const int hauteurOrganes =
-        int(organes.size()) * QFontMetrics(policeOrganes, &printer).lineSpacing();
+        int(organes.size()) * QFontMetrics(policeOrganes, peintre.device()).lineSpacing();
 
-    // The image keeps its proportions and its pixels square: no smoothing.
-    const MiseEnPage mise = metEnPage(zone, printer.resolution(), hauteurLegende,
-                                      image.deviceIndependentSize().toSize(), hauteurOrganes);
+    // The image's own pixels, each drawn as a block of whole dots: no
+    // smoothing, no blur.
+    const MiseEnPage mise =
+        metEnPage(zone, resolution, hauteurLegende, image.size(), hauteurOrganes);
     peintre.drawText(mise.legende, Qt::AlignLeft | Qt::TextWordWrap, legende);
+    peintre.setRenderHint(QPainter::SmoothPixmapTransform, false);
     peintre.drawImage(mise.image, image);
     peintre.setFont(policeOrganes);
     peintre.drawText(mise.organes, Qt::AlignLeft | Qt::AlignTop, organes.join(QLatin1Char('\n')));
+    return mise;
+}
+
+bool imprimePage(QPrinter &printer, const QString &legende, const QImage &image,
+                 const QStringList &organes)
+{
+    QPainter peintre;
+    if (!peintre.begin(&printer))
+        return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    dessinePage(peintre, QRect(0, 0, page.width(), page.height()), printer.resolution(), legende,
+                image, organes);
     return peintre.end();
 }

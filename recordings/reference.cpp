@@ -64,7 +64,7 @@ void TForm1::actualiseFondCourbe()
     }
     if (m_axesCourbe) {
         m_axesCourbe->setGraduations(graduationsAxe);
-        m_axesCourbe->setReference(!m_reference.isEmpty());
+        m_axesCourbe->setReference(m_reference.isEmpty() ? QString() : m_situationReference);
     }
 }
 
@@ -101,6 +101,10 @@ void TForm1::GarderReference()
     m_reference.clear();
     for (const LigneReleve &ligne : m_releve.lignes())
         m_reference.insert(ligne.colonne, ligne.valeurReglee);
+    // The grey curve says which situation it shows, so that an exported
+    // image reads alone.
+    m_situationReference =
+        m_motsExperiences.isEmpty() ? QStringLiteral("boucle intacte") : m_motsExperiences;
     redessineCourbe();
     actualiseReference();
 }
@@ -110,6 +114,7 @@ void TForm1::EffacerReference()
     if (m_reference.isEmpty())
         return;
     m_reference.clear();
+    m_situationReference.clear();
     redessineCourbe();
     actualiseReference();
 }

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,11 +97,12 @@ private slots:
     void wrapClearsTheValues();
     void actionsWaitForARecording();
     void imageAsOnScreen();
+    void pageCrispAtPrinterResolution();
     void printsOneLandscapePage();
     void pageLaidOut_data();
     void pageLaidOut();
-    void organsOfTheSystem_data();
-    void organsOfTheSystem();
+    void elementsOfTheSystem_data();
+    void elementsOfTheSystem();
     void imageSavedAsPng();
     void fileNamedKeptOrRefused_data();
     void fileNamedKeptOrRefused();
@@ -287,8 +289,9 @@ void TestExportation::actionsWaitForARecording()
     QCOMPARE(activees(), 0);
 }
 
-// At the screen's pixel ratio (this test also runs at ratio 2), the strips'
-// box and the curve's when shown, under the caption.
+// At least twice the window's pixels (this test also runs at a screen ratio
+// of 2): the strips' box and the curve's when shown, under the caption, each
+// pixel of a strip a whole square.
 void TestExportation::imageAsOnScreen()
 {
     FenetreEnregistrement f;
@@ -299,12 +302,13 @@ void TestExportation::imageAsOnScreen()
     const QString date =
         QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat);
     QCOMPARE(f.form.legendeEnregistrements(),
-             QStringLiteral("Schéma général (nerveux) – valeur consigne : 50 u.a – ") + date);
+             QStringLiteral("Schéma général (nerveux) – valeur consigne : 50 u.a – ") + date +
+                 QStringLiteral("\nBoucle intacte"));
 
-    const qreal ratio = f.form.devicePixelRatioF();
+    const int ratio = 2;
     QImage image = f.form.imageEnregistrements();
-    QCOMPARE(image.devicePixelRatio(), ratio);
-    const int legende = image.height() - qRound(155 * ratio);
+    QCOMPARE(image.devicePixelRatio(), qreal(ratio));
+    const int legende = image.height() - 155 * ratio;
     QVERIFY(legende > 0);
     // The caption's band: its text, with blank rows above and below it.
     const QColor fond = f.form.palette().color(QPalette::Window);
@@ -321,13 +325,47 @@ void TestExportation::imageAsOnScreen()
     QVERIFY(texte > 0);
     for (int y : {0, 1, 2, legende - 3, legende - 2, legende - 1})
         QVERIFY2(ligneVide(y), qPrintable(QString::number(y)));
-    QCOMPARE(image.width(), qRound(568 * ratio));
-    QCOMPARE(image.copy(0, legende, image.width(), image.height() - legende),
-             f.form.GroupBox1->grab().toImage().convertToFormat(image.format()));
+    QCOMPARE(image.width(), 568 * ratio);
+    const ImageControl *bande = f.form.EnregStimulateur;
+    const QPoint origine = bande->pos() * ratio + QPoint(0, legende);
+    for (int y = 2; y < bande->height() - 2; ++y) {
+        for (int x = 2; x < 40; ++x) {
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 1)})
+                QCOMPARE(image.pixelColor(origine + QPoint(x, y) * ratio + d),
+                         bande->image().pixelColor(x, y));
+        }
+    }
 
     f.form.SpeedButtonCourbe->click();
     image = f.form.imageEnregistrements();
-    QCOMPARE(image.height(), legende + qRound((155 + 135) * ratio));
+    QCOMPARE(image.height(), legende + (155 + 135) * ratio);
+}
+
+// The printed page at 150 dots an inch: every dot of the image is one of the
+// image's own colours, in blocks of whole dots; nothing blurred between.
+void TestExportation::pageCrispAtPrinterResolution()
+{
+    FenetreEnregistrement f;
+    routeClassique(f, 60);
+    const QImage source = f.form.imageEnregistrements();
+    QImage page(1654, 1169, QImage::Format_RGB32); // A4 landscape
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    page.fill(Qt::white);
+    QPainter peintre(&page);
+    const MiseEnPage mise = dessinePage(peintre, page.rect(), 150, f.form.legendeEnregistrements(),
+                                        source, f.form.elementsDuSchema());
+    peintre.end();
+    const int facteur = mise.image.width() / source.width();
+    QVERIFY(facteur >= 1);
+    QCOMPARE(mise.image.size(), source.size() * facteur);
+    for (int y = 0; y < mise.image.height(); ++y) {
+        for (int x = 0; x < mise.image.width(); ++x) {
+            if (page.pixel(mise.image.topLeft() + QPoint(x, y)) !=
+                source.pixel(x / facteur, y / facteur))
+                QFAIL(qPrintable(QStringLiteral("dot %1, %2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestExportation::printsOneLandscapePage()
@@ -358,8 +396,11 @@ void TestExportation::pageLaidOut_data()
     // for the image: 3300 wide, 2400 - 60 - 75 - 75 - 200 = 1990 high.
     QTest::addRow("strips, as wide as the page")
         << QSize(550, 300) << QRect(0, 135, 3300, 1800) << 2010;
+    // Four dots a pixel: five would not fit the room's height.
     QTest::addRow("strips and curve, as high as the room")
-        << QSize(550, 460) << QRect(0, 135, 2379, 1990) << 2200;
+        << QSize(550, 460) << QRect(0, 135, 2200, 1840) << 2050;
+    // Larger than the room even at one dot a pixel: made smaller.
+    QTest::addRow("larger than the page") << QSize(6600, 1000) << QRect(0, 135, 3300, 500) << 710;
 }
 
 void TestExportation::pageLaidOut()
@@ -373,30 +414,43 @@ void TestExportation::pageLaidOut()
     QCOMPARE(page.organes, QRect(0, hautOrganes, 3300, 200));
 }
 
-void TestExportation::organsOfTheSystem_data()
+void TestExportation::elementsOfTheSystem_data()
 {
     QTest::addColumn<QString>("systeme");
-    QTest::addColumn<QStringList>("organes");
+    QTest::addColumn<QStringList>("elements");
+    const auto mode = [](int m) {
+        return m == 1 ? QStringLiteral(" (nerveuse)") : QStringLiteral(" (hormonale)");
+    };
     for (const SystemeReference &r : systemesReference) {
-        QStringList organes{
-            QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur),
-            QStringLiteral("Centre intégrateur : ") + QString::fromUtf8(r.centreIntegrateur),
-            QStringLiteral("Effecteur stimulateur : ") + QString::fromUtf8(r.effecteurStimulateur)};
+        QStringList elements{QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur)};
+        elements << (r.modeSensitif == 0
+                         ? QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)")
+                         : QStringLiteral("Voie sensitive : ") +
+                               QString::fromUtf8(r.voieSensitive) + mode(r.modeSensitif));
+        elements << QStringLiteral("Centre intégrateur : ") + QString::fromUtf8(r.centreIntegrateur)
+                 << QStringLiteral("Voie motrice stimulatrice : ") +
+                        QString::fromUtf8(r.voieStimulatrice) + mode(r.modeStimulateur);
+        if (r.modeInhibiteur != 0)
+            elements << QStringLiteral("Voie motrice inhibitrice : ") +
+                            QString::fromUtf8(r.voieInhibitrice) + mode(r.modeInhibiteur);
+        elements << QStringLiteral("Effecteur stimulateur : ") +
+                        QString::fromUtf8(r.effecteurStimulateur);
         if (r.effecteurInhibiteurPresent)
-            organes << QStringLiteral("Effecteur inhibiteur : ") +
-                           QString::fromUtf8(r.effecteurInhibiteur);
-        QTest::addRow("%s", r.nom) << QString::fromUtf8(r.nom) << organes;
+            elements << QStringLiteral("Effecteur inhibiteur : ") +
+                            QString::fromUtf8(r.effecteurInhibiteur);
+        QTest::addRow("%s", r.nom) << QString::fromUtf8(r.nom) << elements;
     }
 }
 
-// The printed page lists the organs this system has, with their roles.
-void TestExportation::organsOfTheSystem()
+// The printed page lists the organs and pathways this system has, with their
+// roles and the pathways' modes.
+void TestExportation::elementsOfTheSystem()
 {
     QFETCH(QString, systeme);
-    QFETCH(QStringList, organes);
+    QFETCH(QStringList, elements);
     FenetreEnregistrement f;
     tapeSysteme(f.form, systeme);
-    QCOMPARE(f.form.organesDuSchema(), organes);
+    QCOMPARE(f.form.elementsDuSchema(), elements);
 }
 
 // The image saved is a PNG file of the recordings as exported, with its
@@ -412,6 +466,9 @@ void TestExportation::imageSavedAsPng()
     QVERIFY2(lue.load(chemin + QStringLiteral(".png"), "PNG"), qPrintable(chemin));
     const QImage attendue = f.form.imageEnregistrements();
     QCOMPARE(lue.size(), attendue.size());
+    // Its resolution says its size on paper: the window's, at twice the dots.
+    QCOMPARE(lue.dotsPerMeterX(), attendue.dotsPerMeterX());
+    lue.setDevicePixelRatio(attendue.devicePixelRatio());
     QCOMPARE(lue.convertToFormat(QImage::Format_RGB32), attendue);
 }
 
