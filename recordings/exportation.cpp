@@ -261,10 +261,10 @@ QStringList TForm1::elementsDuSchema() const
                                   const ImageControl *image) {
         switch (ModeVoie(image->tag())) {
         case ModeNerveux:
-            elements << QStringLiteral("%1 : %2 (nerveuse)").arg(role, label->text());
+            elements << QStringLiteral("%1 (nerveuse) : %2").arg(role, label->text());
             break;
         case ModeHormonal:
-            elements << QStringLiteral("%1 : %2 (hormonale)").arg(role, label->text());
+            elements << QStringLiteral("%1 (hormonale) : %2").arg(role, label->text());
             break;
         case ModeAbsent:
             break;

@@ -21,7 +21,8 @@ QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
     police.setBold(true);
     const QFontMetrics mesures(police);
     const int lignes = legende.isEmpty() ? 0 : int(legende.count(QLatin1Char('\n'))) + 1;
-    const int hauteurLegende = lignes == 0 ? 0 : lignes * mesures.lineSpacing() + 2 * margeLegende;
+    const int hauteurLegende =
+        lignes == 0 ? 0 : lignes * mesures.lineSpacing() + mesures.descent() + 2 * margeLegende;
 
     QSize taille(0, hauteurLegende);
     for (const QWidget *cadre : cadres) {
@@ -84,8 +85,9 @@ MiseEnPage dessinePage(QPainter &peintre, const QRect &zone, int resolution, con
     QFont policeOrganes = police;
     policeOrganes.setPointSize(11);
     policeOrganes.setBold(false);
+    const QFontMetrics mesuresOrganes(policeOrganes, peintre.device());
     const int hauteurOrganes =
-        int(organes.size()) * QFontMetrics(policeOrganes, peintre.device()).lineSpacing();
+        int(organes.size()) * mesuresOrganes.lineSpacing() + mesuresOrganes.descent();
 
     // The image's own pixels, each drawn as a block of whole dots: no
     // smoothing, no blur.

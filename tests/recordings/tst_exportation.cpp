@@ -419,20 +419,20 @@ void TestExportation::elementsOfTheSystem_data()
     QTest::addColumn<QString>("systeme");
     QTest::addColumn<QStringList>("elements");
     const auto mode = [](int m) {
-        return m == 1 ? QStringLiteral(" (nerveuse)") : QStringLiteral(" (hormonale)");
+        return m == 1 ? QStringLiteral(" (nerveuse) : ") : QStringLiteral(" (hormonale) : ");
     };
     for (const SystemeReference &r : systemesReference) {
         QStringList elements{QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur)};
         elements << (r.modeSensitif == 0
                          ? QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)")
-                         : QStringLiteral("Voie sensitive : ") +
-                               QString::fromUtf8(r.voieSensitive) + mode(r.modeSensitif));
+                         : QStringLiteral("Voie sensitive") + mode(r.modeSensitif) +
+                               QString::fromUtf8(r.voieSensitive));
         elements << QStringLiteral("Centre intégrateur : ") + QString::fromUtf8(r.centreIntegrateur)
-                 << QStringLiteral("Voie motrice stimulatrice : ") +
-                        QString::fromUtf8(r.voieStimulatrice) + mode(r.modeStimulateur);
+                 << QStringLiteral("Voie motrice stimulatrice") + mode(r.modeStimulateur) +
+                        QString::fromUtf8(r.voieStimulatrice);
         if (r.modeInhibiteur != 0)
-            elements << QStringLiteral("Voie motrice inhibitrice : ") +
-                            QString::fromUtf8(r.voieInhibitrice) + mode(r.modeInhibiteur);
+            elements << QStringLiteral("Voie motrice inhibitrice") + mode(r.modeInhibiteur) +
+                            QString::fromUtf8(r.voieInhibitrice);
         elements << QStringLiteral("Effecteur stimulateur : ") +
                         QString::fromUtf8(r.effecteurStimulateur);
         if (r.effecteurInhibiteurPresent)
