@@ -116,8 +116,7 @@ qtbase_fr=/usr/share/qt6/translations/qtbase_fr.qm
 [[ -f $qtbase_fr ]] || fail "$qtbase_fr is missing: sudo apt-get install qt6-translations-l10n"
 mkdir -p "$stage/translations"
 cp "$qtbase_fr" "$stage/translations/"
-[[ $tests == ON ]] && mkdir -p "$build/tests/app/translations" &&
-    cp "$qtbase_fr" "$build/tests/app/translations/"
+[[ $tests == ON ]] && cp -r "$stage/translations" "$build/"
 sed 's/$/\r/' "$root/packaging/windows/LISEZMOI.txt" >"$stage/LISEZMOI.txt"
 # The tests, built beside the program's build, find the faces as it does.
 [[ $tests == ON ]] && cp -r "$stage/fonts" "$build/"

@@ -13,7 +13,9 @@ report=$(mktemp --suffix=.txt)
 while IFS='=' read -r name _; do
     [[ $name == QT_* ]] && export "WINE$name=${!name}"
 done < <(env)
-wine "$program" "$@" -o "$(winepath -w "$report"),txt"
+# Wine's Z: drive is the host's root: the path needs no winepath, which can
+# fail while the Wine server is busy starting.
+wine "$program" "$@" -o "Z:${report//\//\\},txt"
 status=$?
 cat "$report"
 rm -f "$report"
