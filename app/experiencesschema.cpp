@@ -27,7 +27,8 @@ struct ElementExperience
     // same label.
     const char *role;
     const char *explication;
-    const char *explicationHormonale;
+    // For a hormonal pathway, or a centre that takes the sensor with it.
+    const char *explicationVariante;
 };
 
 // The seven experiments, in the order of the loop. The sensor's and the
@@ -129,8 +130,8 @@ QString explication(const TForm1 &form, const ElementExperience &l)
         break;
     }
     const bool hormonale = l.voie && mode(form.*l.image) == ModeHormonal;
-    return QString::fromUtf8((hormonale || emporteLeCapteur(form, l)) && l.explicationHormonale
-                                 ? l.explicationHormonale
+    return QString::fromUtf8((hormonale || emporteLeCapteur(form, l)) && l.explicationVariante
+                                 ? l.explicationVariante
                                  : l.explication);
 }
 
