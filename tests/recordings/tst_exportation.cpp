@@ -319,13 +319,16 @@ void TestExportation::imageAsOnScreen()
         }
         return true;
     };
-    int texte = 0;
-    for (int y = 0; y < legende; ++y)
-        texte += ligneVide(y) ? 0 : 1;
-    QVERIFY(texte > 0);
+    // Its two lines whole, one band of text each.
+    int lignesDeTexte = 0;
+    for (int y = 1; y < legende; ++y)
+        lignesDeTexte += ligneVide(y - 1) && !ligneVide(y) ? 1 : 0;
+    QCOMPARE(lignesDeTexte, 2);
     for (int y : {0, 1, 2, legende - 3, legende - 2, legende - 1})
         QVERIFY2(ligneVide(y), qPrintable(QString::number(y)));
     QCOMPARE(image.width(), 568 * ratio);
+    // Pasted into a report at the window's size: 568 pixels at 96 an inch.
+    QCOMPARE(qRound(image.width() / (image.dotsPerMeterX() * 0.0254) * 96), 568);
     const ImageControl *bande = f.form.EnregStimulateur;
     const QPoint origine = bande->pos() * ratio + QPoint(0, legende);
     for (int y = 2; y < bande->height() - 2; ++y) {
@@ -399,6 +402,9 @@ void TestExportation::pageLaidOut_data()
     // Four dots a pixel: five would not fit the room's height.
     QTest::addRow("strips and curve, as high as the room")
         << QSize(550, 460) << QRect(0, 135, 2200, 1840) << 2050;
+    // A tiny image, held by the room's height: 199 dots a pixel.
+    QTest::addRow("as high as the room to the dot")
+        << QSize(16, 10) << QRect(0, 135, 3184, 1990) << 2200;
     // Larger than the room even at one dot a pixel: made smaller.
     QTest::addRow("larger than the page") << QSize(6600, 1000) << QRect(0, 135, 3300, 500) << 710;
 }
