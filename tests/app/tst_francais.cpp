@@ -29,8 +29,7 @@ private slots:
         dialogue.setAcceptMode(QFileDialog::AcceptSave);
         dialogue.show();
         QStringList boutons;
-        for (const QAbstractButton *bouton :
-             dialogue.findChild<QDialogButtonBox *>()->buttons())
+        for (const QAbstractButton *bouton : dialogue.findChild<QDialogButtonBox *>()->buttons())
             boutons << bouton->text().remove(QLatin1Char('&'));
         boutons.sort();
         QCOMPARE(boutons, (QStringList{QStringLiteral("Annuler"), QStringLiteral("Enregistrer")}));
