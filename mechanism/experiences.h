@@ -37,6 +37,7 @@ public:
     void change(Experience e, bool active) { m_actives.set(std::size_t(e), active); }
     void retablit() { m_actives.reset(); }
     bool aucune() const { return m_actives.none(); }
+    bool operator==(const Experiences &) const = default;
 
     // The sensor is lost when destroyed, and with the centre where it is part
     // of it (direct sensitivity: no sensory pathway).

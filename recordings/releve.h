@@ -24,6 +24,8 @@ struct LigneReleve
     int perturbation = 0;
     // The experiments in force, in words; empty with the loop whole.
     QString experiences;
+
+    bool operator==(const LigneReleve &) const = default;
 };
 
 // The rows of the recording under way, kept as the strips are drawn: a

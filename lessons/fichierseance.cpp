@@ -1,0 +1,484 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lesson file, version 1. One JSON object:
+//
+//   "format"            "systemes-regulation/seance" (required)
+//   "version"           1 (required; a larger one is refused: a newer program wrote it)
+//   "systeme"           a name of the list, exactly (required)
+//   "valeurConsigne"    integer within the system's range
+//   "valeurReglee"      integer within the system's range
+//   "vitesse"           integer 0 to 10, the speed slider's position
+//   "son"               true or false
+//   "experiences"       array of "capteur-detruit", "voie-sensitive-coupee",
+//                       "centre-detruit", "voie-stimulatrice-coupee",
+//                       "voie-inhibitrice-coupee", "effecteur-stimulateur-insensible",
+//                       "effecteur-inhibiteur-insensible" (each one the system has)
+//   "consignesActivite" the teacher's instructions, text
+//   "enregistrements"   object:
+//       "affiches"        object of true/false: "voieSensitive", "voieStimulatrice",
+//                         "voieInhibitrice", "courbe" (the recording toggles down)
+//       "colonne"         integer 0 to the strips' width, the drawing column
+//       "vitesseModifiee" true when the speed changed during the recording
+//       "valeurs"         array of rows [colonne, valeur réglée, valeur consigne,
+//                         classe d'écart -5..5, voie sensitive, voie stimulatrice,
+//                         voie inhibitrice (0 or 1 nervous, 0..100 hormonal),
+//                         perturbation -1..1, experiences in words], columns rising
+//                         from 1 to "colonne"
+//       "bandes"          object of PNG images in base64, each the strips' size:
+//                         "voieSensitive", "voieStimulatrice", "voieInhibitrice",
+//                         "perturbation"
+//       "niveaux"         the three hormonal traces' rows [sensitive, stimulatrice,
+//                         inhibitrice], within a strip
+//   "reference"         object: "situation" (text) and "valeurs", an array of
+//                       [colonne, valeur] pairs
+//
+// Unknown fields are ignored, so that this program reads what a newer one
+// adds; a missing optional field takes its start-up value. Nothing read is
+// trusted before it is checked: every count, length and number is bounded.
+#include "lessons/fichierseance.h"
+
+#include "systems/cataloguesystemes.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace {
+
+const QString formatSeance = QStringLiteral("systemes-regulation/seance");
+constexpr int versionSeance = 1;
+// Values typed beyond the bars' range reach the rows: any number a person
+// types fits, a corrupted one does not.
+constexpr int valeurExtreme = 1'000'000'000;
+constexpr qsizetype longueurMaxTexte = 100'000;
+
+const std::array<std::pair<Experience, const char *>, 7> nomsExperiences{{
+    {Experience::CapteurDetruit, "capteur-detruit"},
+    {Experience::VoieSensitiveCoupee, "voie-sensitive-coupee"},
+    {Experience::CentreDetruit, "centre-detruit"},
+    {Experience::VoieStimulatriceCoupee, "voie-stimulatrice-coupee"},
+    {Experience::VoieInhibitriceCoupee, "voie-inhibitrice-coupee"},
+    {Experience::EffecteurStimulateurInsensible, "effecteur-stimulateur-insensible"},
+    {Experience::EffecteurInhibiteurInsensible, "effecteur-inhibiteur-insensible"},
+}};
+const std::array<const char *, 4> nomsAffiches{"voieSensitive", "voieStimulatrice",
+                                               "voieInhibitrice", "courbe"};
+const std::array<const char *, 4> nomsBandes{"voieSensitive", "voieStimulatrice", "voieInhibitrice",
+                                             "perturbation"};
+
+// Whether the system has the element the experiment acts on.
+bool experiencePossible(Experience e, const ConfigurationSysteme &c)
+{
+    switch (e) {
+    case Experience::VoieSensitiveCoupee:
+        return c.ModeVoieSensitive != ModeAbsent;
+    case Experience::VoieStimulatriceCoupee:
+        return c.ModeVoieStimulatrice != ModeAbsent;
+    case Experience::VoieInhibitriceCoupee:
+        return c.ModeVoieInhibitrice != ModeAbsent;
+    case Experience::EffecteurStimulateurInsensible:
+        return c.ModeEffecteurStimulateur == 1;
+    case Experience::EffecteurInhibiteurInsensible:
+        return c.ModeEffecteurInhibiteur == 1;
+    default:
+        return true;
+    }
+}
+
+QString enPng(const QImage &image)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image.save(&tampon, "PNG");
+    return QString::fromLatin1(octets.toBase64());
+}
+
+// Reads and checks, keeping the first fault found.
+class Lecteur
+{
+public:
+    QString erreur;
+
+    bool echoue(const QString &champ, const QString &pourquoi)
+    {
+        if (erreur.isEmpty())
+            erreur = QStringLiteral("« %1 » %2").arg(champ, pourquoi);
+        return false;
+    }
+
+    bool entier(const QJsonValue &v, const QString &champ, int minimum, int maximum, int &sortie)
+    {
+        if (!v.isDouble())
+            return echoue(champ, QStringLiteral("devrait être un nombre entier."));
+        const double d = v.toDouble();
+        if (!std::isfinite(d) || d != std::floor(d))
+            return echoue(champ, QStringLiteral("devrait être un nombre entier."));
+        if (d < minimum || d > maximum)
+            return echoue(champ, QStringLiteral("vaut %1, hors de l'intervalle %2 à %3.")
+                                     .arg(d, 0, 'g', 12)
+                                     .arg(minimum)
+                                     .arg(maximum));
+        sortie = int(d);
+        return true;
+    }
+
+    bool entierFacultatif(const QJsonObject &o, const QString &cle, int minimum, int maximum,
+                          std::optional<int> &sortie)
+    {
+        if (!o.contains(cle))
+            return true;
+        int valeur = 0;
+        if (!entier(o.value(cle), cle, minimum, maximum, valeur))
+            return false;
+        sortie = valeur;
+        return true;
+    }
+
+    bool nombre(const QJsonValue &v, const QString &champ, double minimum, double maximum,
+                double &sortie)
+    {
+        const double d = v.toDouble(std::nan(""));
+        if (!v.isDouble() || !std::isfinite(d) || d < minimum || d > maximum)
+            return echoue(
+                champ,
+                QStringLiteral("devrait être un nombre de %1 à %2.").arg(minimum).arg(maximum));
+        sortie = d;
+        return true;
+    }
+
+    bool booleen(const QJsonValue &v, const QString &champ, bool &sortie)
+    {
+        if (!v.isBool())
+            return echoue(champ, QStringLiteral("devrait valoir true ou false."));
+        sortie = v.toBool();
+        return true;
+    }
+
+    bool texte(const QJsonValue &v, const QString &champ, QString &sortie)
+    {
+        if (!v.isString())
+            return echoue(champ, QStringLiteral("devrait être un texte."));
+        if (v.toString().size() > longueurMaxTexte)
+            return echoue(champ, QStringLiteral("est un texte trop long."));
+        sortie = v.toString();
+        return true;
+    }
+
+    bool objet(const QJsonValue &v, const QString &champ, QJsonObject &sortie)
+    {
+        if (!v.isObject())
+            return echoue(champ, QStringLiteral("devrait être un objet { … }."));
+        sortie = v.toObject();
+        return true;
+    }
+
+    bool tableau(const QJsonValue &v, const QString &champ, qsizetype longueurMax,
+                 QJsonArray &sortie)
+    {
+        if (!v.isArray())
+            return echoue(champ, QStringLiteral("devrait être une liste [ … ]."));
+        if (v.toArray().size() > longueurMax)
+            return echoue(champ, QStringLiteral("a %1 éléments, plus que les %2 possibles.")
+                                     .arg(v.toArray().size())
+                                     .arg(longueurMax));
+        sortie = v.toArray();
+        return true;
+    }
+
+    bool enregistrements(const QJsonObject &o, const GabaritSeance &gabarit, Situation &s);
+    bool ligne(const QJsonValue &v, const QString &champ, int precedente, int derniere,
+               LigneReleve &l);
+    bool reference(const QJsonObject &o, const GabaritSeance &gabarit, Situation &s);
+};
+
+bool Lecteur::ligne(const QJsonValue &v, const QString &champ, int precedente, int derniere,
+                    LigneReleve &l)
+{
+    QJsonArray a;
+    if (!tableau(v, champ, 9, a))
+        return false;
+    if (a.size() != 9)
+        return echoue(champ, QStringLiteral("devrait avoir 9 éléments."));
+    if (!entier(a[0], champ + QStringLiteral("[0]"), precedente + 1, derniere, l.colonne) ||
+        !entier(a[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme,
+                l.valeurReglee) ||
+        !entier(a[2], champ + QStringLiteral("[2]"), -valeurExtreme, valeurExtreme,
+                l.valeurConsigne) ||
+        !entier(a[3], champ + QStringLiteral("[3]"), -5, 5, l.classeEcart))
+        return false;
+    for (int voie = 0; voie < 3; ++voie) {
+        if (!nombre(a[4 + voie], champ + QStringLiteral("[%1]").arg(4 + voie), 0, 100,
+                    l.voies[std::size_t(voie)]))
+            return false;
+    }
+    return entier(a[7], champ + QStringLiteral("[7]"), -1, 1, l.perturbation) &&
+           texte(a[8], champ + QStringLiteral("[8]"), l.experiences);
+}
+
+bool Lecteur::enregistrements(const QJsonObject &o, const GabaritSeance &gabarit, Situation &s)
+{
+    const int largeur = gabarit.bande.width();
+    if (o.contains(QLatin1String("affiches"))) {
+        QJsonObject affiches;
+        if (!objet(o.value(QLatin1String("affiches")), QStringLiteral("affiches"), affiches))
+            return false;
+        for (std::size_t i = 0; i < nomsAffiches.size(); ++i) {
+            const QString cle = QLatin1String(nomsAffiches[i]);
+            if (affiches.contains(cle) &&
+                !booleen(affiches.value(cle), cle, s.enregistrementsAffiches[i]))
+                return false;
+        }
+    }
+    if (o.contains(QLatin1String("colonne")) &&
+        !entier(o.value(QLatin1String("colonne")), QStringLiteral("colonne"), 0, largeur,
+                s.colonne))
+        return false;
+    if (o.contains(QLatin1String("vitesseModifiee")) &&
+        !booleen(o.value(QLatin1String("vitesseModifiee")), QStringLiteral("vitesseModifiee"),
+                 s.vitesseModifiee))
+        return false;
+    if (o.contains(QLatin1String("valeurs"))) {
+        QJsonArray valeurs;
+        if (!tableau(o.value(QLatin1String("valeurs")), QStringLiteral("valeurs"), largeur,
+                     valeurs))
+            return false;
+        int precedente = 0;
+        for (qsizetype i = 0; i < valeurs.size(); ++i) {
+            LigneReleve l;
+            if (!ligne(valeurs[i], QStringLiteral("valeurs[%1]").arg(i), precedente, s.colonne, l))
+                return false;
+            precedente = l.colonne;
+            s.releve << l;
+        }
+    }
+    if (o.contains(QLatin1String("bandes"))) {
+        QJsonObject bandes;
+        if (!objet(o.value(QLatin1String("bandes")), QStringLiteral("bandes"), bandes))
+            return false;
+        for (std::size_t i = 0; i < nomsBandes.size(); ++i) {
+            const QString cle = QLatin1String(nomsBandes[i]);
+            if (!bandes.contains(cle))
+                continue;
+            QString base64;
+            if (!texte(bandes.value(cle), cle, base64))
+                return false;
+            const QByteArray octets = QByteArray::fromBase64(base64.toLatin1());
+            QImage image;
+            if (!image.loadFromData(octets, "PNG"))
+                return echoue(cle, QStringLiteral("n'est pas une image PNG lisible."));
+            if (image.size() != gabarit.bande)
+                return echoue(cle, QStringLiteral("mesure %1 × %2 pixels au lieu de %3 × %4.")
+                                       .arg(image.width())
+                                       .arg(image.height())
+                                       .arg(gabarit.bande.width())
+                                       .arg(gabarit.bande.height()));
+            s.bandes[i] = image.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    if (o.contains(QLatin1String("niveaux"))) {
+        QJsonArray niveaux;
+        if (!tableau(o.value(QLatin1String("niveaux")), QStringLiteral("niveaux"), 3, niveaux))
+            return false;
+        if (niveaux.size() != 3)
+            return echoue(QStringLiteral("niveaux"), QStringLiteral("devrait avoir 3 éléments."));
+        for (int i = 0; i < 3; ++i) {
+            if (!entier(niveaux[i], QStringLiteral("niveaux[%1]").arg(i), 0,
+                        gabarit.bande.height() - 1, s.niveauxTraces[std::size_t(i)]))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool Lecteur::reference(const QJsonObject &o, const GabaritSeance &gabarit, Situation &s)
+{
+    if (o.contains(QLatin1String("situation")) &&
+        !texte(o.value(QLatin1String("situation")), QStringLiteral("situation"),
+               s.situationReference))
+        return false;
+    if (!o.contains(QLatin1String("valeurs")))
+        return true;
+    QJsonArray valeurs;
+    if (!tableau(o.value(QLatin1String("valeurs")), QStringLiteral("reference.valeurs"),
+                 gabarit.bande.width() + 1, valeurs))
+        return false;
+    for (qsizetype i = 0; i < valeurs.size(); ++i) {
+        const QString champ = QStringLiteral("reference.valeurs[%1]").arg(i);
+        QJsonArray paire;
+        if (!tableau(valeurs[i], champ, 2, paire))
+            return false;
+        if (paire.size() != 2)
+            return echoue(champ, QStringLiteral("devrait avoir 2 éléments."));
+        int colonne = 0;
+        int valeur = 0;
+        if (!entier(paire[0], champ + QStringLiteral("[0]"), 0, gabarit.bande.width(), colonne) ||
+            !entier(paire[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme, valeur))
+            return false;
+        s.reference.insert(colonne, valeur);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray ecritSeance(const Situation &s)
+{
+    QJsonObject racine{{QStringLiteral("format"), formatSeance},
+                       {QStringLiteral("version"), versionSeance},
+                       {QStringLiteral("systeme"), s.systeme}};
+    if (s.valeurConsigne)
+        racine.insert(QStringLiteral("valeurConsigne"), *s.valeurConsigne);
+    if (s.valeurReglee)
+        racine.insert(QStringLiteral("valeurReglee"), *s.valeurReglee);
+    if (s.vitesse)
+        racine.insert(QStringLiteral("vitesse"), *s.vitesse);
+    if (s.son)
+        racine.insert(QStringLiteral("son"), *s.son);
+    QJsonArray experiences;
+    for (const auto &[experience, nom] : nomsExperiences) {
+        if (s.experiences.contient(experience))
+            experiences.append(QLatin1String(nom));
+    }
+    racine.insert(QStringLiteral("experiences"), experiences);
+    if (!s.consignesActivite.isEmpty())
+        racine.insert(QStringLiteral("consignesActivite"), s.consignesActivite);
+
+    QJsonObject affiches;
+    for (std::size_t i = 0; i < nomsAffiches.size(); ++i)
+        affiches.insert(QLatin1String(nomsAffiches[i]), s.enregistrementsAffiches[i]);
+    QJsonArray valeurs;
+    for (const LigneReleve &l : s.releve)
+        valeurs.append(QJsonArray{l.colonne, l.valeurReglee, l.valeurConsigne, l.classeEcart,
+                                  l.voies[0], l.voies[1], l.voies[2], l.perturbation,
+                                  l.experiences});
+    QJsonObject bandes;
+    for (std::size_t i = 0; i < nomsBandes.size(); ++i) {
+        if (!s.bandes[i].isNull())
+            bandes.insert(QLatin1String(nomsBandes[i]), enPng(s.bandes[i]));
+    }
+    racine.insert(
+        QStringLiteral("enregistrements"),
+        QJsonObject{{QStringLiteral("affiches"), affiches},
+                    {QStringLiteral("colonne"), s.colonne},
+                    {QStringLiteral("vitesseModifiee"), s.vitesseModifiee},
+                    {QStringLiteral("valeurs"), valeurs},
+                    {QStringLiteral("bandes"), bandes},
+                    {QStringLiteral("niveaux"),
+                     QJsonArray{s.niveauxTraces[0], s.niveauxTraces[1], s.niveauxTraces[2]}}});
+    if (!s.reference.isEmpty()) {
+        QJsonArray reference;
+        for (auto it = s.reference.cbegin(); it != s.reference.cend(); ++it)
+            reference.append(QJsonArray{it.key(), it.value()});
+        racine.insert(QStringLiteral("reference"),
+                      QJsonObject{{QStringLiteral("situation"), s.situationReference},
+                                  {QStringLiteral("valeurs"), reference}});
+    }
+    return QJsonDocument(racine).toJson(QJsonDocument::Indented);
+}
+
+LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
+{
+    LectureSeance lecture;
+    const auto refuse = [&lecture](const QString &pourquoi) {
+        lecture.erreur = pourquoi;
+        return lecture;
+    };
+    if (octets.isEmpty())
+        return refuse(QStringLiteral("le fichier est vide."));
+    if (octets.size() > tailleMaxSeance)
+        return refuse(QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
+    QJsonParseError erreurJson;
+    const QJsonDocument document = QJsonDocument::fromJson(octets, &erreurJson);
+    if (erreurJson.error != QJsonParseError::NoError)
+        return refuse(QStringLiteral("ce n'est pas un fichier de séance lisible (JSON "
+                                     "incorrect à l'octet %1 : %2).")
+                          .arg(erreurJson.offset)
+                          .arg(erreurJson.errorString()));
+    if (!document.isObject())
+        return refuse(QStringLiteral("ce n'est pas un fichier de séance."));
+    const QJsonObject racine = document.object();
+    if (racine.value(QLatin1String("format")).toString() != formatSeance)
+        return refuse(QStringLiteral("ce n'est pas un fichier de séance (« format » "
+                                     "devrait valoir « %1 »).")
+                          .arg(formatSeance));
+
+    Lecteur l;
+    Situation s;
+    int version = 0;
+    if (!l.entier(racine.value(QLatin1String("version")), QStringLiteral("version"), 1,
+                  valeurExtreme, version))
+        return refuse(l.erreur);
+    if (version > versionSeance)
+        return refuse(QStringLiteral("le fichier vient d'une version plus récente du programme "
+                                     "(format %1, ce programme lit le format %2) : mettez le "
+                                     "programme à jour.")
+                          .arg(version)
+                          .arg(versionSeance));
+    if (!l.texte(racine.value(QLatin1String("systeme")), QStringLiteral("systeme"), s.systeme))
+        return refuse(l.erreur);
+    const ConfigurationSysteme *systeme = trouveSysteme(s.systeme);
+    if (!systeme)
+        return refuse(QStringLiteral("« systeme » : « %1 » n'est pas un système de la liste.")
+                          .arg(s.systeme.left(100)));
+
+    const int minimum = systeme->ValeurMin;
+    const int maximum = systeme->ValeurMax;
+    if (!l.entierFacultatif(racine, QStringLiteral("valeurConsigne"), minimum, maximum,
+                            s.valeurConsigne) ||
+        !l.entierFacultatif(racine, QStringLiteral("valeurReglee"), minimum, maximum,
+                            s.valeurReglee) ||
+        !l.entierFacultatif(racine, QStringLiteral("vitesse"), 0, 10, s.vitesse))
+        return refuse(l.erreur);
+    if (racine.contains(QLatin1String("son"))) {
+        bool son = false;
+        if (!l.booleen(racine.value(QLatin1String("son")), QStringLiteral("son"), son))
+            return refuse(l.erreur);
+        s.son = son;
+    }
+    if (racine.contains(QLatin1String("experiences"))) {
+        QJsonArray experiences;
+        if (!l.tableau(racine.value(QLatin1String("experiences")), QStringLiteral("experiences"),
+                       qsizetype(nomsExperiences.size()), experiences))
+            return refuse(l.erreur);
+        for (const QJsonValue &v : std::as_const(experiences)) {
+            QString nom;
+            if (!l.texte(v, QStringLiteral("experiences"), nom))
+                return refuse(l.erreur);
+            const auto trouvee =
+                std::find_if(nomsExperiences.cbegin(), nomsExperiences.cend(),
+                             [&nom](const auto &e) { return nom == QLatin1String(e.second); });
+            if (trouvee == nomsExperiences.cend())
+                return refuse(QStringLiteral("« experiences » : « %1 » n'est pas une expérience "
+                                             "connue.")
+                                  .arg(nom.left(100)));
+            if (!experiencePossible(trouvee->first, *systeme))
+                return refuse(QStringLiteral("« experiences » : « %1 » est impossible dans « %2 », "
+                                             "qui n'a pas cet élément.")
+                                  .arg(nom, s.systeme));
+            s.experiences.change(trouvee->first, true);
+        }
+    }
+    if (racine.contains(QLatin1String("consignesActivite")) &&
+        !l.texte(racine.value(QLatin1String("consignesActivite")),
+                 QStringLiteral("consignesActivite"), s.consignesActivite))
+        return refuse(l.erreur);
+    if (racine.contains(QLatin1String("enregistrements"))) {
+        QJsonObject enregistrements;
+        if (!l.objet(racine.value(QLatin1String("enregistrements")),
+                     QStringLiteral("enregistrements"), enregistrements) ||
+            !l.enregistrements(enregistrements, gabarit, s))
+            return refuse(l.erreur);
+    }
+    if (racine.contains(QLatin1String("reference"))) {
+        QJsonObject reference;
+        if (!l.objet(racine.value(QLatin1String("reference")), QStringLiteral("reference"),
+                     reference) ||
+            !l.reference(reference, gabarit, s))
+            return refuse(l.erreur);
+    }
+    lecture.situation = s;
+    return lecture;
+}

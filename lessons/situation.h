@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "mechanism/experiences.h"
+#include "recordings/releve.h"
+
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// Everything a lesson keeps of what was on the screen: enough to show it
+// again and to go on from it. A field the file left out is empty here and
+// takes its start-up value when the lesson is opened.
+struct Situation
+{
+    QString systeme; // a name of the list
+    std::optional<int> valeurConsigne;
+    std::optional<int> valeurReglee;
+    std::optional<int> vitesse; // the speed slider's position
+    std::optional<bool> son;
+    Experiences experiences;
+    // The teacher's instructions, shown in place of the standard ones.
+    QString consignesActivite;
+
+    // The recording toggles down: sensory, stimulating, inhibiting, curve.
+    std::array<bool, 4> enregistrementsAffiches{};
+    int colonne = 0; // the strips' drawing column
+    bool vitesseModifiee = false;
+    QList<LigneReleve> releve;
+    // The strips as drawn: sensory, stimulating, inhibiting, perturbation
+    // (null when not kept), and each hormonal trace's level, in rows.
+    std::array<QImage, 4> bandes;
+    std::array<int, 3> niveauxTraces{};
+    QMap<int, int> reference;
+    QString situationReference;
+
+    bool operator==(const Situation &) const = default;
+};

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards the lesson file on its own: what is written is read back whole,
+// every kind of bad file is refused with the field and the reason, and
+// damaged files never crash the reader.
+#include "lessons/fichierseance.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+const GabaritSeance gabarit{QSize(550, 40)};
+
+// A lesson with every field away from its start-up value.
+Situation complete()
+{
+    Situation s;
+    s.systeme = QStringLiteral("Pression artérielle (Activité cardiaque)");
+    s.valeurConsigne = 130;
+    s.valeurReglee = 95;
+    s.vitesse = 7;
+    s.son = true;
+    s.experiences.change(Experience::VoieSensitiveCoupee, true);
+    s.experiences.change(Experience::EffecteurInhibiteurInsensible, true);
+    s.consignesActivite =
+        QStringLiteral("Comparer les deux courbes ; expliquer « pourquoi ».\n2e ligne");
+    s.enregistrementsAffiches = {true, false, true, true};
+    s.colonne = 3;
+    s.vitesseModifiee = true;
+    for (int c = 1; c <= 3; ++c) {
+        LigneReleve l;
+        l.colonne = c;
+        l.valeurReglee = 95 + c;
+        l.valeurConsigne = 130;
+        l.classeEcart = 3 - c;
+        l.voies = {1, 0, 47.2};
+        l.perturbation = c - 2;
+        l.experiences = QStringLiteral("section : Nerfs X, de Cyon et de Héring");
+        s.releve << l;
+    }
+    for (std::size_t b = 0; b < s.bandes.size(); ++b) {
+        QImage bande(gabarit.bande, QImage::Format_RGB32);
+        bande.fill(QColor(0, 255, int(60 * b)));
+        bande.setPixelColor(int(b) + 1, 20, Qt::black);
+        s.bandes[b] = bande;
+    }
+    s.niveauxTraces = {38, 2, 20};
+    s.reference = {{1, 100}, {2, 110}, {550, 120}};
+    s.situationReference = QStringLiteral("boucle intacte");
+    return s;
+}
+
+QJsonObject objet(const Situation &s)
+{
+    return QJsonDocument::fromJson(ecritSeance(s)).object();
+}
+
+QByteArray avec(const QString &cle, const QJsonValue &valeur)
+{
+    QJsonObject o = objet(complete());
+    o.insert(cle, valeur);
+    return QJsonDocument(o).toJson();
+}
+
+QByteArray avecEnregistrement(const QString &cle, const QJsonValue &valeur)
+{
+    QJsonObject o = objet(complete());
+    QJsonObject e = o.value(QLatin1String("enregistrements")).toObject();
+    e.insert(cle, valeur);
+    o.insert(QStringLiteral("enregistrements"), e);
+    return QJsonDocument(o).toJson();
+}
+
+} // namespace
+
+class TestFichierSeance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyFieldComesBack();
+    void unknownFieldsAndMissingOnes();
+    void badFileRefused_data();
+    void badFileRefused();
+    void damagedFilesNeverCrash();
+};
+
+void TestFichierSeance::everyFieldComesBack()
+{
+    const Situation ecrite = complete();
+    const LectureSeance lue = lisSeance(ecritSeance(ecrite), gabarit);
+    QVERIFY2(lue.situation, qPrintable(lue.erreur));
+    QVERIFY(*lue.situation == ecrite);
+    // Text a teacher reads: UTF-8, indented.
+    QVERIFY(ecritSeance(ecrite).contains("\"systeme\": \"Pression art\xC3\xA9rielle"));
+}
+
+// A newer program's additions are skipped; what is left out takes its
+// start-up value.
+void TestFichierSeance::unknownFieldsAndMissingOnes()
+{
+    QJsonObject o = objet(complete());
+    o.insert(QStringLiteral("plusTard"), QJsonObject{{QStringLiteral("x"), 1}});
+    LectureSeance lue = lisSeance(QJsonDocument(o).toJson(), gabarit);
+    QVERIFY2(lue.situation, qPrintable(lue.erreur));
+    QVERIFY(*lue.situation == complete());
+
+    lue = lisSeance(R"({"format": "systemes-regulation/seance", "version": 1,
+                        "systeme": "Homéothermie"})",
+                    gabarit);
+    QVERIFY2(lue.situation, qPrintable(lue.erreur));
+    QVERIFY(!lue.situation->valeurReglee && !lue.situation->vitesse && !lue.situation->son);
+    QVERIFY(lue.situation->experiences.aucune() && lue.situation->releve.isEmpty());
+}
+
+void TestFichierSeance::badFileRefused_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QString>("raison"); // a part of the message
+    const QByteArray bon = ecritSeance(complete());
+    QTest::addRow("empty") << QByteArray() << "vide";
+    QTest::addRow("not JSON") << QByteArray("Bonjour") << "JSON incorrect";
+    QTest::addRow("truncated") << bon.left(bon.size() / 2) << "JSON incorrect";
+    QTest::addRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "JSON incorrect";
+    QTest::addRow("larger than 5 MB") << QByteArray(tailleMaxSeance + 1, ' ') << "5 Mo";
+    QTest::addRow("a list") << QByteArray("[1, 2]") << "pas un fichier de séance";
+    QTest::addRow("another format")
+        << avec(QStringLiteral("format"), QStringLiteral("autre")) << "« format »";
+    QTest::addRow("newer version") << avec(QStringLiteral("version"), 2) << "plus récente";
+    QTest::addRow("version as text")
+        << avec(QStringLiteral("version"), QStringLiteral("1")) << "« version » devrait";
+    QTest::addRow("unknown system")
+        << avec(QStringLiteral("systeme"), QStringLiteral("Calcémie")) << "« Calcémie »";
+    QTest::addRow("value as text")
+        << avec(QStringLiteral("valeurReglee"), QStringLiteral("120")) << "« valeurReglee »";
+    // Blood pressure's range is 90 to 190 mm Hg.
+    QTest::addRow("value outside the range")
+        << avec(QStringLiteral("valeurConsigne"), 191) << "hors de l'intervalle 90 à 190";
+    QTest::addRow("huge number") << avec(QStringLiteral("valeurReglee"), 1e308) << "hors";
+    QTest::addRow("fraction") << avec(QStringLiteral("vitesse"), 2.5) << "« vitesse »";
+    QTest::addRow("unknown experiment")
+        << avec(QStringLiteral("experiences"), QJsonArray{QStringLiteral("tout-casser")})
+        << "« tout-casser »";
+    QJsonObject glycemie = objet(complete());
+    glycemie.insert(QStringLiteral("systeme"), QStringLiteral("Glycémie directe"));
+    glycemie.insert(QStringLiteral("valeurConsigne"), 1000);
+    glycemie.insert(QStringLiteral("valeurReglee"), 1000);
+    glycemie.insert(QStringLiteral("experiences"),
+                    QJsonArray{QStringLiteral("voie-sensitive-coupee")});
+    QTest::addRow("a cut of an absent pathway")
+        << QJsonDocument(glycemie).toJson() << "impossible dans « Glycémie directe »";
+    QJsonArray lignes;
+    for (int c = 1; c <= 551; ++c)
+        lignes.append(QJsonArray{c, 100, 120, 0, 0, 0, 0, 0, QString()});
+    QTest::addRow("more columns than the strips")
+        << avecEnregistrement(QStringLiteral("valeurs"), lignes) << "plus que les 550";
+    QTest::addRow("a row past the column")
+        << avecEnregistrement(QStringLiteral("colonne"), 2) << "« valeurs[2][0] »";
+    QTest::addRow("a short row") << avecEnregistrement(QStringLiteral("valeurs"),
+                                                       QJsonArray{QJsonArray{1, 2}})
+                                 << "9 éléments";
+    QImage petite(10, 10, QImage::Format_RGB32);
+    petite.fill(Qt::red);
+    Situation autreBande = complete();
+    autreBande.bandes[0] = petite;
+    QTest::addRow("a strip of another size") << ecritSeance(autreBande) << "10 × 10";
+    QTest::addRow("a strip that is no picture")
+        << avecEnregistrement(
+               QStringLiteral("bandes"),
+               QJsonObject{{QStringLiteral("voieSensitive"), QStringLiteral("AAAA")}})
+        << "PNG";
+    QJsonArray longue;
+    for (int c = 0; c <= 551; ++c)
+        longue.append(QJsonArray{c % 551, 100});
+    QTest::addRow("a reference of the wrong length")
+        << avec(QStringLiteral("reference"), QJsonObject{{QStringLiteral("valeurs"), longue}})
+        << "« reference.valeurs »";
+    QByteArray profond = "{\"format\": \"systemes-regulation/seance\", \"version\": 1, \"x\": ";
+    profond += QByteArray(100000, '[') + QByteArray(100000, ']') + '}';
+    QTest::addRow("deep nesting") << profond << "JSON incorrect";
+}
+
+// Refused with one reason that names the field, never a situation.
+void TestFichierSeance::badFileRefused()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(QString, raison);
+    const LectureSeance lue = lisSeance(octets, gabarit);
+    QVERIFY(!lue.situation);
+    QVERIFY2(lue.erreur.contains(raison), qPrintable(lue.erreur));
+}
+
+// Valid files cut, with bytes flipped, types swapped or numbers blown up:
+// each is read or refused, never a crash (the sanitizer build reads 10,000
+// of them), and what is read writes back to itself.
+void TestFichierSeance::damagedFilesNeverCrash()
+{
+    const int nombre = qEnvironmentVariableIntValue("REGULATION_DAMAGED_LESSONS");
+    QRandomGenerator hasard(20261209);
+    const QByteArray bon = ecritSeance(complete());
+    int refuses = 0;
+    for (int i = 0; i < (nombre > 0 ? nombre : 300); ++i) {
+        QByteArray abime = bon;
+        switch (hasard.bounded(4)) {
+        case 0:
+            abime.truncate(hasard.bounded(abime.size()));
+            break;
+        case 1:
+            for (int n = hasard.bounded(1, 8); n > 0; --n)
+                abime[hasard.bounded(abime.size())] = char(hasard.bounded(256));
+            break;
+        case 2: { // a value of another type: text, list, object, null
+            static const char *const autres[] = {"\"x\"", "[]", "{}", "null", "true", "-1"};
+            const qsizetype deuxPoints = abime.indexOf(": ", hasard.bounded(abime.size()));
+            if (deuxPoints < 0)
+                continue;
+            const qsizetype fin = abime.indexOf(',', deuxPoints);
+            if (fin < 0)
+                continue;
+            abime.replace(deuxPoints + 2, fin - deuxPoints - 2,
+                          autres[hasard.bounded(int(std::size(autres)))]);
+            break;
+        }
+        default: { // a number blown up
+            const qsizetype chiffre = abime.indexOf(": 1", hasard.bounded(abime.size()));
+            if (chiffre < 0)
+                continue;
+            abime.insert(chiffre + 2, hasard.bounded(2) ? "9e99" : "-99999999999");
+            break;
+        }
+        }
+        const LectureSeance lue = lisSeance(abime, gabarit);
+        if (!lue.situation) {
+            QVERIFY(!lue.erreur.isEmpty());
+            ++refuses;
+            continue;
+        }
+        const LectureSeance relue = lisSeance(ecritSeance(*lue.situation), gabarit);
+        QVERIFY2(relue.situation, qPrintable(relue.erreur));
+        QVERIFY(*relue.situation == *lue.situation);
+    }
+    QVERIFY(refuses > 0);
+}
+
+QTEST_MAIN(TestFichierSeance)
+#include "tst_fichierseance.moc"
