@@ -4,6 +4,7 @@
 // damaged files never crash the reader.
 #include "lessons/fichierseance.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -86,6 +87,7 @@ private slots:
     void badFileRefused_data();
     void badFileRefused();
     void damagedFilesNeverCrash();
+    void teachersExampleReads();
 };
 
 void TestFichierSeance::everyFieldComesBack()
@@ -243,6 +245,20 @@ void TestFichierSeance::damagedFilesNeverCrash()
         QVERIFY(*relue.situation == *lue.situation);
     }
     QVERIFY(refuses > 0);
+}
+
+// The whole example the teachers' documentation gives is a lesson.
+void TestFichierSeance::teachersExampleReads()
+{
+    QFile doc(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/fichier-de-seance.md"));
+    QVERIFY(doc.open(QIODevice::ReadOnly));
+    const QByteArray texte = doc.readAll();
+    const qsizetype debut = texte.indexOf("```json\n") + 8;
+    const QByteArray exemple = texte.mid(debut, texte.indexOf("```", debut) - debut);
+    const LectureSeance lue = lisSeance(exemple, gabarit);
+    QVERIFY2(lue.situation, qPrintable(lue.erreur));
+    QCOMPARE(lue.situation->systeme, QStringLiteral("Homéothermie"));
+    QCOMPARE(lue.situation->valeurConsigne, std::optional<int>(39));
 }
 
 QTEST_MAIN(TestFichierSeance)
