@@ -5,6 +5,8 @@
 // reference); the menus only gather them.
 #include "app/tform1.h"
 
+#include "lessons/seances.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -20,6 +22,13 @@ void TForm1::setUpMenus()
     m_menuCourbe->addActions(m_actionsExport);
     m_menuCourbe->addSeparator();
     m_menuCourbe->addActions({m_garderReference, m_effacerReference});
+
+    // The window's own menu, on its free parts: the lessons, and the
+    // recordings' actions for the keyboard.
+    m_menuFenetre = new QMenu(this);
+    m_menuFenetre->addActions({m_seances->actionOuvrir(), m_seances->actionEnregistrer()});
+    m_menuFenetre->addSeparator();
+    m_menuFenetre->addActions(m_actionsExport);
 
     m_menuExperiences = new QMenu(QStringLiteral("Expériences"), this);
     m_menuExperiences->setToolTipsVisible(true);
@@ -81,7 +90,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
     if (event->reason() == QContextMenuEvent::Keyboard) {
-        m_menuEnregistrements->exec(
+        m_menuFenetre->exec(
             GroupBox1->mapToGlobal(QPoint(GroupBox1->width() / 4, GroupBox1->height() / 4)));
         return;
     }
@@ -97,5 +106,5 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
     else if (GroupBox1->geometry().contains(event->pos()))
         m_menuEnregistrements->exec(event->globalPos());
     else
-        event->ignore();
+        m_menuFenetre->exec(event->globalPos());
 }

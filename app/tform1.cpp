@@ -9,6 +9,7 @@
 #include "app/window_services/markerlayer.h"
 #include "guidance/descriptions.h"
 #include "guidance/textesaide.h"
+#include "lessons/seances.h"
 
 TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     : QWidget(parent), m_messages(messages), m_beeper(beeper)
@@ -53,6 +54,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     setUpExport();
     setUpCourbe();
     setUpExperiences();
+    m_seances = new Seances(*this);
     setUpMenus();
     // Above every element of the scheme, as the messages were drawn when each
     // was a picture of its own.

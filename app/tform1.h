@@ -22,6 +22,7 @@ class MessageService;
 class Marker;
 class MarkerLayer;
 class Memo;
+class Seances;
 struct ConfigurationSysteme;
 
 // The single window of the program. Its elements come from the form
@@ -29,6 +30,9 @@ struct ConfigurationSysteme;
 // its subsystem (mechanism/, recordings/, systems/, guidance/).
 class TForm1 : public QWidget, public Ui_TForm1
 {
+    // The lessons collect the whole situation and show one again.
+    friend class Seances;
+
     Q_OBJECT
 
 public:
@@ -96,6 +100,8 @@ public:
     // The scheme's organs and pathways, with their roles and modes, one a line.
     QStringList elementsDuSchema() const;
     QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
+    // The window's own menu: the lessons, and the recordings' actions.
+    QMenu *menuFenetre() const { return m_menuFenetre; }
     const QList<QAction *> &actionsExport() const { return m_actionsExport; }
     // The curve kept as a reference: its value at each column.
     void GarderReference();
@@ -184,6 +190,7 @@ public:
     MarkerLayer *calqueMessages() const { return m_calqueMessages; }
 
     MessageService &messages() { return m_messages; }
+    Seances *seances() const { return m_seances; }
     Beeper &beeper() { return m_beeper; }
 
 protected:
@@ -212,6 +219,7 @@ private:
     void actualiseExport();
     QString demandeFichier(const QString &titre, const QString &nom, const QString &genre,
                            const QString &extension);
+    QString demandeFichierAOuvrir(const QString &titre, const QString &filtre);
     bool ecritFichier(const QString &chemin, const QByteArray &contenu);
     void avertit(const QString &texte);
 
@@ -239,4 +247,6 @@ private:
     QAction *m_effacerReference = nullptr;
     // Where the pupil last saved, offered again.
     QString m_dossierExport;
+    Seances *m_seances = nullptr;
+    QMenu *m_menuFenetre = nullptr;
 };

@@ -24,6 +24,10 @@ public:
     {
         return {};
     }
+    QString askOpenFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     bool askPrinter(QWidget *, QPrinter &) override { return false; }
 };
 

@@ -25,7 +25,7 @@
 //                         from 1 to "colonne"
 //       "bandes"          object of PNG images in base64, each the strips' size:
 //                         "voieSensitive", "voieStimulatrice", "voieInhibitrice",
-//                         "perturbation"
+//                         "perturbation" (its own height), "courbe" (the curve's surface)
 //       "niveaux"         the three hormonal traces' rows [sensitive, stimulatrice,
 //                         inhibitrice], within a strip
 //   "reference"         object: "situation" (text) and "valeurs", an array of
@@ -65,8 +65,8 @@ const std::array<std::pair<Experience, const char *>, 7> nomsExperiences{{
 }};
 const std::array<const char *, 4> nomsAffiches{"voieSensitive", "voieStimulatrice",
                                                "voieInhibitrice", "courbe"};
-const std::array<const char *, 4> nomsBandes{"voieSensitive", "voieStimulatrice", "voieInhibitrice",
-                                             "perturbation"};
+const std::array<const char *, 5> nomsBandes{"voieSensitive", "voieStimulatrice", "voieInhibitrice",
+                                             "perturbation", "courbe"};
 
 // Whether the system has the element the experiment acts on.
 bool experiencePossible(Experience e, const ConfigurationSysteme &c)
@@ -269,12 +269,15 @@ bool Lecteur::enregistrements(const QJsonObject &o, const GabaritSeance &gabarit
             QImage image;
             if (!image.loadFromData(octets, "PNG"))
                 return echoue(cle, QStringLiteral("n'est pas une image PNG lisible."));
-            if (image.size() != gabarit.bande)
+            const QSize taille = i == 3   ? gabarit.perturbation
+                                 : i == 4 ? gabarit.courbe
+                                          : gabarit.bande;
+            if (image.size() != taille)
                 return echoue(cle, QStringLiteral("mesure %1 × %2 pixels au lieu de %3 × %4.")
                                        .arg(image.width())
                                        .arg(image.height())
-                                       .arg(gabarit.bande.width())
-                                       .arg(gabarit.bande.height()));
+                                       .arg(taille.width())
+                                       .arg(taille.height()));
             s.bandes[i] = image.convertToFormat(QImage::Format_RGB32);
         }
     }

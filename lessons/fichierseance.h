@@ -16,7 +16,9 @@
 // strips of another size.
 struct GabaritSeance
 {
-    QSize bande; // each strip's pixels
+    QSize bande;        // each pathway's strip, in pixels
+    QSize perturbation; // the perturbation's strip
+    QSize courbe;       // the curve's surface
 };
 
 // The largest file read: a lesson with full strips is a few hundred

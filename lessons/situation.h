@@ -31,9 +31,10 @@ struct Situation
     int colonne = 0; // the strips' drawing column
     bool vitesseModifiee = false;
     QList<LigneReleve> releve;
-    // The strips as drawn: sensory, stimulating, inhibiting, perturbation
-    // (null when not kept), and each hormonal trace's level, in rows.
-    std::array<QImage, 4> bandes;
+    // The strips as drawn: sensory, stimulating, inhibiting, perturbation,
+    // and the curve's surface (null when not kept); each hormonal trace's
+    // level, in rows.
+    std::array<QImage, 5> bandes;
     std::array<int, 3> niveauxTraces{};
     QMap<int, int> reference;
     QString situationReference;

@@ -90,7 +90,8 @@ void TForm1::setUpExport()
         m_actionsExport << a;
     };
     ajoute(QStringLiteral("Copier l'image"), QKeySequence::Copy, &TForm1::CopierImage);
-    ajoute(QStringLiteral("Enregistrer l'image…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    // Ctrl+S saves the lesson, as in every document program.
+    ajoute(QStringLiteral("Enregistrer l'image…"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
            &TForm1::EnregistrerImage);
     ajoute(QStringLiteral("Enregistrer les valeurs…"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm1::EnregistrerValeurs);
@@ -178,6 +179,19 @@ QString TForm1::demandeFichier(const QString &titre, const QString &nom, const Q
         m_dossierExport = QFileInfo(chemin).absolutePath();
         return chemin;
     });
+}
+
+// The file the pupil picks to open, from where the pupil last saved or
+// opened; empty when cancelled.
+QString TForm1::demandeFichierAOuvrir(const QString &titre, const QString &filtre)
+{
+    if (m_dossierExport.isEmpty())
+        m_dossierExport = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chemin = pendantSuspension(
+        *this, [&] { return messages().askOpenFileName(this, titre, m_dossierExport, filtre); });
+    if (!chemin.isEmpty())
+        m_dossierExport = QFileInfo(chemin).absolutePath();
+    return chemin;
 }
 
 // Written whole or not at all: the file appears only once complete. A failure

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
+#include "lessons/seances.h"
+
 #include "systems/cataloguesystemes.h"
 
 namespace {
@@ -29,8 +31,11 @@ void regleBarre(ScrollBar *barre, const ConfigurationSysteme &configuration)
 
 void TForm1::ComboBoxSystemeChange()
 {
-    if (const ConfigurationSysteme *configuration = trouveSysteme(ComboBoxSysteme->currentText()))
+    if (const ConfigurationSysteme *configuration = trouveSysteme(ComboBoxSysteme->currentText())) {
         AppliqueConfiguration(*configuration);
+        // Another system is no longer the lesson that was open.
+        m_seances->oublie();
+    }
 }
 
 // The mechanism and any marker in flight carry on through a change of system.

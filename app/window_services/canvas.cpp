@@ -18,6 +18,15 @@ Canvas::Canvas(QImage *surface, std::function<void(const QRect &)> changed)
         *m_surface = m_surface->convertToFormat(QImage::Format_RGB32);
 }
 
+void Canvas::drawImage(const QImage &image)
+{
+    QPainter peintre(m_surface);
+    peintre.setCompositionMode(QPainter::CompositionMode_Source);
+    peintre.drawImage(0, 0, image);
+    peintre.end();
+    changed(image.rect());
+}
+
 void Canvas::changed(const QRect &area)
 {
     const QRect shown = area & m_surface->rect();

@@ -42,6 +42,8 @@ public:
     // Text with its top-left corner at (x, y), in the canvas font and the
     // font's colour (black), on the brush colour.
     void textOut(int x, int y, const QString &text);
+    // The picture copied over the surface from its top-left corner.
+    void drawImage(const QImage &image);
     // Absolute height of the font in pixels.
     int fontHeight() const;
 

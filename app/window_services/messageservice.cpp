@@ -75,6 +75,12 @@ QString MessageBoxService::askSaveFileName(QWidget *parent, const QString &title
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString MessageBoxService::askOpenFileName(QWidget *parent, const QString &title,
+                                           const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
 bool MessageBoxService::askPrinter(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);

@@ -40,6 +40,10 @@ public:
     // caller asks before replacing a file that exists.
     virtual QString askSaveFileName(QWidget *parent, const QString &title,
                                     const QString &suggestion, const QString &filter) = 0;
+    // The file the pupil picks to open, starting in `folder`; empty when
+    // cancelled.
+    virtual QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
+                                    const QString &filter) = 0;
     // The printer the pupil picks and sets up; false when cancelled.
     virtual bool askPrinter(QWidget *parent, QPrinter &printer) = 0;
 };
@@ -52,6 +56,8 @@ public:
     MessageAnswer ask(QWidget *parent, MessageKind kind, const QString &text,
                       MessageButtons buttons) override;
     QString askSaveFileName(QWidget *parent, const QString &title, const QString &suggestion,
+                            const QString &filter) override;
+    QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override;
     bool askPrinter(QWidget *parent, QPrinter &printer) override;
 };

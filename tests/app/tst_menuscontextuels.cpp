@@ -22,8 +22,8 @@ class TestMenusContextuels : public QObject
 private slots:
     void rightClickOpensItsElementsMenu_data();
     void rightClickOpensItsElementsMenu();
-    void keyboardOpensTheRecordingsMenu_data();
-    void keyboardOpensTheRecordingsMenu();
+    void keyboardOpensTheWindowMenu_data();
+    void keyboardOpensTheWindowMenu();
 };
 
 void TestMenusContextuels::rightClickOpensItsElementsMenu_data()
@@ -55,8 +55,11 @@ void TestMenusContextuels::rightClickOpensItsElementsMenu_data()
     QTest::addRow("curve") << "EnregCourbe"
                            << enregistrements + QStringList{QString(), "Garder comme référence",
                                                             "Effacer la référence"};
-    QTest::addRow("a button") << "ButtonMarche" << QStringList();
-    QTest::addRow("another button") << "ButtonAProposDe" << QStringList();
+    // The free parts of the window: its own menu, the lessons first.
+    const QStringList fenetre =
+        QStringList{"Ouvrir une séance…", "Enregistrer la séance…", QString()} + enregistrements;
+    QTest::addRow("a button") << "ButtonMarche" << fenetre;
+    QTest::addRow("another button") << "ButtonAProposDe" << fenetre;
 }
 
 void TestMenusContextuels::rightClickOpensItsElementsMenu()
@@ -94,7 +97,7 @@ void TestMenusContextuels::rightClickOpensItsElementsMenu()
     QCOMPARE(ouvert, menu);
 }
 
-void TestMenusContextuels::keyboardOpensTheRecordingsMenu_data()
+void TestMenusContextuels::keyboardOpensTheWindowMenu_data()
 {
     QTest::addColumn<QString>("focus"); // empty: another window has it
     QTest::addColumn<int>("touche");
@@ -105,9 +108,9 @@ void TestMenusContextuels::keyboardOpensTheRecordingsMenu_data()
     QTest::addRow("focus in another window") << "" << int(Qt::Key_F10) << true;
 }
 
-// From the keyboard the recordings' menu opens over the strips wherever the
-// element with the focus has no menu of its own.
-void TestMenusContextuels::keyboardOpensTheRecordingsMenu()
+// From the keyboard the window's menu (the lessons, the recordings) opens
+// over the strips wherever the element with the focus has no menu of its own.
+void TestMenusContextuels::keyboardOpensTheWindowMenu()
 {
     QFETCH(QString, focus);
     QFETCH(int, touche);
@@ -147,7 +150,7 @@ void TestMenusContextuels::keyboardOpensTheRecordingsMenu()
                         touche == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
     }
     QTRY_VERIFY(ouvert);
-    QCOMPARE(ouvert == form.menuEnregistrements(), leNotre);
+    QCOMPARE(ouvert == form.menuFenetre(), leNotre);
     // Over the strips' first quarter, where the eye is.
     const QRect quart(QPoint(0, 0), form.GroupBox1->size() / 2);
     if (leNotre)

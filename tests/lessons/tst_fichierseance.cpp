@@ -13,7 +13,7 @@
 
 namespace {
 
-const GabaritSeance gabarit{QSize(550, 40)};
+const GabaritSeance gabarit{QSize(550, 40), QSize(550, 10), QSize(550, 101)};
 
 // A lesson with every field away from its start-up value.
 Situation complete()
@@ -43,7 +43,10 @@ Situation complete()
         s.releve << l;
     }
     for (std::size_t b = 0; b < s.bandes.size(); ++b) {
-        QImage bande(gabarit.bande, QImage::Format_RGB32);
+        QImage bande(b == 3   ? gabarit.perturbation
+                     : b == 4 ? gabarit.courbe
+                              : gabarit.bande,
+                     QImage::Format_RGB32);
         bande.fill(QColor(0, 255, int(60 * b)));
         bande.setPixelColor(int(b) + 1, 20, Qt::black);
         s.bandes[b] = bande;

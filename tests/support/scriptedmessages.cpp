@@ -19,6 +19,15 @@ QString ScriptedMessages::askSaveFileName(QWidget *, const QString &, const QStr
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString ScriptedMessages::askOpenFileName(QWidget *, const QString &, const QString &folder,
+                                          const QString &)
+{
+    suggestions << folder;
+    if (duringDialog)
+        duringDialog();
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
 bool ScriptedMessages::askPrinter(QWidget *, QPrinter &printer)
 {
     if (duringDialog)

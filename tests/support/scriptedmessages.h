@@ -29,6 +29,8 @@ public:
                       MessageButtons buttons) override;
     QString askSaveFileName(QWidget *parent, const QString &title, const QString &suggestion,
                             const QString &filter) override;
+    QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
+                            const QString &filter) override;
     bool askPrinter(QWidget *parent, QPrinter &printer) override;
 
     QQueue<MessageAnswer> answers;

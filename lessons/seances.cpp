@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lessons/seances.h"
+
+#include "app/tform1.h"
+#include "app/window_services/canvas.h"
+#include "app/window_services/messageservice.h"
+#include "recordings/axescourbe.h"
+#include "recordings/courbe.h"
+#include "systems/cataloguesystemes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString titreProgramme = QStringLiteral("Systèmes de régulation");
+
+std::array<GlyphButton *, 4> boutonsEnregistrement(TForm1 &f)
+{
+    return {f.SpeedButtonEnregSensitif, f.SpeedButtonEnregStimulateur, f.SpeedButtonEnregInhibiteur,
+            f.SpeedButtonCourbe};
+}
+
+std::array<ImageControl *, 5> bandes(TForm1 &f)
+{
+    return {f.EnregSensitif, f.EnregStimulateur, f.EnregInhibiteur, f.EnregPerturbation,
+            f.EnregCourbe};
+}
+
+std::array<int *, 3> niveauxTraces(EtatMecanisme &e)
+{
+    return {&e.NiveauTraceSensitif, &e.NiveauTraceStimulateur, &e.NiveauTraceInhibiteur};
+}
+
+std::array<int *, 3> niveauxCibles(EtatMecanisme &e)
+{
+    return {&e.NiveauCibleSensitif, &e.NiveauCibleStimulateur, &e.NiveauCibleInhibiteur};
+}
+
+} // namespace
+
+Seances::Seances(TForm1 &form) : QObject(&form), m_form(form)
+{
+    m_consignesStandard = form.MemoProtocole->lines();
+    const auto ajoute = [this, &form](const QString &texte, const QKeySequence &raccourci,
+                                      void (Seances::*action)()) {
+        auto *a = new QAction(texte, &form);
+        a->setShortcut(raccourci);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, action);
+        form.addAction(a);
+        return a;
+    };
+    m_ouvrir = ajoute(QStringLiteral("Ouvrir une séance…"), QKeySequence::Open, &Seances::Ouvrir);
+    m_enregistrer =
+        ajoute(QStringLiteral("Enregistrer la séance…"), QKeySequence::Save, &Seances::Enregistrer);
+}
+
+Situation Seances::situation() const
+{
+    TForm1 &f = m_form;
+    Situation s;
+    s.systeme = f.ComboBoxSysteme->currentText();
+    // The edits may hold a number typed beyond the range: the bars hold the
+    // values the loop works with.
+    s.valeurConsigne = f.ScrollBarValeurConsigne->value();
+    s.valeurReglee = f.ScrollBarValeurReglee->value();
+    s.vitesse = f.TrackBarVitesse->value();
+    s.son = f.SpeedButtonSon->isChecked();
+    s.experiences = f.experiences();
+    s.consignesActivite = m_consignesActivite;
+    const auto boutons = boutonsEnregistrement(f);
+    for (std::size_t i = 0; i < boutons.size(); ++i)
+        s.enregistrementsAffiches[i] = boutons[i]->isChecked();
+    EtatMecanisme &etat = f.etat();
+    s.colonne = etat.PositionEnreg;
+    s.vitesseModifiee = f.m_axesCourbe && f.m_axesCourbe->vitesseModifiee();
+    s.releve = f.releve().lignes();
+    const auto images = bandes(f);
+    for (std::size_t i = 0; i < images.size(); ++i)
+        s.bandes[i] = images[i]->image().convertToFormat(QImage::Format_RGB32);
+    const auto traces = niveauxTraces(etat);
+    for (std::size_t i = 0; i < traces.size(); ++i)
+        s.niveauxTraces[i] = *traces[i];
+    s.reference = f.reference();
+    s.situationReference = f.situationReference();
+    return s;
+}
+
+void Seances::applique(const Situation &s)
+{
+    TForm1 &f = m_form;
+    EtatMecanisme &etat = f.etat();
+    if (f.SpeedButtonAide->isChecked())
+        f.SpeedButtonAide->setChecked(false);
+    f.SuspendreMecanisme();
+
+    // The system as when picked from the list: a fresh scheme, strips,
+    // experiments and values.
+    const ConfigurationSysteme *configuration = trouveSysteme(s.systeme);
+    {
+        const QSignalBlocker bloque(f.ComboBoxSysteme);
+        f.ComboBoxSysteme->setCurrentText(s.systeme);
+    }
+    f.AppliqueConfiguration(*configuration);
+    f.RetablirTout();
+    f.EffacerReference();
+
+    // The values exactly as kept: set together, then read once by the loop.
+    {
+        const QSignalBlocker a(f.ScrollBarValeurReglee);
+        const QSignalBlocker b(f.ScrollBarValeurConsigne);
+        const QSignalBlocker c(f.EditValeurReglee);
+        const QSignalBlocker d(f.EditValeurConsigne);
+        const int reglee = s.valeurReglee.value_or(configuration->ValeurInitiale);
+        const int consigne = s.valeurConsigne.value_or(configuration->ValeurInitiale);
+        f.ScrollBarValeurReglee->setValue(reglee);
+        f.ScrollBarValeurConsigne->setValue(consigne);
+        f.EditValeurReglee->setText(QString::number(reglee));
+        f.EditValeurConsigne->setText(QString::number(consigne));
+    }
+    f.EditValeurRegleeChange();
+    if (s.vitesse)
+        f.TrackBarVitesse->setValue(*s.vitesse);
+    if (s.son)
+        f.SpeedButtonSon->setChecked(*s.son);
+    for (Experience e : toutesExperiences)
+        f.ChangeExperience(e, s.experiences.contient(e));
+
+    // The recordings: the toggles, then what they drew and kept.
+    const auto boutons = boutonsEnregistrement(f);
+    for (std::size_t i = 0; i < boutons.size(); ++i) {
+        if (boutons[i]->isChecked() != s.enregistrementsAffiches[i] && !boutons[i]->isHidden())
+            boutons[i]->click();
+    }
+    f.m_reference = s.reference;
+    f.m_situationReference = s.situationReference;
+    f.InitialiseEnregistrements();
+    const auto images = bandes(f);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        if (!s.bandes[i].isNull())
+            images[i]->canvas().drawImage(s.bandes[i]);
+    }
+    for (const LigneReleve &ligne : s.releve)
+        f.m_releve.note(ligne);
+    etat.PositionEnreg = s.colonne;
+    const auto traces = niveauxTraces(etat);
+    const auto cibles = niveauxCibles(etat);
+    for (std::size_t i = 0; i < traces.size(); ++i)
+        *traces[i] = *cibles[i] = s.niveauxTraces[i];
+    if (!s.releve.isEmpty()) {
+        etat.ClasseEcart = s.releve.last().classeEcart;
+        etat.Perturbation = s.releve.last().perturbation;
+    }
+    // The curve as drawn; its next column joins the last value's row.
+    if (!s.releve.isEmpty())
+        etat.OrdonneeCourbe =
+            ordonneeCourbe(s.releve.last().valeurReglee, f.ScrollBarValeurReglee->minimum(),
+                           f.ScrollBarValeurReglee->maximum(), f.EnregCourbe->height());
+    if (f.m_axesCourbe)
+        f.m_axesCourbe->setVitesseModifiee(s.vitesseModifiee);
+    f.actualiseExport();
+
+    m_consignesActivite = s.consignesActivite;
+    f.MemoProtocole->setLines(m_consignesActivite.isEmpty()
+                                  ? m_consignesStandard
+                                  : m_consignesActivite.split(QLatin1Char('\n')));
+}
+
+bool Seances::ouvre(const QString &chemin)
+{
+    const QFileInfo fichier(chemin);
+    const auto refuse = [this, &chemin](const QString &pourquoi) {
+        m_form.avertit(QStringLiteral("Impossible d'ouvrir la séance « %1 » : %2")
+                           .arg(QDir::toNativeSeparators(chemin), pourquoi));
+        return false;
+    };
+    if (fichier.isDir())
+        return refuse(QStringLiteral("c'est un dossier, pas un fichier."));
+    if (!fichier.exists())
+        return refuse(QStringLiteral("ce fichier n'existe pas."));
+    if (fichier.size() > tailleMaxSeance)
+        return refuse(QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("le fichier ne peut pas être lu."));
+    const QByteArray octets = f.read(tailleMaxSeance + 1);
+    const LectureSeance lecture = lisSeance(octets, GabaritSeance{m_form.EnregSensitif->size(),
+                                                                  m_form.EnregPerturbation->size(),
+                                                                  m_form.EnregCourbe->size()});
+    if (!lecture.situation)
+        return refuse(lecture.erreur);
+    // Nothing recorded is lost without a question.
+    if (!m_form.releve().estVide() &&
+        m_form.messages().ask(&m_form, MessageKind::Confirmation,
+                              QStringLiteral("Remplacer les enregistrements par ceux de la "
+                                             "séance « %1 » ?")
+                                  .arg(fichier.completeBaseName()),
+                              MessageButtons::OuiNon) != MessageAnswer::Oui)
+        return false;
+    applique(*lecture.situation);
+    nomme(fichier.completeBaseName());
+    return true;
+}
+
+void Seances::oublie()
+{
+    m_consignesActivite.clear();
+    m_form.MemoProtocole->setLines(m_consignesStandard);
+    nomme(QString());
+}
+
+void Seances::nomme(const QString &nom)
+{
+    m_form.setWindowTitle(nom.isEmpty() ? titreProgramme
+                                        : QStringLiteral("%1 — %2").arg(nom, titreProgramme));
+}
+
+void Seances::Ouvrir()
+{
+    const QString chemin = m_form.demandeFichierAOuvrir(QStringLiteral("Ouvrir une séance"),
+                                                        QStringLiteral("Séance (*.regulation)"));
+    if (!chemin.isEmpty())
+        ouvre(chemin);
+}
+
+void Seances::Enregistrer()
+{
+    const Situation s = situation();
+    if (!trouveSysteme(s.systeme)) {
+        m_form.avertit(QStringLiteral("Choisissez d'abord un système de la liste : la séance "
+                                      "garde le système affiché."));
+        return;
+    }
+    const QString chemin =
+        m_form.demandeFichier(QStringLiteral("Enregistrer la séance"), QStringLiteral("seance"),
+                              QStringLiteral("Séance"), QStringLiteral("regulation"));
+    if (!chemin.isEmpty() && m_form.ecritFichier(chemin, ecritSeance(s)))
+        nomme(QFileInfo(chemin).completeBaseName());
+}

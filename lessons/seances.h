@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lessons/fichierseance.h"
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class TForm1;
+
+// The lessons as the window meets them: the situation on screen collected
+// into a lesson and a lesson shown again, the two actions that open and save
+// them, and the lesson open (its name in the window's title, its
+// instructions in place of the standard ones).
+class Seances : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Seances(TForm1 &form);
+
+    QAction *actionOuvrir() const { return m_ouvrir; }
+    QAction *actionEnregistrer() const { return m_enregistrer; }
+
+    Situation situation() const;
+    // Opens the file: true when its lesson is on screen. A file that cannot
+    // be read or holds no lesson is named in a warning with the reason, and
+    // the screen stays as it was; so it does when the pupil keeps the
+    // recordings on screen.
+    bool ouvre(const QString &chemin);
+    // Another system, or a situation that is no longer the lesson's: the
+    // standard instructions and title come back.
+    void oublie();
+
+    void Ouvrir();
+    void Enregistrer();
+
+private:
+    void applique(const Situation &situation);
+    void nomme(const QString &nom);
+
+    TForm1 &m_form;
+    QAction *m_ouvrir;
+    QAction *m_enregistrer;
+    QStringList m_consignesStandard;
+    QString m_consignesActivite;
+};

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards the lessons in the window: a situation saved and opened again is
+// the same on screen, a bad file changes nothing, and nothing recorded is
+// replaced without a question.
+#include "app/window_services/canvas.h"
+#include "app/window_services/glyphbutton.h"
+#include "app/window_services/imagecontrol.h"
+#include "countingbeeper.h"
+#include "instant.h"
+#include "lessons/seances.h"
+#include "scriptedmessages.h"
+#include "tests/systems/cataloguereference.h"
+#include "tests/systems/saisiesysteme.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Fenetre
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form{messages, beeper};
+};
+
+// A situation of that system with everything a lesson keeps: recordings on
+// every strip it has and the curve, a reference, an experiment, the value
+// moved, another speed and the sound on.
+void prepare(TForm1 &form, const QString &systeme)
+{
+    tapeSysteme(form, systeme);
+    form.ButtonMarche->click();
+    for (GlyphButton *bouton : {form.SpeedButtonEnregSensitif, form.SpeedButtonEnregStimulateur,
+                                form.SpeedButtonEnregInhibiteur, form.SpeedButtonCourbe}) {
+        if (!bouton->isHidden())
+            bouton->click();
+    }
+    form.SpeedButtonSon->click();
+    form.TrackBarVitesse->setValue(9);
+    form.ScrollBarValeurReglee->setValue(form.ScrollBarValeurReglee->minimum());
+    for (int i = 0; i < 120; ++i)
+        unInstant(form);
+    form.GarderReference();
+    form.actionExperience(Experience::CentreDetruit)->trigger();
+    form.ScrollBarValeurReglee->setValue(form.ScrollBarValeurReglee->maximum());
+    for (int i = 0; i < 40; ++i)
+        unInstant(form);
+}
+
+// Field by field, so that a failure names the one lost.
+void compare(const Situation &lue, const Situation &attendue)
+{
+    QCOMPARE(lue.systeme, attendue.systeme);
+    QCOMPARE(lue.valeurConsigne, attendue.valeurConsigne);
+    QCOMPARE(lue.valeurReglee, attendue.valeurReglee);
+    QCOMPARE(lue.vitesse, attendue.vitesse);
+    QCOMPARE(lue.son, attendue.son);
+    QVERIFY(lue.experiences == attendue.experiences);
+    QCOMPARE(lue.enregistrementsAffiches, attendue.enregistrementsAffiches);
+    QCOMPARE(lue.colonne, attendue.colonne);
+    QCOMPARE(lue.vitesseModifiee, attendue.vitesseModifiee);
+    QCOMPARE(lue.releve.size(), attendue.releve.size());
+    QVERIFY(lue.releve == attendue.releve);
+    for (std::size_t i = 0; i < lue.bandes.size(); ++i)
+        QCOMPARE(lue.bandes[i], attendue.bandes[i]);
+    QCOMPARE(lue.niveauxTraces, attendue.niveauxTraces);
+    QCOMPARE(lue.reference, attendue.reference);
+    QCOMPARE(lue.situationReference, attendue.situationReference);
+}
+
+} // namespace
+
+class TestSeances : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedThenOpenedIsTheSame_data();
+    void savedThenOpenedIsTheSame();
+    void badFileChangesNothing();
+    void recordingsReplacedOnlyAfterAQuestion();
+
+private:
+    QTemporaryDir m_dossier;
+};
+
+void TestSeances::savedThenOpenedIsTheSame_data()
+{
+    QTest::addColumn<QString>("systeme");
+    for (const SystemeReference &s : systemesReference)
+        QTest::addRow("%s", s.nom) << QString::fromUtf8(s.nom);
+}
+
+// Every field kept: the values, the strips' and the curve's pixels, the
+// values' rows, the reference; the lesson opens stopped, named in the title,
+// and "Marche" goes on from its column.
+void TestSeances::savedThenOpenedIsTheSame()
+{
+    QFETCH(QString, systeme);
+    Fenetre a;
+    prepare(a.form, systeme);
+    const QString chemin = m_dossier.filePath(QStringLiteral("lecon.regulation"));
+    QFile::remove(chemin);
+    a.messages.fileNames << chemin;
+    a.form.seances()->Enregistrer();
+    QVERIFY(QFileInfo::exists(chemin));
+    QCOMPARE(a.form.windowTitle(), QStringLiteral("lecon — Systèmes de régulation"));
+
+    Fenetre b;
+    const bool ouverte = b.form.seances()->ouvre(chemin);
+    QVERIFY2(ouverte,
+             qPrintable(b.messages.asked.isEmpty() ? QString() : b.messages.asked.last().text));
+    QVERIFY(b.messages.asked.isEmpty());
+    compare(b.form.seances()->situation(), a.form.seances()->situation());
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(b.form.ComboBoxSysteme->currentText(), systeme);
+    QCOMPARE(b.form.EnregCourbe->image(), a.form.EnregCourbe->image());
+    QCOMPARE(b.form.StatusBar1->currentMessage(), a.form.StatusBar1->currentMessage());
+    QCOMPARE(b.form.GroupBoxCourbe->isHidden(), a.form.GroupBoxCourbe->isHidden());
+    QCOMPARE(b.form.windowTitle(), QStringLiteral("lecon — Systèmes de régulation"));
+    QVERIFY(!b.form.etat().MecanismeEnMarche);
+
+    const int colonne = b.form.etat().PositionEnreg;
+    b.form.ButtonMarche->click();
+    for (int i = 0; i < 5; ++i)
+        unInstant(b.form);
+    QCOMPARE(b.form.etat().PositionEnreg, colonne + 5);
+    QCOMPARE(b.form.releve().lignes().size(), a.form.releve().lignes().size() + 5);
+}
+
+// Not a lesson, or not a file: a warning names it and why, and the screen
+// stays as it was.
+void TestSeances::badFileChangesNothing()
+{
+    Fenetre f;
+    prepare(f.form, QStringLiteral("Homéothermie"));
+    f.form.ButtonMarche->click();
+    const Situation avant = f.form.seances()->situation();
+    const QString mauvais = m_dossier.filePath(QStringLiteral("mauvais.regulation"));
+    QFile fichier(mauvais);
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    fichier.write(R"({"format": "systemes-regulation/seance", "version": 1,
+                     "systeme": "Homéothermie", "valeurReglee": 99})");
+    fichier.close();
+    for (const QString &chemin : {mauvais, m_dossier.path()}) {
+        f.messages.asked.clear();
+        QVERIFY(!f.form.seances()->ouvre(chemin));
+        QCOMPARE(f.messages.asked.size(), 1);
+        QVERIFY2(f.messages.asked[0].text.contains(QFileInfo(chemin).fileName()),
+                 qPrintable(f.messages.asked[0].text));
+        QVERIFY(f.form.seances()->situation() == avant);
+    }
+    QVERIFY(f.messages.asked[0].text.contains(QStringLiteral("dossier")));
+}
+
+void TestSeances::recordingsReplacedOnlyAfterAQuestion()
+{
+    Fenetre a;
+    prepare(a.form, QStringLiteral("Glycémie directe"));
+    const QString chemin = m_dossier.filePath(QStringLiteral("glycemie.regulation"));
+    QFile::remove(chemin);
+    a.messages.fileNames << chemin;
+    a.form.seances()->Enregistrer();
+
+    Fenetre b;
+    prepare(b.form, QStringLiteral("Homéothermie"));
+    const Situation avant = b.form.seances()->situation();
+    b.messages.answers << MessageAnswer::Non;
+    QVERIFY(!b.form.seances()->ouvre(chemin));
+    QCOMPARE(b.messages.asked.size(), 1);
+    QVERIFY(b.form.seances()->situation() == avant);
+    b.messages.answers << MessageAnswer::Oui;
+    QVERIFY(b.form.seances()->ouvre(chemin));
+    QCOMPARE(b.form.ComboBoxSysteme->currentText(), QStringLiteral("Glycémie directe"));
+}
+
+QTEST_MAIN(TestSeances)
+#include "tst_seances.moc"
