@@ -106,8 +106,6 @@ void Seances::applique(const Situation &s)
         f.ComboBoxSysteme->setCurrentText(s.systeme);
     }
     f.AppliqueConfiguration(*configuration);
-    f.RetablirTout();
-    f.EffacerReference();
 
     // The values exactly as kept: set together, then read once by the loop.
     {
@@ -127,6 +125,7 @@ void Seances::applique(const Situation &s)
         f.TrackBarVitesse->setValue(*s.vitesse);
     if (s.son)
         f.SpeedButtonSon->setChecked(*s.son);
+    // Each set or undone: the experiments of the system before are undone too.
     for (Experience e : toutesExperiences)
         f.ChangeExperience(e, s.experiences.contient(e));
 
@@ -136,6 +135,8 @@ void Seances::applique(const Situation &s)
         if (boutons[i]->isChecked() != s.enregistrementsAffiches[i] && !boutons[i]->isHidden())
             boutons[i]->click();
     }
+    // The reference before the strips are cleared: clearing draws the curve's
+    // background with it.
     f.m_reference = s.reference;
     f.m_situationReference = s.situationReference;
     f.InitialiseEnregistrements();
@@ -152,14 +153,14 @@ void Seances::applique(const Situation &s)
     for (std::size_t i = 0; i < traces.size(); ++i)
         *traces[i] = *cibles[i] = s.niveauxTraces[i];
     if (!s.releve.isEmpty()) {
-        etat.ClasseEcart = s.releve.last().classeEcart;
-        etat.Perturbation = s.releve.last().perturbation;
-    }
-    // The curve as drawn; its next column joins the last value's row.
-    if (!s.releve.isEmpty())
+        const LigneReleve &derniere = s.releve.last();
+        etat.ClasseEcart = derniere.classeEcart;
+        etat.Perturbation = derniere.perturbation;
+        // The curve as drawn; its next column joins the last value's row.
         etat.OrdonneeCourbe =
-            ordonneeCourbe(s.releve.last().valeurReglee, f.ScrollBarValeurReglee->minimum(),
+            ordonneeCourbe(derniere.valeurReglee, f.ScrollBarValeurReglee->minimum(),
                            f.ScrollBarValeurReglee->maximum(), f.EnregCourbe->height());
+    }
     if (f.m_axesCourbe)
         f.m_axesCourbe->setVitesseModifiee(s.vitesseModifiee);
     f.actualiseExport();
