@@ -87,8 +87,23 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
 {
     LaunchOptions options;
     const QString zoomOption = QStringLiteral("--zoom");
+    bool optionsEnded = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-'))) {
+            if (!options.seance.isEmpty()) {
+                options.error = QStringLiteral("systemes-regulation : une seule séance à la fois "
+                                               "(« %1 » ouverte, « %2 » en trop).")
+                                    .arg(options.seance, argument);
+                return options;
+            }
+            options.seance = argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
             continue;
@@ -129,8 +144,10 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
 
 QString usageText()
 {
-    return QStringLiteral("Utilisation : systemes-regulation [--zoom=auto|FACTEUR]\n"
+    return QStringLiteral("Utilisation : systemes-regulation [--zoom=auto|FACTEUR] "
+                          "[SÉANCE.regulation]\n"
                           "Simulation de systèmes de régulation physiologiques.\n"
+                          "Une séance nommée s'ouvre au démarrage.\n"
                           "\n"
                           "  --zoom=auto     agrandit la fenêtre autant que l'écran le permet\n"
                           "                  (projection en classe)\n"

@@ -7,7 +7,8 @@
 
 // What the command line asks before the window opens. The program's own
 // options are read; Qt's (-platform, -style...) are left to Qt; any other is
-// refused.
+// refused. An argument that is not an option names a lesson to open (one at
+// most; after "--" every argument does, even one that begins with a dash).
 struct LaunchOptions
 {
     bool help = false;
@@ -16,6 +17,8 @@ struct LaunchOptions
     // Whether the command line names Qt's platform or widget style.
     bool platformChosen = false;
     bool styleChosen = false;
+    // The lesson to open at start, as written on the command line.
+    QString seance;
     // A sentence for standard error when the command line cannot be used.
     QString error;
 };

@@ -7,6 +7,7 @@
 #include "app/window_services/audiobeeper.h"
 #include "app/window_services/layoutfonts.h"
 #include "app/window_services/messageservice.h"
+#include "lessons/seances.h"
 
 #include <QIcon>
 #include <QLoggingCategory>
@@ -52,8 +53,16 @@ int main(int argc, char *argv[])
     AudioBeeper beeper;
     TForm1 form(messages, beeper);
     form.showMaximized();
+    // Logged from the event loop, a warning's about a bad lesson included.
     QTimer::singleShot(0, &form, [&form] {
-        qCDebug(lcStartup, "window shown, %d x %d", form.width(), form.height());
+        qCDebug(lcStartup, "window shown, %d x %d, titled %s", form.width(), form.height(),
+                qUtf8Printable(form.windowTitle()));
     });
+    // The lesson named at start is the first look: opened before the window's
+    // first paint. Its path is taken again from Qt, which reads it unmangled
+    // where the local encoding cannot hold every name.
+    const QString seance = parseLaunchOptions(QCoreApplication::arguments()).seance;
+    if (!seance.isEmpty())
+        form.seances()->ouvre(seance);
     return QApplication::exec();
 }

@@ -10,9 +10,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -57,6 +61,54 @@ Seances::Seances(TForm1 &form) : QObject(&form), m_form(form)
     m_ouvrir = ajoute(QStringLiteral("Ouvrir une séance…"), QKeySequence::Open, &Seances::Ouvrir);
     m_enregistrer =
         ajoute(QStringLiteral("Enregistrer la séance…"), QKeySequence::Save, &Seances::Enregistrer);
+
+    // A lesson file dropped anywhere on the window opens; the edits take no
+    // drop of their own, so nothing dragged changes a value.
+    for (QWidget *enfant : form.findChildren<QWidget *>())
+        enfant->setAcceptDrops(false);
+    form.setAcceptDrops(true);
+    form.installEventFilter(this);
+}
+
+QString Seances::seanceDeposee(const QMimeData *donnees)
+{
+    if (!donnees || !donnees->hasUrls() || donnees->urls().size() != 1)
+        return {};
+    const QUrl url = donnees->urls().constFirst();
+    if (!url.isLocalFile() ||
+        !url.fileName().endsWith(QLatin1String(".regulation"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
+
+bool Seances::eventFilter(QObject *objet, QEvent *evenement)
+{
+    switch (evenement->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *glisse = static_cast<QDragMoveEvent *>(evenement);
+        if (seanceDeposee(glisse->mimeData()).isEmpty())
+            glisse->ignore();
+        else
+            glisse->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *depot = static_cast<QDropEvent *>(evenement);
+        const QString chemin = seanceDeposee(depot->mimeData());
+        if (chemin.isEmpty()) {
+            depot->ignore();
+            return true;
+        }
+        depot->acceptProposedAction();
+        // Opened once the drop is over: a question asked inside it would hold
+        // up the program the file came from.
+        QTimer::singleShot(0, this, [this, chemin] { ouvre(chemin); });
+        return true;
+    }
+    default:
+        return QObject::eventFilter(objet, evenement);
+    }
 }
 
 Situation Seances::situation() const

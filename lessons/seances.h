@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAction;
+class QMimeData;
 class TForm1;
 
 // The lessons as the window meets them: the situation on screen collected
@@ -35,6 +36,13 @@ public:
 
     void Ouvrir();
     void Enregistrer();
+
+    // The one lesson file a drag carries, or nothing when it carries anything
+    // else (text, several files, a file of another kind).
+    static QString seanceDeposee(const QMimeData *donnees);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void applique(const Situation &situation);

@@ -3,11 +3,13 @@
 // error and does not end the program, and the command line's options.
 #include "app/application.h"
 #include "app/launchoptions.h"
+#include "lessons/fichierseance.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -113,32 +115,43 @@ void TestApplication::launchOptions_data()
     QTest::addColumn<double>("zoom"); // 0: none, -1: auto
     QTest::addColumn<bool>("help");
     QTest::addColumn<bool>("refused");
-    QTest::addRow("nothing") << QStringList{} << 0.0 << false << false;
+    QTest::addColumn<QString>("seance");
+    QTest::addRow("nothing") << QStringList{} << 0.0 << false << false << QString();
+    QTest::addRow("a lesson among options")
+        << QStringList{"-platform", "offscreen", "--zoom", "2", "diabete.regulation"} << 2.0
+        << false << false << "diabete.regulation";
+    QTest::addRow("a lesson after the options' end")
+        << QStringList{"--zoom=2", "--", "-fievre.regulation"} << 2.0 << false << false
+        << "-fievre.regulation";
+    QTest::addRow("two lessons") << QStringList{"a.regulation", "b.regulation"} << 0.0 << false
+                                 << true << QString();
     QTest::addRow("Qt's own options")
         << QStringList{"-platform", "offscreen", "--style=fusion", "-reverse", "-display", ":0"}
-        << 0.0 << false << false;
+        << 0.0 << false << false << QString();
     QTest::addRow("Qt's option before the zoom")
-        << QStringList{"-platform", "offscreen", "--zoom=2"} << 2.0 << false << false;
-    QTest::addRow("auto") << QStringList{"--zoom=auto"} << -1.0 << false << false;
-    QTest::addRow("factor") << QStringList{"--zoom=2"} << 2.0 << false << false;
-    QTest::addRow("separate value") << QStringList{"--zoom", "1.5"} << 1.5 << false << false;
-    QTest::addRow("decimal comma") << QStringList{"--zoom=1,25"} << 1.25 << false << false;
-    QTest::addRow("lowest") << QStringList{"--zoom=1"} << 1.0 << false << false;
-    QTest::addRow("highest") << QStringList{"--zoom=4"} << 4.0 << false << false;
-    QTest::addRow("help") << QStringList{"--help"} << 0.0 << true << false;
-    QTest::addRow("short help") << QStringList{"-h"} << 0.0 << true << false;
-    QTest::addRow("word") << QStringList{"--zoom=abc"} << 0.0 << false << true;
-    QTest::addRow("zero") << QStringList{"--zoom=0"} << 0.0 << false << true;
-    QTest::addRow("too large") << QStringList{"--zoom=9"} << 0.0 << false << true;
-    QTest::addRow("just below") << QStringList{"--zoom=0.99"} << 0.0 << false << true;
-    QTest::addRow("not a number") << QStringList{"--zoom=nan"} << 0.0 << false << true;
-    QTest::addRow("infinite") << QStringList{"--zoom=inf"} << 0.0 << false << true;
-    QTest::addRow("empty") << QStringList{"--zoom="} << 0.0 << false << true;
-    QTest::addRow("no value") << QStringList{"--zoom"} << 0.0 << false << true;
-    QTest::addRow("misspelt") << QStringList{"--zom=2"} << 0.0 << false << true;
-    QTest::addRow("unknown flag") << QStringList{"-x"} << 0.0 << false << true;
+        << QStringList{"-platform", "offscreen", "--zoom=2"} << 2.0 << false << false << QString();
+    QTest::addRow("auto") << QStringList{"--zoom=auto"} << -1.0 << false << false << QString();
+    QTest::addRow("factor") << QStringList{"--zoom=2"} << 2.0 << false << false << QString();
+    QTest::addRow("separate value")
+        << QStringList{"--zoom", "1.5"} << 1.5 << false << false << QString();
+    QTest::addRow("decimal comma")
+        << QStringList{"--zoom=1,25"} << 1.25 << false << false << QString();
+    QTest::addRow("lowest") << QStringList{"--zoom=1"} << 1.0 << false << false << QString();
+    QTest::addRow("highest") << QStringList{"--zoom=4"} << 4.0 << false << false << QString();
+    QTest::addRow("help") << QStringList{"--help"} << 0.0 << true << false << QString();
+    QTest::addRow("short help") << QStringList{"-h"} << 0.0 << true << false << QString();
+    QTest::addRow("word") << QStringList{"--zoom=abc"} << 0.0 << false << true << QString();
+    QTest::addRow("zero") << QStringList{"--zoom=0"} << 0.0 << false << true << QString();
+    QTest::addRow("too large") << QStringList{"--zoom=9"} << 0.0 << false << true << QString();
+    QTest::addRow("just below") << QStringList{"--zoom=0.99"} << 0.0 << false << true << QString();
+    QTest::addRow("not a number") << QStringList{"--zoom=nan"} << 0.0 << false << true << QString();
+    QTest::addRow("infinite") << QStringList{"--zoom=inf"} << 0.0 << false << true << QString();
+    QTest::addRow("empty") << QStringList{"--zoom="} << 0.0 << false << true << QString();
+    QTest::addRow("no value") << QStringList{"--zoom"} << 0.0 << false << true << QString();
+    QTest::addRow("misspelt") << QStringList{"--zom=2"} << 0.0 << false << true << QString();
+    QTest::addRow("unknown flag") << QStringList{"-x"} << 0.0 << false << true << QString();
     QTest::addRow("a flag of Qt's given a value")
-        << QStringList{"-reverse=1"} << 0.0 << false << true;
+        << QStringList{"-reverse=1"} << 0.0 << false << true << QString();
 }
 
 void TestApplication::launchOptions()
@@ -147,6 +160,7 @@ void TestApplication::launchOptions()
     QFETCH(double, zoom);
     QFETCH(bool, help);
     QFETCH(bool, refused);
+    QFETCH(QString, seance);
     const LaunchOptions options =
         parseLaunchOptions(QStringList{QStringLiteral("systemes-regulation")} + arguments);
     QCOMPARE(!options.error.isEmpty(), refused);
@@ -158,6 +172,7 @@ void TestApplication::launchOptions()
     }
     QCOMPARE(options.zoom, zoom);
     QCOMPARE(options.help, help);
+    QCOMPARE(options.seance, seance);
 }
 
 // The look is left to Qt only when the command line names a platform or a
@@ -222,6 +237,7 @@ void TestApplication::programRefusesABadZoom_data()
     QTest::addRow("zero") << "--zoom=0" << 2 << "« 0 »";
     QTest::addRow("nine") << "--zoom=9" << 2 << "« 9 »";
     QTest::addRow("misspelt option") << "--zom=2" << 2 << "« --zom=2 »";
+    QTest::addRow("two lessons") << "a.regulation b.regulation" << 2 << "« b.regulation »";
     QTest::addRow("help") << "--help" << 0 << "Utilisation : systemes-regulation";
 }
 
@@ -231,7 +247,7 @@ void TestApplication::programRefusesABadZoom()
     QFETCH(int, status);
     QFETCH(QString, output);
     QProcess program;
-    program.start(QStringLiteral(REGULATION_PROGRAM), {argument});
+    program.start(QStringLiteral(REGULATION_PROGRAM), argument.split(QLatin1Char(' ')));
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), status);
@@ -256,17 +272,35 @@ void TestApplication::programTakesQtOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("notice");
-    QTest::addRow("no zoom") << QStringList{"-platform", "offscreen"} << QString();
-    QTest::addRow("auto") << QStringList{"--zoom=auto", "-platform", "offscreen"} << QString();
+    QTest::addColumn<QString>("titre");
+    const QString titre = QStringLiteral("Systèmes de régulation");
+    QTest::addRow("no zoom") << QStringList{"-platform", "offscreen"} << QString() << titre;
+    QTest::addRow("auto") << QStringList{"--zoom=auto", "-platform", "offscreen"} << QString()
+                          << titre;
     QTest::addRow("too large") << QStringList{"-platform", "offscreen", "--zoom=2"}
-                               << "zoom ramené à 1,22";
+                               << "zoom ramené à 1,22" << titre;
+    // A lesson named on the command line is the first look.
+    QTest::addRow("a lesson") << QStringList{"-platform", "offscreen", "fievre.regulation"}
+                              << QString() << "fievre — " + titre;
+    QTest::addRow("a bad lesson") << QStringList{"-platform", "offscreen", "absente.regulation"}
+                                  << QString() << titre;
 }
 
 void TestApplication::programTakesQtOptions()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, notice);
+    QFETCH(QString, titre);
+    QTemporaryDir dossier;
+    Situation fievre;
+    fievre.systeme = QStringLiteral("Homéothermie");
+    fievre.valeurConsigne = 39;
+    QFile lecon(dossier.filePath(QStringLiteral("fievre.regulation")));
+    QVERIFY(lecon.open(QIODevice::WriteOnly));
+    lecon.write(ecritSeance(fievre));
+    lecon.close();
     QProcess program;
+    program.setWorkingDirectory(dossier.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"})
         environment.remove(QString::fromLatin1(name));
@@ -292,6 +326,9 @@ void TestApplication::programTakesQtOptions()
         qPrintable(QStringLiteral("ended with status %1: %2").arg(program.exitCode()).arg(err)));
     QVERIFY2(err.contains(QLatin1String("regulation.startup: window shown")),
              qPrintable(QStringLiteral("no window shown in 20 s: ") + err));
+    QVERIFY2(err.contains(QRegularExpression(
+                 QStringLiteral(", titled %1\r?\n").arg(QRegularExpression::escape(titre)))),
+             qPrintable(err));
     program.kill();
     program.waitForFinished();
     // Qt's own warnings aside (no runtime folder here), what the program says.

@@ -13,6 +13,7 @@
 #include "tests/systems/saisiesysteme.h"
 
 #include <QAction>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,6 +82,8 @@ private slots:
     void savedThenOpenedIsTheSame();
     void badFileChangesNothing();
     void recordingsReplacedOnlyAfterAQuestion();
+    void dropOpensOneLessonFile_data();
+    void dropOpensOneLessonFile();
 
 private:
     QTemporaryDir m_dossier;
@@ -175,6 +178,71 @@ void TestSeances::recordingsReplacedOnlyAfterAQuestion()
     b.messages.answers << MessageAnswer::Oui;
     QVERIFY(b.form.seances()->ouvre(chemin));
     QCOMPARE(b.form.ComboBoxSysteme->currentText(), QStringLiteral("Glycémie directe"));
+}
+
+void TestSeances::dropOpensOneLessonFile_data()
+{
+    QTest::addColumn<QStringList>("urls");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("ouverte");
+    const QString lecon =
+        QUrl::fromLocalFile(m_dossier.filePath(QStringLiteral("depot.regulation"))).toString();
+    QTest::addRow("a lesson file") << QStringList{lecon} << QString() << true;
+    QTest::addRow("its suffix in capitals")
+        << QStringList{QUrl::fromLocalFile(m_dossier.filePath(QStringLiteral("DEPOT.REGULATION")))
+                           .toString()}
+        << QString() << true;
+    QTest::addRow("text from a field") << QStringList{} << QStringLiteral("38") << false;
+    QTest::addRow("two lesson files") << QStringList{lecon, lecon} << QString() << false;
+    QTest::addRow("a file of another kind")
+        << QStringList{QUrl::fromLocalFile(m_dossier.filePath(QStringLiteral("depot.csv")))
+                           .toString()}
+        << QString() << false;
+    QTest::addRow("a lesson on the web")
+        << QStringList{QStringLiteral("https://example.org/depot.regulation")} << QString()
+        << false;
+}
+
+// Whatever element the pointer is over, the drop is the window's: no element
+// takes one of its own, and the window opens a lesson file and nothing else.
+void TestSeances::dropOpensOneLessonFile()
+{
+    QFETCH(QStringList, urls);
+    QFETCH(QString, texte);
+    QFETCH(bool, ouverte);
+    Fenetre a;
+    tapeSysteme(a.form, QStringLiteral("Homéothermie"));
+    for (const QString nom :
+         {QStringLiteral("depot.regulation"), QStringLiteral("DEPOT.REGULATION")}) {
+        QFile::remove(m_dossier.filePath(nom));
+        a.messages.fileNames << m_dossier.filePath(nom);
+        a.form.seances()->Enregistrer();
+    }
+
+    Fenetre f;
+    const QString systemeAvant = f.form.ComboBoxSysteme->currentText();
+    for (const QWidget *element : f.form.findChildren<QWidget *>())
+        QVERIFY2(!element->acceptDrops(), qPrintable(element->objectName()));
+    QMimeData donnees;
+    QList<QUrl> liens;
+    for (const QString &url : urls)
+        liens << QUrl(url);
+    if (!liens.isEmpty())
+        donnees.setUrls(liens);
+    if (!texte.isEmpty())
+        donnees.setText(texte);
+    const QPoint ou = f.form.EditValeurReglee->geometry().center();
+    QDragEnterEvent entree(ou, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.form, &entree);
+    QCOMPARE(entree.isAccepted(), ouverte);
+    QDropEvent depot(ou, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.form, &depot);
+    QCOMPARE(depot.isAccepted(), ouverte);
+    QCoreApplication::processEvents();
+    QCOMPARE(f.form.ComboBoxSysteme->currentText(),
+             ouverte ? QStringLiteral("Homéothermie") : systemeAvant);
+    QCOMPARE(f.form.windowTitle().contains(QLatin1String("depot"), Qt::CaseInsensitive), ouverte);
+    QVERIFY(f.messages.asked.isEmpty());
 }
 
 QTEST_MAIN(TestSeances)
