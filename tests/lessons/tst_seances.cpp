@@ -84,6 +84,8 @@ private slots:
     void recordingsReplacedOnlyAfterAQuestion();
     void dropOpensOneLessonFile_data();
     void dropOpensOneLessonFile();
+    void teachersExamples_data();
+    void teachersExamples();
 
 private:
     QTemporaryDir m_dossier;
@@ -243,6 +245,69 @@ void TestSeances::dropOpensOneLessonFile()
              ouverte ? QStringLiteral("Homéothermie") : systemeAvant);
     QCOMPARE(f.form.windowTitle().contains(QLatin1String("depot"), Qt::CaseInsensitive), ouverte);
     QVERIFY(f.messages.asked.isEmpty());
+}
+
+void TestSeances::teachersExamples_data()
+{
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("systeme");
+    QTest::addColumn<int>("consigne");
+    QTest::addColumn<int>("depart");
+    QTest::addColumn<bool>("insulineBloquee");
+    QTest::addColumn<bool>("reference");
+    QTest::addColumn<int>("arrivee"); // where "Marche" takes the value
+    QTest::addColumn<QString>("question");
+    // Insulin no longer released: a high glycaemia stays high, beside the
+    // normal return kept as the reference.
+    QTest::addRow("type 1 diabetes")
+        << "diabete-type-1"
+        << "Glycémie directe" << 1000 << 2000 << true << true << 2000 << "comparer";
+    // The set point raised to 39 °C while the body is at 37 °C: the
+    // temperature climbs to the new set point.
+    QTest::addRow("fever") << "fievre"
+                           << "Homéothermie" << 39 << 37 << false << false << 39
+                           << "effecteur agit";
+}
+
+// The lessons shipped for teachers open, show what their description says
+// and, once started, behave as the activity expects.
+void TestSeances::teachersExamples()
+{
+    QFETCH(QString, fichier);
+    QFETCH(QString, systeme);
+    QFETCH(int, consigne);
+    QFETCH(int, depart);
+    QFETCH(bool, insulineBloquee);
+    QFETCH(bool, reference);
+    QFETCH(int, arrivee);
+    QFETCH(QString, question);
+    Fenetre f;
+    QVERIFY(f.form.seances()->ouvre(
+        QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/seances/%1.regulation").arg(fichier)));
+    QCOMPARE(f.form.ComboBoxSysteme->currentText(), systeme);
+    QCOMPARE(f.form.ScrollBarValeurConsigne->value(), consigne);
+    QCOMPARE(f.form.ScrollBarValeurReglee->value(), depart);
+    QCOMPARE(f.form.experiences().contient(Experience::VoieInhibitriceCoupee), insulineBloquee);
+    QCOMPARE(f.form.experiences().contient(Experience::CentreDetruit), false);
+    QCOMPARE(!f.form.reference().isEmpty(), reference);
+    if (reference)
+        QCOMPARE(f.form.situationReference(), QStringLiteral("boucle intacte"));
+    QVERIFY(f.form.MemoProtocole->toPlainText().contains(question));
+    QCOMPARE(f.form.windowTitle(), fichier + QStringLiteral(" — Systèmes de régulation"));
+
+    f.form.ButtonMarche->click();
+    for (int i = 0; i < 300; ++i)
+        unInstant(f.form);
+    QVERIFY2(qAbs(f.form.ScrollBarValeurReglee->value() - arrivee) <=
+                 f.form.ScrollBarValeurReglee->singleStep(),
+             qPrintable(QString::number(f.form.ScrollBarValeurReglee->value())));
+
+    // Another system brings the standard instructions and title back.
+    tapeSysteme(f.form, QStringLiteral("Homéothermie") == systeme
+                            ? QStringLiteral("Glycémie directe")
+                            : QStringLiteral("Homéothermie"));
+    QVERIFY(!f.form.MemoProtocole->toPlainText().contains(question));
+    QCOMPARE(f.form.windowTitle(), QStringLiteral("Systèmes de régulation"));
 }
 
 QTEST_MAIN(TestSeances)
