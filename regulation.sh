@@ -21,7 +21,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w6
     qt6-base-dev-tools)
 wine_packages=(wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick unzip python3-pefile)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
-    file at-spi2-core dbus-x11 python3-pyatspi)
+    file at-spi2-core dbus-x11 python3-pyatspi xdg-utils shared-mime-info libfile-mimeinfo-perl)
 
 install_missing() {
     local missing=()

@@ -4,12 +4,14 @@
 # teacher's machine would meet it: what it holds, its menu entry and metainfo, then
 # installs it (as root, with apt-get; otherwise, or with --scratch, unpacked into a
 # scratch root) and checks that the installed program starts under Xvfb with
-# openbox and opens its window, with its icon.
+# openbox and opens its window, with its icon, and that the desktop knows a lesson
+# file as its type and opens it with the program, as a double-click does.
 #
 #     packaging/check-package.sh BUILD_DIR [--scratch]
 #
 # Exits non-zero on the first failure. Needs cmake, dpkg-dev, desktop-file-utils,
-# appstream, xvfb, openbox, xdotool and x11-utils. Set SCREENSHOT=file.png to keep a
+# appstream, xvfb, openbox, xdotool, x11-utils, xdg-utils, shared-mime-info and
+# libfile-mimeinfo-perl. Set SCREENSHOT=file.png to keep a
 # picture of the window (needs imagemagick).
 set -euo pipefail
 
@@ -17,6 +19,8 @@ readonly app_id=org.systemesregulation.SystemesRegulation
 readonly package=systemes-regulation
 readonly title="Systèmes de régulation"
 readonly icon_sizes=(16 32 48 64 128 256)
+readonly lesson_type=application/x-systemes-regulation-seance
+readonly lesson_icon=${lesson_type//\//-}
 
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tests/support/xdisplay.sh"
@@ -41,7 +45,8 @@ elif [[ -n ${2:-} ]]; then
 fi
 
 for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli \
-    Xvfb openbox xdotool xwininfo xprop file; do
+    Xvfb openbox xdotool xwininfo xprop file xdg-mime xdg-open mimetype update-mime-database \
+    update-desktop-database; do
     command -v "$tool" >/dev/null || fail "$tool is missing"
 done
 
@@ -80,9 +85,12 @@ expected=(
     "usr/share/metainfo/$app_id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "usr/share/doc/$package/copyright"
+    "usr/share/mime/packages/$app_id.xml"
+    "usr/share/icons/hicolor/scalable/mimetypes/$lesson_icon.svg"
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+    expected+=("usr/share/icons/hicolor/${size}x${size}/mimetypes/$lesson_icon.png")
 done
 for path in "${expected[@]}"; do
     [[ -f $root/$path ]] || fail "the package lacks /$path"
@@ -92,8 +100,10 @@ extra=$(cd "$root" && find . -type f -printf '%P\n' | sort | comm -23 - <(printf
 [[ -z $extra ]] || fail "the package holds unexpected files: $extra"
 [[ -x $root/usr/bin/$package ]] || fail "/usr/bin/$package is not executable"
 for size in "${icon_sizes[@]}"; do
-    file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" | grep -q "PNG image data, $size x $size," ||
-        fail "the ${size}x${size} icon is not a $size px PNG"
+    for icon in "apps/$app_id" "mimetypes/$lesson_icon"; do
+        file "$root/usr/share/icons/hicolor/${size}x${size}/$icon.png" | grep -q "PNG image data, $size x $size," ||
+            fail "the ${size}x${size} icon $icon is not a $size px PNG"
+    done
 done
 
 # The project's version is the one the package and the metainfo show.
@@ -108,7 +118,14 @@ done
 step "package $package $version holds the program, its entry, metainfo, icons and copyright"
 
 # --- Desktop entry and metainfo ----------------------------------------------
-"$here/validate-metadata.sh" "$root/usr/share/applications/$app_id.desktop" "$metainfo"
+desktop=$root/usr/share/applications/$app_id.desktop
+"$here/validate-metadata.sh" "$desktop" "$metainfo"
+# The lesson type: described, opened by the menu entry, provided by the metainfo.
+grep -q "<mime-type type=\"$lesson_type\">" "$root/usr/share/mime/packages/$app_id.xml" ||
+    fail "the shared-mime-info description does not describe $lesson_type"
+grep -qx "MimeType=$lesson_type;" "$desktop" || fail "the desktop entry does not open $lesson_type"
+grep -q '^Exec=systemes-regulation %f$' "$desktop" || fail "the desktop entry does not pass the file"
+grep -q "<mediatype>$lesson_type</mediatype>" "$metainfo" || fail "the metainfo does not provide $lesson_type"
 
 # --- Install -----------------------------------------------------------------
 if [[ $mode == install ]]; then
@@ -129,7 +146,15 @@ else
     done
     step "unpacked into the scratch root $root"
     program=$root/usr/bin/$package
+    # What the package's triggers do on an installed system, for the scratch root.
+    export XDG_DATA_DIRS=$root/usr/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}
+    update-mime-database "$root/usr/share/mime"
+    update-desktop-database "$root/usr/share/applications"
+    export PATH=$root/usr/bin:$PATH
 fi
+# No user's own choices: only what the system and the package say.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 
 # --- Start the installed program ---------------------------------------------
 # The title is matched as UTF-8, whatever locale the caller has.
@@ -164,8 +189,30 @@ grep -q 'Icon (' <<<"$icons" || fail "the window has no icon"
 if [[ -n ${SCREENSHOT:-} ]]; then
     /usr/bin/import -window root "$SCREENSHOT" && step "screenshot saved to $SCREENSHOT"
 fi
+
+# --- A lesson file, double-clicked ---------------------------------------------
+# A lesson the program saved, under a name of its own.
+lesson=$work/lecon-du-jour.regulation
+cp "$here/../docs/seances/fievre.regulation" "$lesson"
+filetype=$(xdg-mime query filetype "$lesson")
+[[ $filetype == "$lesson_type" ]] || fail "xdg-mime gives $lesson the type \"$filetype\", not $lesson_type"
+default=$(xdg-mime query default "$lesson_type")
+[[ $default == "$app_id.desktop" ]] || fail "xdg-mime opens $lesson_type with \"$default\", not $app_id.desktop"
+step "a lesson file is $lesson_type, opened by $default"
+# xdg-open does what the file manager does: the type, its program, its entry's Exec.
+xdg-open "$lesson" >"$work/open.log" 2>&1 &
+pids+=($!)
+lesson_title="lecon-du-jour — $title"
+lesson_window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$lesson_title\$" | head -n1) || true
+if [[ -z $lesson_window ]]; then
+    cat "$work/open.log" >&2
+    fail "opening $lesson showed no window \"$lesson_title\" within 30 s"
+fi
+pids+=("$(xdotool getwindowpid "$lesson_window")")
+step "opening the lesson file showed \"$lesson_title\""
+
 if [[ -s $work/program.log ]]; then
     step "the program wrote on its console:"
     sed 's/^/    /' "$work/program.log"
 fi
-step "OK: the installed program opened its window \"$title\" ($mode)"
+step "OK: the installed program opened its window \"$title\" and the lesson file ($mode)"
