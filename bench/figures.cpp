@@ -5,6 +5,7 @@
 //   cadence SECONDS         sensor ticks at speed 10, window hidden
 //   cadence-montree SECONDS the same with the window shown maximised
 //   memoire TICKS           resident memory over TICKS sensor ticks
+//   seance TIMES            saving and opening a lesson with full strips
 #include "bench/figures.h"
 
 #include "app/window_services/layoutfonts.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,7 +35,11 @@ int main(int argc, char *argv[])
         return mesureCadence(true, argument ? std::atof(argument) : 5.0);
     if (std::strcmp(figure, "memoire") == 0)
         return mesureMemoire(argument ? std::atol(argument) : 1000000L);
-    std::fprintf(stderr, "usage: %s premiere-image | cadence[-montree] SECONDS | memoire TICKS\n",
+    if (std::strcmp(figure, "seance") == 0)
+        return mesureSeance(argument ? std::max(1, std::atoi(argument)) : 11);
+    std::fprintf(stderr,
+                 "usage: %s premiere-image | cadence[-montree] SECONDS | memoire TICKS | "
+                 "seance TIMES\n",
                  argv[0]);
     return 2;
 }

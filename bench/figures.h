@@ -14,3 +14,7 @@ int mesurePremiereImage();
 // Resident memory after 1,000 and after ticks sensor ticks driven directly,
 // and its peak.
 int mesureMemoire(long ticks);
+
+// Saving and opening the heaviest lesson (full strips and curve, every row,
+// a reference), each the median of fois times, and the file's size.
+int mesureSeance(int fois);

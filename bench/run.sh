@@ -42,6 +42,7 @@ for run in $(seq "$runs"); do
         tick_costs
         QT_QPA_PLATFORM=offscreen "$figures" cadence 5
         QT_QPA_PLATFORM=offscreen "$figures" memoire 1000000
+        QT_QPA_PLATFORM=offscreen "$figures" seance 11
     } >>"$results"
 done
 
@@ -61,6 +62,8 @@ cadence_offscreen >= 995
 cadence_xvfb >= 990
 processeur_xvfb <= 10
 premiere_image <= 150
+seance_enregistrer <= 50
+seance_ouvrir <= 50
 memoire_croissance <= 1'
 
 echo "$(date -u +%Y-%m-%d), $runs runs, $machine"

@@ -4,7 +4,9 @@
 # unzipping it on a USB stick, and runs the loop once: the window opens,
 # "Marche" then a perturbation of the regulated value move it (the sensor's
 # colour changes, the recording strips draw), "Quitter" and its question
-# close it with status 0. Nothing but the zip's own files is given to it.
+# close it with status 0. Then a lesson file dropped on the program (its path
+# as the argument, as Explorer passes it) opens that lesson. Nothing but the
+# zip's own files is given to it.
 #
 #     tests/windows/smoke.sh ZIP [SCREENSHOT_DIR]
 #
@@ -125,4 +127,22 @@ wait "$program_pid" || status=$?
     cat "$work/program.log" >&2
     fail "the program closed with status $status"
 }
-step "OK: the zipped program opened, ran the loop and closed with status 0"
+step "the zipped program ran the loop and closed with status 0"
+
+# A lesson dropped on the program, or opened with it: a name with accents and
+# blanks, in a folder with an apostrophe, arrives whole.
+lessons="$work/Séances de l'année"
+mkdir -p "$lessons"
+cp "$here/../../docs/seances/fievre.regulation" "$lessons/Fièvre en 1re.regulation"
+lesson_path="Z:${lessons//\//\\}\\Fièvre en 1re.regulation"
+(cd "$(dirname "$program")" && exec wine ./systemes-regulation.exe "$lesson_path") >"$work/lesson.log" 2>&1 &
+lesson_pid=$!
+pids+=("$lesson_pid")
+lesson_title="Fièvre en 1re — $title"
+lesson_window=$(timeout 90 xdotool search --sync --onlyvisible --name "^$lesson_title\$" | head -n1) || true
+[[ -n $lesson_window ]] || {
+    cat "$work/lesson.log" >&2
+    fail "the lesson given as the argument showed no window \"$lesson_title\""
+}
+step "the lesson given as the argument opened: \"$lesson_title\""
+step "OK: the zipped program opened, ran the loop, closed with status 0 and opened a lesson"
