@@ -17,7 +17,7 @@ cd "$(dirname "$0")"
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
     qt6-translations-l10n libgl-dev fonts-wine fonts-freefont-ttf)
-windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools zip
+windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools zip wixl msitools
     qt6-base-dev-tools)
 wine_packages=(wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick unzip python3-pefile)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
@@ -38,11 +38,16 @@ install_missing() {
         "${missing[@]}"
 }
 
-# The Windows zip, built and started once under Wine as a teacher would.
+# The Windows zip and installer package, built; the zipped program started
+# once under Wine as a teacher would, the package installed, upgraded and
+# removed as the IT service would and the installed program started.
 windows_zip() { # [build options]
     install_missing "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}"
     bash packaging/windows/build.sh "$@"
     bash tests/windows/smoke.sh build/windows/systemes-regulation-*-windows-x64.zip
+    bash tests/windows/msi-check.sh build/windows/systemes-regulation-*-windows-x64.msi \
+        build/windows/systemes-regulation-*-windows-x64/
+    bash tests/windows/smoke.sh build/windows/systemes-regulation-*-windows-x64.msi
 }
 
 # The display servers, window managers and Wine processes this run started

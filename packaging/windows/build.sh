@@ -3,7 +3,9 @@
 # Cross-compiles the program for 64-bit Windows with MinGW-w64 and writes the
 # portable zip build/windows/systemes-regulation-<version>-windows-x64.zip:
 # the program, the Qt libraries and plugins it loads, MinGW's runtime, and the
-# two faces Windows lacks, with their licences. Unzip and double-click.
+# two faces Windows lacks, with their licences. Unzip and double-click. Beside
+# it, the Windows Installer package of the same files for the IT service
+# (packaging/windows/msi.sh), with its SHA-256.
 #
 #     packaging/windows/build.sh [--with-tests] [--with-benchmarks]
 #     packaging/windows/build.sh --find-qt
@@ -62,14 +64,14 @@ if [[ $find_qt == yes ]]; then
     echo "$qt"
     exit 0
 fi
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja zip; do
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja zip wixl msibuild; do
     command -v "$tool" >/dev/null ||
-        fail "$tool is missing: sudo apt-get install g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build zip"
+        fail "$tool is missing: sudo apt-get install g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build zip wixl msitools"
 done
 [[ -x /usr/lib/qt6/libexec/moc ]] || fail "Qt's host tools are missing: sudo apt-get install qt6-base-dev"
 
-# A zip left by an earlier build is not this build's.
-rm -f "$out"/systemes-regulation-*-windows-x64.zip
+# A zip or package left by an earlier build is not this build's.
+rm -f "$out"/systemes-regulation-*-windows-x64.zip "$out"/systemes-regulation-*-windows-x64.msi
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
@@ -130,3 +132,5 @@ done
 
 (cd "$out" && zip -qr9 "$name.zip" "$name")
 echo "$out/$name.zip ($(du -h "$out/$name.zip" | cut -f1))"
+bash "$root/packaging/windows/msi.sh" "$stage" "$version" "$out/$name.msi"
+echo "$out/$name.msi ($(du -h "$out/$name.msi" | cut -f1))"

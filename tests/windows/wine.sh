@@ -42,9 +42,14 @@ close_session() {
 # Windows that build was configured with, and of MinGW's runtime; without it,
 # a program finds nothing but what lies beside it.
 start_wine() {
-    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # No menu entries on the host for the shortcuts an installer makes.
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     unset WINEPATH WINEQT_PLUGIN_PATH
     wine_prefixes+=("$WINEPREFIX")
+    # The prefix links the user's desktop and documents to the home folder:
+    # one of the session's own, so that no shortcut or file reaches the user's.
+    export HOME=$work/home
+    mkdir -p "$HOME"
     rm -rf "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1
     [[ -n ${2:-} ]] || return 0
@@ -56,4 +61,23 @@ start_wine() {
     # them its WINEQT_ ones instead.
     WINEQT_PLUGIN_PATH=$(winepath -w "$qt/plugins")
     export WINEPATH WINEQT_PLUGIN_PATH
+}
+
+# wine_path PATH: the Windows name of a path of this machine (Wine's Z: drive).
+wine_path() {
+    local path
+    path=$(realpath -m "$1")
+    echo "Z:${path//\//\\}"
+}
+
+# wait_window NAME SECONDS: the first visible window whose title matches NAME,
+# asked again until it shows (a window that comes and goes while xdotool
+# looks ends one search, not the wait); nothing when none shows in time.
+wait_window() {
+    local window end=$((SECONDS + $2))
+    while ((SECONDS < end)); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
+        [[ -n $window ]] && echo "$window" && return 0
+        sleep 0.5
+    done
 }
