@@ -126,6 +126,13 @@ entry="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_c
 [[ $(reg_value "$entry" Publisher) == "$publisher" ]] || fail "the entry's publisher is not \"$publisher\""
 wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | grep -q 'ProductIcon.*programme\.ico' ||
     fail "the entry has no icon"
+# The icon the lesson type names: the program's second.
+icons=$(/usr/bin/python3 -c 'import sys, pefile
+pe = pefile.PE(sys.argv[1], fast_load=True)
+pe.parse_data_directories(directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
+print(sum(len(e.directory.entries) for e in pe.DIRECTORY_ENTRY_RESOURCE.entries
+          if e.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]))' "$installed/systemes-regulation.exe")
+((icons >= 2)) || fail "the program holds $icons icon(s): lesson files have none of their own"
 step "installed: the zip's $(cd "$stage" && find . -type f | wc -l) files, two Start-menu shortcuts, the lesson type, the entry $version by \"$publisher\""
 
 # A higher version over it replaces it in place.

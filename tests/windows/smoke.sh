@@ -46,6 +46,8 @@ if [[ $zip == *.msi ]]; then
     program="$WINEPREFIX/drive_c/Program Files/$title/systemes-regulation.exe"
     [[ -f $program ]] || fail "the package installed no \"C:\\Program Files\\$title\\systemes-regulation.exe\""
     installed=yes
+    # What the installation holds: the program must write nothing beside it.
+    (cd "$(dirname "$program")" && find . -printf '%P %s\n' | sort) >"$work/installed-files"
 else
     # A stick's folder, with a blank and an accent in its name.
     stick="$work/Clé USB"
@@ -144,6 +146,11 @@ wait "$program_pid" || status=$?
     fail "the program closed with status $status"
 }
 step "the program ran the loop and closed with status 0"
+if [[ $installed == yes ]]; then
+    cmp -s "$work/installed-files" <(cd "$(dirname "$program")" && find . -printf '%P %s\n' | sort) ||
+        fail "the program wrote in its installation folder: $(diff "$work/installed-files" <(cd "$(dirname "$program")" && find . -printf '%P %s\n' | sort) | tail -n +2 | tr '\n' ' ')"
+    step "the program wrote nothing in its installation folder"
+fi
 
 # A lesson dropped on the program, or opened with it: a name with accents and
 # blanks, in a folder with an apostrophe, arrives whole.
