@@ -295,10 +295,11 @@ void TestApplication::programTakesQtOptions()
     Situation fievre;
     fievre.systeme = QStringLiteral("Homéothermie");
     fievre.valeurConsigne = 39;
-    QFile lecon(dossier.filePath(QStringLiteral("fievre.regulation")));
-    QVERIFY(lecon.open(QIODevice::WriteOnly));
-    lecon.write(ecritSeance(fievre));
-    lecon.close();
+    {
+        QFile lecon(dossier.filePath(QStringLiteral("fievre.regulation")));
+        QVERIFY(lecon.open(QIODevice::WriteOnly));
+        lecon.write(ecritSeance(fievre));
+    }
     QProcess program;
     program.setWorkingDirectory(dossier.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -43,9 +43,11 @@ tables=$(msiinfo tables "$msi") || fail "msiinfo cannot read $msi"
 for table in Component Directory Feature File Media Property Registry Shortcut Upgrade; do
     grep -qx "$table" <<<"$tables" || fail "the package has no $table table"
 done
+# A table with binary data is exported with its streams beside it: in the
+# scratch folder.
 for table in $tables; do
     [[ $table == _* ]] && continue
-    msiinfo export "$msi" "$table" >/dev/null || fail "msiinfo cannot read the $table table"
+    (cd "$work" && msiinfo export "$msi" "$table" >/dev/null) || fail "msiinfo cannot read the $table table"
 done
 msiinfo suminfo "$msi" | grep -q "^Template: x64;" || fail "the package is not for 64-bit Windows"
 property() { msiinfo export "$1" Property | sed -n "s/^$2\t//p" | tr -d '\r'; }
