@@ -67,7 +67,7 @@ void TForm1::FormCreate()
     ComboBoxSysteme->clear();
     // The list sorts its items whatever order they come in.
     for (const SystemeCatalogue &systeme : CatalogueSystemes)
-        ComboBoxSysteme->addItem(QString::fromUtf8(systeme.nom));
+        ComboBoxSysteme->addItem(systeme.nom);
     ComboBoxSysteme->setCurrentIndex(
         ComboBoxSysteme->findText(QStringLiteral("Schéma général (nerveux)")));
 

@@ -10,9 +10,9 @@ namespace {
 // A label takes its new text and sizes itself to it (the effector labels
 // wrap within their width and grow downward); its panel then frames it with
 // 2 pixels on every side.
-void reetiquette(AutoSizeLabel *label, QWidget *panneau, const char *texte)
+void reetiquette(AutoSizeLabel *label, QWidget *panneau, const QString &texte)
 {
-    label->setCaption(QString::fromUtf8(texte));
+    label->setCaption(texte);
     panneau->resize(label->width() + 4, label->height() + 4);
 }
 
@@ -110,7 +110,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     ScrollBarValeurConsigne->setEnabled(true);
     regleBarre(ScrollBarValeurReglee, configuration);
 
-    LabelUnites->setCaption(QString::fromUtf8(configuration.TexteUnites));
+    LabelUnites->setCaption(configuration.TexteUnites);
     NommeSelonEtiquettes();
 
     // Another range and unit: the reference goes.

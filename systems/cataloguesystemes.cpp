@@ -3,42 +3,61 @@
 
 #include <QString>
 
+#include <tuple>
+
+using namespace Qt::Literals::StringLiterals;
+
 // The texts are shown as written here, capitals and accents included.
 const std::array<SystemeCatalogue, 6> CatalogueSystemes = {{
-    {"Schéma général (nerveux)",
-     {"Capteur", "Valeur réglée", "Voie sensitive", ModeNerveux, "Centre intégrateur",
-      "Voie motrice stimulatrice", ModeNerveux, "Voie motrice inhibitrice", ModeNerveux,
-      "Effecteur stimulateur", 1, "Effecteur inhibiteur", 1, "u.a.", 50, 0, 100, 1, 10}},
-    {"Schéma général (hormonal)",
-     {"Capteur", "Valeur réglée", "Voie sensitive", ModeHormonal, "Centre intégrateur",
-      "Voie motrice stimulatrice", ModeHormonal, "Voie motrice inhibitrice", ModeHormonal,
-      "Effecteur stimulateur", 1, "Effecteur inhibiteur", 1, "u.a.", 50, 0, 100, 1, 10}},
-    {"Glycémie directe",
-     {"Cellules alpha et béta du pancréas", "Glycémie", "Sensibilité directe", ModeAbsent,
-      "Pancréas", "Glucagon-voie sanguine", ModeHormonal, "Insuline-Voie sanguine", ModeHormonal,
-      "Cellules hépatiques (déstockage)", 1, "Cellules hépatiques (stockage)", 1, "mg.L-1", 1000,
-      600, 3000, 10, 100}},
-    {"Intégrité de l'organisme",
-     {"Macrophages", "Intégrité", "Milieu intérieur", ModeHormonal, "Lymphocytes T Auxiliaires",
-      "Milieu intérieur", ModeHormonal, "", ModeAbsent,
-      "Plasmocytes, Lymphocytes cytotoxiques, Macrophages", 1, "", 0, "u.a.", 100, 0, 100, 1, 10}},
-    {"Pression artérielle (Activité cardiaque)",
-     {"Capteurs ventriculaires aortiques et sinusaux", "Pression artérielle",
-      "Nerfs X, de Cyon et de Héring", ModeNerveux, "Bulbe rachidien", "Nerf orthosympathique",
-      ModeNerveux, "Nerf X (fibres motrices)", ModeNerveux, "Muscle cardiaque", 1,
-      "Muscle cardiaque", 1, "mm Hg", 120, 90, 190, 1, 10}},
-    {"Homéothermie",
-     {"Capteurs hypothalamiques", "Température", "Voie nerveuse", ModeNerveux, "Hypothalamus",
-      "Voie nerveuse (orthosympathique)", ModeNerveux, "Voie nerveuse (orthosympathique)",
-      ModeNerveux, "Toutes les cellules, circulation périphérique", 1,
-      "Glandes sudoripares, Circulation périphérique", 1, "°C", 37, 23, 42, 1, 3}},
+    {u"Schéma général (nerveux)"_s,
+     {u"Capteur"_s, u"Valeur réglée"_s, u"Voie sensitive"_s, ModeNerveux, u"Centre intégrateur"_s,
+      u"Voie motrice stimulatrice"_s, ModeNerveux, u"Voie motrice inhibitrice"_s, ModeNerveux,
+      u"Effecteur stimulateur"_s, 1, u"Effecteur inhibiteur"_s, 1, u"u.a."_s, 50, 0, 100, 1, 10}},
+    {u"Schéma général (hormonal)"_s,
+     {u"Capteur"_s, u"Valeur réglée"_s, u"Voie sensitive"_s, ModeHormonal, u"Centre intégrateur"_s,
+      u"Voie motrice stimulatrice"_s, ModeHormonal, u"Voie motrice inhibitrice"_s, ModeHormonal,
+      u"Effecteur stimulateur"_s, 1, u"Effecteur inhibiteur"_s, 1, u"u.a."_s, 50, 0, 100, 1, 10}},
+    {u"Glycémie directe"_s,
+     {u"Cellules alpha et béta du pancréas"_s, u"Glycémie"_s, u"Sensibilité directe"_s, ModeAbsent,
+      u"Pancréas"_s, u"Glucagon-voie sanguine"_s, ModeHormonal, u"Insuline-Voie sanguine"_s,
+      ModeHormonal, u"Cellules hépatiques (déstockage)"_s, 1, u"Cellules hépatiques (stockage)"_s,
+      1, u"mg.L-1"_s, 1000, 600, 3000, 10, 100}},
+    {u"Intégrité de l'organisme"_s,
+     {u"Macrophages"_s, u"Intégrité"_s, u"Milieu intérieur"_s, ModeHormonal,
+      u"Lymphocytes T Auxiliaires"_s, u"Milieu intérieur"_s, ModeHormonal, u""_s, ModeAbsent,
+      u"Plasmocytes, Lymphocytes cytotoxiques, Macrophages"_s, 1, u""_s, 0, u"u.a."_s, 100, 0, 100,
+      1, 10}},
+    {u"Pression artérielle (Activité cardiaque)"_s,
+     {u"Capteurs ventriculaires aortiques et sinusaux"_s, u"Pression artérielle"_s,
+      u"Nerfs X, de Cyon et de Héring"_s, ModeNerveux, u"Bulbe rachidien"_s,
+      u"Nerf orthosympathique"_s, ModeNerveux, u"Nerf X (fibres motrices)"_s, ModeNerveux,
+      u"Muscle cardiaque"_s, 1, u"Muscle cardiaque"_s, 1, u"mm Hg"_s, 120, 90, 190, 1, 10}},
+    {u"Homéothermie"_s,
+     {u"Capteurs hypothalamiques"_s, u"Température"_s, u"Voie nerveuse"_s, ModeNerveux,
+      u"Hypothalamus"_s, u"Voie nerveuse (orthosympathique)"_s, ModeNerveux,
+      u"Voie nerveuse (orthosympathique)"_s, ModeNerveux,
+      u"Toutes les cellules, circulation périphérique"_s, 1,
+      u"Glandes sudoripares, Circulation périphérique"_s, 1, u"°C"_s, 37, 23, 42, 1, 3}},
 }};
 
 const ConfigurationSysteme *trouveSysteme(const QString &nom)
 {
     for (const SystemeCatalogue &systeme : CatalogueSystemes) {
-        if (nom == QString::fromUtf8(systeme.nom))
+        if (nom == systeme.nom)
             return &systeme.configuration;
     }
     return nullptr;
+}
+
+bool operator==(const ConfigurationSysteme &a, const ConfigurationSysteme &b)
+{
+    const auto champs = [](const ConfigurationSysteme &c) {
+        return std::tie(c.TexteCapteur, c.TexteValeurReglee, c.TexteVoieSensitive,
+                        c.ModeVoieSensitive, c.TexteCentreIntegrateur, c.TexteVoieStimulatrice,
+                        c.ModeVoieStimulatrice, c.TexteVoieInhibitrice, c.ModeVoieInhibitrice,
+                        c.TexteEffecteurStimulateur, c.ModeEffecteurStimulateur,
+                        c.TexteEffecteurInhibiteur, c.ModeEffecteurInhibiteur, c.TexteUnites,
+                        c.ValeurInitiale, c.ValeurMin, c.ValeurMax, c.PetitPas, c.GrandPas);
+    };
+    return champs(a) == champs(b);
 }

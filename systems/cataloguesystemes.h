@@ -5,12 +5,10 @@
 
 #include <array>
 
-class QString;
-
-// A system of the list: its exact name there (UTF-8) and its configuration.
+// A system of the list: its exact name there and its configuration.
 struct SystemeCatalogue
 {
-    const char *nom;
+    QString nom;
     ConfigurationSysteme configuration;
 };
 

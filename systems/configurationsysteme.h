@@ -3,29 +3,34 @@
 
 #include "systems/modevoie.h"
 
-// One regulation system: the names the scheme gives its elements (UTF-8), the
-// mode of each pathway, which effectors exist, the unit, and the range,
-// default and steps shared by the two value bars. An absent pathway or
-// effector has an empty text.
+#include <QString>
+
+// One regulation system: the names the scheme gives its elements, the mode of
+// each pathway, which effectors exist, the unit, and the range, default and
+// steps shared by the two value bars. An absent pathway or effector has an
+// empty text. It owns its texts, so that a system described by a teacher is
+// one like those of the catalogue.
 struct ConfigurationSysteme
 {
-    const char *TexteCapteur;
-    const char *TexteValeurReglee;
-    const char *TexteVoieSensitive;
+    QString TexteCapteur;
+    QString TexteValeurReglee;
+    QString TexteVoieSensitive;
     ModeVoie ModeVoieSensitive;
-    const char *TexteCentreIntegrateur;
-    const char *TexteVoieStimulatrice;
+    QString TexteCentreIntegrateur;
+    QString TexteVoieStimulatrice;
     ModeVoie ModeVoieStimulatrice;
-    const char *TexteVoieInhibitrice;
+    QString TexteVoieInhibitrice;
     ModeVoie ModeVoieInhibitrice;
-    const char *TexteEffecteurStimulateur;
+    QString TexteEffecteurStimulateur;
     int ModeEffecteurStimulateur; // 1 present, 0 absent
-    const char *TexteEffecteurInhibiteur;
+    QString TexteEffecteurInhibiteur;
     int ModeEffecteurInhibiteur; // 1 shows the inhibiting effector
-    const char *TexteUnites;
+    QString TexteUnites;
     int ValeurInitiale;
     int ValeurMin;
     int ValeurMax;
     int PetitPas;
     int GrandPas;
 };
+
+bool operator==(const ConfigurationSysteme &a, const ConfigurationSysteme &b);
