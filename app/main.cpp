@@ -8,9 +8,11 @@
 #include "app/window_services/layoutfonts.h"
 #include "app/window_services/messageservice.h"
 #include "lessons/seances.h"
+#include "systems/editeursystemes.h"
 
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -52,6 +54,12 @@ int main(int argc, char *argv[])
     MessageBoxService messages;
     AudioBeeper beeper;
     TForm1 form(messages, beeper);
+    // The teachers' own systems, in the user's settings (never beside the
+    // program, which may be read-only).
+    QSettings reglages(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("systemes-regulation"),
+                       QStringLiteral("systemes-regulation"));
+    form.editeurSystemes()->utiliseReglages(&reglages);
     form.showMaximized();
     // Logged from the event loop, a warning's about a bad lesson included.
     QTimer::singleShot(0, &form, [&form] {

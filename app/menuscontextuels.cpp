@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 
 #include "lessons/seances.h"
+#include "systems/editeursystemes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +28,8 @@ void TForm1::setUpMenus()
     // recordings' actions for the keyboard.
     m_menuFenetre = new QMenu(this);
     m_menuFenetre->addActions({m_seances->actionOuvrir(), m_seances->actionEnregistrer()});
+    m_menuFenetre->addSeparator();
+    m_menuFenetre->addActions(m_editeurSystemes->actions());
     m_menuFenetre->addSeparator();
     m_menuFenetre->addActions(m_actionsExport);
 

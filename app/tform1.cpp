@@ -10,6 +10,7 @@
 #include "guidance/descriptions.h"
 #include "guidance/textesaide.h"
 #include "lessons/seances.h"
+#include "systems/editeursystemes.h"
 
 TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     : QWidget(parent), m_messages(messages), m_beeper(beeper)
@@ -54,6 +55,7 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     setUpExport();
     setUpCourbe();
     setUpExperiences();
+    m_editeurSystemes = new EditeurSystemes(*this);
     m_seances = new Seances(*this);
     setUpMenus();
     // Above every element of the scheme, as the messages were drawn when each

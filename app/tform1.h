@@ -22,6 +22,7 @@ class MessageService;
 class Marker;
 class MarkerLayer;
 class Memo;
+class EditeurSystemes;
 class Seances;
 struct ConfigurationSysteme;
 
@@ -191,6 +192,7 @@ public:
 
     MessageService &messages() { return m_messages; }
     Seances *seances() const { return m_seances; }
+    EditeurSystemes *editeurSystemes() const { return m_editeurSystemes; }
     Beeper &beeper() { return m_beeper; }
 
 protected:
@@ -248,5 +250,6 @@ private:
     // Where the pupil last saved, offered again.
     QString m_dossierExport;
     Seances *m_seances = nullptr;
+    EditeurSystemes *m_editeurSystemes = nullptr;
     QMenu *m_menuFenetre = nullptr;
 };

@@ -3,7 +3,10 @@
 //
 //   "format"            "systemes-regulation/seance" (required)
 //   "version"           1 (required; a larger one is refused: a newer program wrote it)
-//   "systeme"           a name of the list, exactly (required)
+//   "systeme"           a name of the list, exactly, or of the teacher's system (required)
+//   "systemeEnseignant" a teacher's own system, described whole: an object of
+//                       ConfigurationSysteme's fields by their names (see
+//                       systems/descriptionsysteme.h), checked by the editor's rules
 //   "valeurConsigne"    integer within the system's range
 //   "valeurReglee"      integer within the system's range
 //   "vitesse"           integer 0 to 10, the speed slider's position
@@ -37,6 +40,7 @@
 #include "lessons/fichierseance.h"
 
 #include "systems/cataloguesystemes.h"
+#include "systems/descriptionsysteme.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -332,6 +336,8 @@ QByteArray ecritSeance(const Situation &s)
     QJsonObject racine{{QStringLiteral("format"), formatSeance},
                        {QStringLiteral("version"), versionSeance},
                        {QStringLiteral("systeme"), s.systeme}};
+    if (s.systemeEnseignant)
+        racine.insert(QStringLiteral("systemeEnseignant"), descriptionEnJson(*s.systemeEnseignant));
     if (s.valeurConsigne)
         racine.insert(QStringLiteral("valeurConsigne"), *s.valeurConsigne);
     if (s.valeurReglee)
@@ -422,7 +428,26 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
                           .arg(versionSeance));
     if (!l.texte(racine.value(QLatin1String("systeme")), QStringLiteral("systeme"), s.systeme))
         return refuse(l.erreur);
-    const ConfigurationSysteme *systeme = trouveSysteme(s.systeme);
+    if (racine.contains(QLatin1String("systemeEnseignant"))) {
+        QJsonObject description;
+        if (!l.objet(racine.value(QLatin1String("systemeEnseignant")),
+                     QStringLiteral("systemeEnseignant"), description))
+            return refuse(l.erreur);
+        const LectureDescription lue = lisDescription(description);
+        if (!lue.systeme)
+            return refuse(QStringLiteral("« systemeEnseignant.%1 » %2")
+                              .arg(lue.defaut.champ, lue.defaut.raison));
+        const QList<DefautSysteme> defauts = valideSysteme(s.systeme, *lue.systeme, gabarit.place);
+        if (!defauts.isEmpty())
+            return refuse(QStringLiteral("« %1 » : %2")
+                              .arg(defauts[0].champ == QLatin1String("nom")
+                                       ? QStringLiteral("systeme")
+                                       : QStringLiteral("systemeEnseignant.") + defauts[0].champ,
+                                   defauts[0].raison));
+        s.systemeEnseignant = lue.systeme;
+    }
+    const ConfigurationSysteme *systeme =
+        s.systemeEnseignant ? &*s.systemeEnseignant : trouveSysteme(s.systeme);
     if (!systeme)
         return refuse(QStringLiteral("« systeme » : « %1 » n'est pas un système de la liste.")
                           .arg(s.systeme.left(100)));

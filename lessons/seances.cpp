@@ -6,7 +6,7 @@
 #include "app/window_services/messageservice.h"
 #include "recordings/axescourbe.h"
 #include "recordings/courbe.h"
-#include "systems/cataloguesystemes.h"
+#include "systems/editeursystemes.h"
 
 #include <QAction>
 #include <QDir>
@@ -116,6 +116,8 @@ Situation Seances::situation() const
     TForm1 &f = m_form;
     Situation s;
     s.systeme = f.ComboBoxSysteme->currentText();
+    if (f.m_editeurSystemes->estDeLEnseignant(s.systeme))
+        s.systemeEnseignant = *f.m_editeurSystemes->systeme(s.systeme);
     // The edits may hold a number typed beyond the range: the bars hold the
     // values the loop works with.
     s.valeurConsigne = f.ScrollBarValeurConsigne->value();
@@ -152,7 +154,7 @@ void Seances::applique(const Situation &s)
 
     // The system as when picked from the list: a fresh scheme, strips,
     // experiments and values.
-    const ConfigurationSysteme *configuration = trouveSysteme(s.systeme);
+    const ConfigurationSysteme *configuration = f.m_editeurSystemes->systeme(s.systeme);
     {
         const QSignalBlocker bloque(f.ComboBoxSysteme);
         f.ComboBoxSysteme->setCurrentText(s.systeme);
@@ -241,11 +243,24 @@ bool Seances::ouvre(const QString &chemin)
     if (!f.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("le fichier ne peut pas être lu."));
     const QByteArray octets = f.read(tailleMaxSeance + 1);
-    const LectureSeance lecture = lisSeance(octets, GabaritSeance{m_form.EnregSensitif->size(),
-                                                                  m_form.EnregPerturbation->size(),
-                                                                  m_form.EnregCourbe->size()});
+    EditeurSystemes &editeur = *m_form.m_editeurSystemes;
+    const LectureSeance lecture = lisSeance(
+        octets, GabaritSeance{m_form.EnregSensitif->size(), m_form.EnregPerturbation->size(),
+                              m_form.EnregCourbe->size(), editeur.place()});
     if (!lecture.situation)
         return refuse(lecture.erreur);
+    // A teacher's system of the same name here that the lesson describes
+    // otherwise is replaced only after a question.
+    const Situation &lue = *lecture.situation;
+    const ConfigurationSysteme *ici =
+        lue.systemeEnseignant ? editeur.systeme(lue.systeme) : nullptr;
+    if (ici && !(*ici == *lue.systemeEnseignant) &&
+        m_form.messages().ask(&m_form, MessageKind::Confirmation,
+                              QStringLiteral("La séance « %1 » décrit autrement le système « %2 ». "
+                                             "Remplacer le vôtre par le sien ?")
+                                  .arg(fichier.completeBaseName(), lue.systeme),
+                              MessageButtons::OuiNon) != MessageAnswer::Oui)
+        return false;
     // Nothing recorded is lost without a question.
     if (!m_form.releve().estVide() &&
         m_form.messages().ask(&m_form, MessageKind::Confirmation,
@@ -254,7 +269,9 @@ bool Seances::ouvre(const QString &chemin)
                                   .arg(fichier.completeBaseName()),
                               MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
-    applique(*lecture.situation);
+    if (lue.systemeEnseignant)
+        editeur.adopte({lue.systeme, *lue.systemeEnseignant});
+    applique(lue);
     nomme(fichier.completeBaseName());
     return true;
 }
@@ -283,7 +300,7 @@ void Seances::Ouvrir()
 void Seances::Enregistrer()
 {
     const Situation s = situation();
-    if (!trouveSysteme(s.systeme)) {
+    if (!m_form.m_editeurSystemes->systeme(s.systeme)) {
         m_form.avertit(QStringLiteral("Choisissez d'abord un système de la liste : la séance "
                                       "garde le système affiché."));
         return;

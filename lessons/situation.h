@@ -3,6 +3,7 @@
 
 #include "mechanism/experiences.h"
 #include "recordings/releve.h"
+#include "systems/configurationsysteme.h"
 
 #include <QImage>
 #include <QList>
@@ -18,6 +19,8 @@
 struct Situation
 {
     QString systeme; // a name of the list
+    // A teacher's own system, described whole: the lesson brings it along.
+    std::optional<ConfigurationSysteme> systemeEnseignant;
     std::optional<int> valeurConsigne;
     std::optional<int> valeurReglee;
     std::optional<int> vitesse; // the speed slider's position

@@ -22,13 +22,14 @@ bool TForm1::SystemeSansEffecteurInhibiteur() const
     return ComboBoxSysteme->currentText() == QStringLiteral("Intégrité de l'organisme");
 }
 
-// Both effectors back on, except the inhibiting one when the list names the
-// system that has none. Showing a control already shown costs nothing.
+// Both effectors back on, except the inhibiting one when the system has none
+// (the integrity of the organism, or a teacher's without an inhibiting side).
+// Showing a control already shown costs nothing.
 void TForm1::showEffectors()
 {
     ImageEffecteurStimulateur->setShown(true);
     ImageEffecteurStimulateur->show();
-    if (!SystemeSansEffecteurInhibiteur()) {
+    if (!SystemeSansEffecteurInhibiteur() && !PanelEffecteurInhibiteur->isHidden()) {
         ImageEffecteurInhibiteur->setShown(true);
         ImageEffecteurInhibiteur->show();
     }

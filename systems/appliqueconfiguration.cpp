@@ -3,7 +3,7 @@
 
 #include "lessons/seances.h"
 
-#include "systems/cataloguesystemes.h"
+#include "systems/editeursystemes.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ void regleBarre(ScrollBar *barre, const ConfigurationSysteme &configuration)
 
 void TForm1::ComboBoxSystemeChange()
 {
-    if (const ConfigurationSysteme *configuration = trouveSysteme(ComboBoxSysteme->currentText())) {
+    if (const ConfigurationSysteme *configuration =
+            m_editeurSystemes->systeme(ComboBoxSysteme->currentText())) {
         AppliqueConfiguration(*configuration);
         // Another system is no longer the lesson that was open.
         m_seances->oublie();

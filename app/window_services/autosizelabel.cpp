@@ -12,6 +12,8 @@ AutoSizeLabel::AutoSizeLabel(QWidget *parent) : QLabel(parent)
 
 void AutoSizeLabel::setCaption(const QString &text)
 {
+    // A caption is shown as written: a teacher's "<b>" is two characters.
+    setTextFormat(Qt::PlainText);
     setText(text);
     const QFontMetrics metrics(font());
     if (wordWrap()) {

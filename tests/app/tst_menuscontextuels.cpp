@@ -55,9 +55,12 @@ void TestMenusContextuels::rightClickOpensItsElementsMenu_data()
     QTest::addRow("curve") << "EnregCourbe"
                            << enregistrements + QStringList{QString(), "Garder comme référence",
                                                             "Effacer la référence"};
-    // The free parts of the window: its own menu, the lessons first.
+    // The free parts of the window: its own menu, the lessons first, then the
+    // teacher's systems.
     const QStringList fenetre =
-        QStringList{"Ouvrir une séance…", "Enregistrer la séance…", QString()} + enregistrements;
+        QStringList{"Ouvrir une séance…",   "Enregistrer la séance…", QString(), "Nouveau système…",
+                    "Modifier le système…", "Supprimer le système",   QString()} +
+        enregistrements;
     QTest::addRow("a button") << "ButtonMarche" << fenetre;
     QTest::addRow("another button") << "ButtonAProposDe" << fenetre;
 }

@@ -3,6 +3,7 @@
 // every kind of bad file is refused with the field and the reason, and
 // damaged files never crash the reader.
 #include "lessons/fichierseance.h"
+#include "tests/systems/systemecalcemie.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -57,6 +58,19 @@ Situation complete()
     return s;
 }
 
+// The same with a teacher's own system, described in the file.
+Situation enseignant()
+{
+    Situation s = complete();
+    s.systeme = QStringLiteral("Calcémie");
+    s.systemeEnseignant = calcemie();
+    s.valeurConsigne = 95;
+    s.valeurReglee = 70;
+    s.experiences = {};
+    s.experiences.change(Experience::VoieInhibitriceCoupee, true);
+    return s;
+}
+
 QJsonObject objet(const Situation &s)
 {
     return QJsonDocument::fromJson(ecritSeance(s)).object();
@@ -95,10 +109,12 @@ private slots:
 
 void TestFichierSeance::everyFieldComesBack()
 {
+    for (const Situation &ecrite : {complete(), enseignant()}) {
+        const LectureSeance lue = lisSeance(ecritSeance(ecrite), gabarit);
+        QVERIFY2(lue.situation, qPrintable(lue.erreur));
+        QVERIFY(*lue.situation == ecrite);
+    }
     const Situation ecrite = complete();
-    const LectureSeance lue = lisSeance(ecritSeance(ecrite), gabarit);
-    QVERIFY2(lue.situation, qPrintable(lue.erreur));
-    QVERIFY(*lue.situation == ecrite);
     // Text a teacher reads: UTF-8, indented.
     QVERIFY(ecritSeance(ecrite).contains("\"systeme\": \"Pression art\xC3\xA9rielle"));
 }
@@ -183,6 +199,27 @@ void TestFichierSeance::badFileRefused_data()
     QTest::addRow("a reference of the wrong length")
         << avec(QStringLiteral("reference"), QJsonObject{{QStringLiteral("valeurs"), longue}})
         << "« reference.valeurs »";
+    // A teacher's system is held to the editor's rules.
+    const auto description = [](const QString &champ, const QJsonValue &valeur,
+                                const QString &nom = QStringLiteral("Calcémie")) {
+        QJsonObject o = objet(enseignant());
+        QJsonObject d = o.value(QLatin1String("systemeEnseignant")).toObject();
+        d.insert(champ, valeur);
+        o.insert(QStringLiteral("systemeEnseignant"), d);
+        o.insert(QStringLiteral("systeme"), nom);
+        return QJsonDocument(o).toJson();
+    };
+    QTest::addRow("a teacher's system with a name as a number")
+        << description(QStringLiteral("TexteCapteur"), 3)
+        << "« systemeEnseignant.TexteCapteur » devrait être un texte.";
+    QTest::addRow("a teacher's system with its range upside down")
+        << description(QStringLiteral("ValeurMin"), 150)
+        << "« systemeEnseignant.ValeurMax » : le maximum doit dépasser le minimum.";
+    QTest::addRow("a teacher's system under a name of the list")
+        << description(QStringLiteral("ValeurMin"), 60, QStringLiteral("Homéothermie"))
+        << "« systeme » : « Homéothermie » est un système de la liste";
+    QTest::addRow("a teacher's system that is no object")
+        << avec(QStringLiteral("systemeEnseignant"), QJsonArray{1}) << "« systemeEnseignant »";
     QByteArray profond = "{\"format\": \"systemes-regulation/seance\", \"version\": 1, \"x\": ";
     profond += QByteArray(100000, '[') + QByteArray(100000, ']') + '}';
     QTest::addRow("deep nesting") << profond << "JSON incorrect";
@@ -205,10 +242,11 @@ void TestFichierSeance::damagedFilesNeverCrash()
 {
     const int nombre = qEnvironmentVariableIntValue("REGULATION_DAMAGED_LESSONS");
     QRandomGenerator hasard(20261209);
-    const QByteArray bon = ecritSeance(complete());
+    // Half of them a lesson with a teacher's system, whose description is damaged too.
+    const QByteArray bons[] = {ecritSeance(complete()), ecritSeance(enseignant())};
     int refuses = 0;
     for (int i = 0; i < (nombre > 0 ? nombre : 300); ++i) {
-        QByteArray abime = bon;
+        QByteArray abime = bons[i % 2];
         switch (hasard.bounded(4)) {
         case 0:
             abime.truncate(hasard.bounded(abime.size()));

@@ -2,6 +2,7 @@
 // Guards the rules a teacher's system follows: one row per rule, each
 // breaking one thing in an otherwise good description, with the field named
 // and the French reason given.
+#include "systemecalcemie.h"
 #include "systems/validationsysteme.h"
 
 #include <QTest>
@@ -9,30 +10,6 @@
 #include <functional>
 
 namespace {
-
-// Calcaemia as a teacher describes it: direct sensitivity, two hormones.
-ConfigurationSysteme calcemie()
-{
-    return {QStringLiteral("Cellules des parathyroïdes"),
-            QStringLiteral("Calcémie"),
-            QStringLiteral("Sensibilité directe"),
-            ModeAbsent,
-            QStringLiteral("Parathyroïdes et thyroïde"),
-            QStringLiteral("Parathormone-voie sanguine"),
-            ModeHormonal,
-            QStringLiteral("Calcitonine-voie sanguine"),
-            ModeHormonal,
-            QStringLiteral("Os, reins, intestin"),
-            1,
-            QStringLiteral("Os (fixation du calcium)"),
-            1,
-            QStringLiteral("mg.L-1"),
-            95,
-            60,
-            140,
-            1,
-            5};
-}
 
 struct Regle
 {
@@ -176,9 +153,9 @@ void TestValidationSysteme::theSchemeSaysWhatDoesNotFit()
                           "TexteEffecteurStimulateur", "TexteEffecteurInhibiteur", "TexteUnites"}));
     QCOMPARE(defauts, (QList<DefautSysteme>{
                           {"TexteCapteur", "trop long pour sa case."},
-                          {"TexteCentreIntegrateur", "trop long pour sa case."},
                           {"TexteVoieStimulatrice", "trop long pour sa case."},
                           {"TexteVoieInhibitrice", "trop long pour sa case."},
+                          {"TexteEffecteurStimulateur", "trop long pour sa case."},
                           {"TexteEffecteurInhibiteur", "trop long pour sa case."},
                       }));
 }

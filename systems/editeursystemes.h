@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "systems/systemesenseignant.h"
+#include "systems/validationsysteme.h"
+
+#include <QHash>
+#include <QObject>
+#include <QRect>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QSettings;
+class QWidget;
+class TForm1;
+
+// The teachers' own systems as the window meets them: in the list beside the
+// six, made and changed in the editor ("Nouveau système…", "Modifier le
+// système…" from the window's menu), removed after a question, kept in the
+// user's settings, and brought by lessons.
+class EditeurSystemes : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EditeurSystemes(TForm1 &form);
+    ~EditeurSystemes() override;
+
+    // Reads the teachers' systems kept in these settings, and keeps them
+    // there from now on.
+    void utiliseReglages(QSettings *reglages);
+
+    // The system the list names: one of the six, or a teacher's.
+    const ConfigurationSysteme *systeme(const QString &nom) const;
+    bool estDeLEnseignant(const QString &nom) const;
+    // Puts a teacher's system in the list (replacing one of the same name).
+    void adopte(const SystemeEnseignant &systeme);
+    // Whether each name fits its element's box on the scheme, measured with
+    // the scheme's own font at the stored layout.
+    PlaceTexte place() const;
+
+    QList<QAction *> actions() const;
+    void NouveauSysteme();
+    void ModifierSysteme();
+    void SupprimerSysteme();
+    // The editor opened by the last action, while it is open (for tests).
+    class DialogueSysteme *dialogue() const { return m_dialogue; }
+
+private:
+    void edite(const QString &nom, const ConfigurationSysteme &depart, const QString &ancien);
+    void actualiseActions();
+    void remplitLaListe();
+
+    TForm1 &m_form;
+    std::unique_ptr<SystemesEnseignant> m_systemes;
+    QAction *m_nouveau;
+    QAction *m_modifier;
+    QAction *m_supprimer;
+    class DialogueSysteme *m_dialogue = nullptr;
+    // The elements a name must not cover, and where each label's panel
+    // stands, as stored; in the window's coordinates.
+    struct CaseTexte
+    {
+        QRect stockee;
+        const QLabel *etiquette;
+        int marge; // the panel's frame around its label
+    };
+    QList<QRect> m_obstacles;
+    QHash<QString, CaseTexte> m_cases;
+    QRect m_schema;
+};

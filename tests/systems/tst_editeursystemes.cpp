@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guards a teacher's own system from end to end: written in the editor from
+// the keyboard alone, used by the loop, saved in a lesson and opened in
+// another window the same; what is wrong said beside its field; kept in the
+// user's settings, bad settings left out; removed after a question.
+#include "app/window_services/glyphbutton.h"
+#include "countingbeeper.h"
+#include "instant.h"
+#include "lessons/seances.h"
+#include "saisiesysteme.h"
+#include "scriptedmessages.h"
+#include "systemecalcemie.h"
+#include "systems/dialoguesysteme.h"
+#include "systems/editeursystemes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Fenetre
+{
+    ScriptedMessages messages;
+    CountingBeeper beeper;
+    TForm1 form{messages, beeper};
+};
+
+// Runs the editor the action opens, doing what `remplit` does in it.
+void dansLEditeur(TForm1 &form, void (EditeurSystemes::*action)(),
+                  const std::function<void(DialogueSysteme &)> &remplit)
+{
+    QTimer::singleShot(0, &form, [&form, remplit] {
+        DialogueSysteme *dialogue = form.editeurSystemes()->dialogue();
+        QVERIFY(dialogue);
+        remplit(*dialogue);
+        if (dialogue->isVisible())
+            dialogue->reject();
+    });
+    (form.editeurSystemes()->*action)();
+}
+
+// The next field, from the keyboard, its text replaced by what is typed.
+void tabEtTape(const QString &texte)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget *champ = QApplication::focusWidget();
+    QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+    tapeTexte(champ, texte);
+}
+
+} // namespace
+
+class TestEditeurSystemes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writtenByKeyboardUsedSavedAndOpened();
+    void whatIsWrongIsSaidBesideTheField();
+    void keptInTheSettings();
+    void removedAfterAQuestion();
+
+private:
+    QTemporaryDir m_dossier;
+};
+
+void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
+{
+    Fenetre a;
+    tapeSysteme(a.form, QStringLiteral("Glycémie directe"));
+    const ConfigurationSysteme voulu = calcemie();
+    dansLEditeur(a.form, &EditeurSystemes::NouveauSysteme, [&voulu](DialogueSysteme &d) {
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        // From the first field, the list of systems to start from.
+        QApplication::focusWidget()->setFocus();
+        tabEtTape(QStringLiteral("Calcémie"));                     // name
+        tabEtTape(voulu.TexteValeurReglee);                        // regulated value
+        tabEtTape(voulu.TexteUnites);                              // unit
+        tabEtTape(voulu.TexteCapteur);                             // sensor
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // sensory mode: kept
+        tabEtTape(voulu.TexteVoieSensitive);
+        tabEtTape(voulu.TexteCentreIntegrateur);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // stimulating mode: kept
+        tabEtTape(voulu.TexteVoieStimulatrice);
+        tabEtTape(voulu.TexteEffecteurStimulateur);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // inhibiting mode: kept
+        tabEtTape(voulu.TexteVoieInhibitrice);
+        tabEtTape(voulu.TexteEffecteurInhibiteur);
+        tabEtTape(QStringLiteral("60"));  // minimum
+        tabEtTape(QStringLiteral("140")); // maximum
+        tabEtTape(QStringLiteral("95"));  // start
+        tabEtTape(QStringLiteral("1"));   // small step
+        tabEtTape(QStringLiteral("5"));   // large step
+        QVERIFY2(d.defauts().isEmpty(), qPrintable(d.defauts().value(0).raison));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+
+    // In the list, on screen, and the loop works with it.
+    QCOMPARE(a.form.ComboBoxSysteme->currentText(), QStringLiteral("Calcémie"));
+    QVERIFY(a.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) >= 0);
+    QCOMPARE(*a.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")), voulu);
+    QCOMPARE(a.form.LabelCapteur->text(), voulu.TexteCapteur);
+    QCOMPARE(a.form.LabelEffecteurInhibiteur->text(), voulu.TexteEffecteurInhibiteur);
+    QCOMPARE(a.form.ScrollBarValeurReglee->minimum(), 60);
+    QCOMPARE(a.form.ScrollBarValeurReglee->maximum(), 140);
+    QCOMPARE(a.form.ScrollBarValeurReglee->value(), 95);
+    QCOMPARE(a.form.ScrollBarValeurReglee->pageStep(), 5);
+    a.form.ButtonMarche->click();
+    a.form.SpeedButtonEnregStimulateur->click();
+    a.form.ScrollBarValeurReglee->setValue(70); // low calcaemia: parathormone raises it
+    for (int i = 0; i < 400; ++i)
+        unInstant(a.form);
+    QVERIFY2(qAbs(a.form.ScrollBarValeurReglee->value() - 95) <= 8,
+             qPrintable(QString::number(a.form.ScrollBarValeurReglee->value())));
+
+    // Saved in a lesson, opened in another window: same list, scheme, behaviour.
+    const QString chemin = m_dossier.filePath(QStringLiteral("calcemie.regulation"));
+    a.messages.fileNames << chemin;
+    a.form.seances()->Enregistrer();
+    Fenetre b;
+    QVERIFY2(b.form.seances()->ouvre(chemin), qPrintable(b.messages.asked.value(0).text));
+    QCOMPARE(b.form.ComboBoxSysteme->currentText(), QStringLiteral("Calcémie"));
+    QCOMPARE(*b.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")), voulu);
+    QCOMPARE(b.form.LabelCentreIntegrateur->text(), a.form.LabelCentreIntegrateur->text());
+    a.form.SuspendreMecanisme();
+    for (Fenetre *f : {&a, &b}) {
+        f->form.ButtonMarche->click();
+        f->form.ScrollBarValeurReglee->setValue(130);
+    }
+    for (int i = 0; i < 200; ++i) {
+        unInstant(a.form);
+        unInstant(b.form);
+        QCOMPARE(b.form.ScrollBarValeurReglee->value(), a.form.ScrollBarValeurReglee->value());
+    }
+    QVERIFY(a.form.ScrollBarValeurReglee->value() < 130);
+
+    // A system of that name described otherwise here is replaced only after a
+    // question.
+    ConfigurationSysteme autre = voulu;
+    autre.GrandPas = 4;
+    b.form.editeurSystemes()->adopte({QStringLiteral("Calcémie"), autre});
+    b.form.InitialiseEnregistrements();
+    b.messages.answers << MessageAnswer::Non;
+    QVERIFY(!b.form.seances()->ouvre(chemin));
+    QVERIFY(b.messages.asked.last().text.contains(QStringLiteral("décrit autrement")));
+    QCOMPARE(b.form.editeurSystemes()->systeme(QStringLiteral("Calcémie"))->GrandPas, 4);
+}
+
+void TestEditeurSystemes::whatIsWrongIsSaidBesideTheField()
+{
+    Fenetre f;
+    tapeSysteme(f.form, QStringLiteral("Homéothermie"));
+    const int systemes = f.form.ComboBoxSysteme->count();
+    dansLEditeur(f.form, &EditeurSystemes::NouveauSysteme, [](DialogueSysteme &d) {
+        // It starts from the system on screen, with no name yet.
+        QCOMPARE(d.findChild<QLineEdit *>()->accessibleName(), QStringLiteral("Nom du système"));
+        auto *nom = d.findChild<QLineEdit *>();
+        auto *ok = d.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QVERIFY(!ok->isEnabled());
+        nom->setText(QStringLiteral("Homéothermie"));
+        QCOMPARE(nom->accessibleDescription(),
+                 QStringLiteral("« Homéothermie » est un système de la liste : choisissez un "
+                                "autre nom."));
+        nom->setText(QStringLiteral("Fièvre"));
+        QVERIFY(d.defauts().isEmpty());
+        QVERIFY(ok->isEnabled());
+        // Measured on the scheme: a centre's name that would run over the
+        // centre's disc, a system's name wider than the list.
+        QLineEdit *centre = nullptr;
+        for (QLineEdit *champ : d.findChildren<QLineEdit *>()) {
+            if (champ->accessibleName() == QStringLiteral("Centre intégrateur"))
+                centre = champ;
+        }
+        QVERIFY(centre);
+        centre->setText(QStringLiteral("Hypothalamus antérieur et postérieur"));
+        QCOMPARE(centre->accessibleDescription(),
+                 QStringLiteral("Trop long : il couvrirait un autre élément du schéma ; "
+                                "raccourcissez-le."));
+        QVERIFY(!ok->isEnabled());
+        centre->setText(QStringLiteral("Hypothalamus"));
+        nom->setText(QStringLiteral("Fièvre et hypothermie chez le nouveau-né prématuré"));
+        QCOMPARE(d.defauts().value(0).champ, QStringLiteral("nom"));
+        nom->setText(QStringLiteral("Fièvre"));
+        QVERIFY(ok->isEnabled());
+        // Escape changes nothing.
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    QCOMPARE(f.form.ComboBoxSysteme->count(), systemes);
+    QCOMPARE(f.form.ComboBoxSysteme->currentText(), QStringLiteral("Homéothermie"));
+}
+
+void TestEditeurSystemes::keptInTheSettings()
+{
+    const QString fichier = m_dossier.filePath(QStringLiteral("reglages.ini"));
+    {
+        QSettings reglages(fichier, QSettings::IniFormat);
+        Fenetre f;
+        f.form.editeurSystemes()->utiliseReglages(&reglages);
+        f.form.editeurSystemes()->adopte({QStringLiteral("Calcémie"), calcemie()});
+        // A description that no longer holds, as an older or damaged file may.
+        ConfigurationSysteme mauvais = calcemie();
+        mauvais.ValeurMax = 10;
+        f.form.editeurSystemes()->adopte({QStringLiteral("Mauvais"), mauvais});
+    }
+    Fenetre f;
+    QSettings reglages(fichier, QSettings::IniFormat);
+    f.form.editeurSystemes()->utiliseReglages(&reglages);
+    QVERIFY(f.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) >= 0);
+    QVERIFY(f.form.ComboBoxSysteme->findText(QStringLiteral("Mauvais")) < 0);
+    QCOMPARE(f.form.ComboBoxSysteme->count(), 7);
+    QCOMPARE(*f.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")), calcemie());
+}
+
+void TestEditeurSystemes::removedAfterAQuestion()
+{
+    Fenetre f;
+    f.form.editeurSystemes()->adopte({QStringLiteral("Calcémie"), calcemie()});
+    f.form.ComboBoxSysteme->setCurrentText(QStringLiteral("Calcémie"));
+    f.form.ComboBoxSystemeChange();
+    const auto supprimer = f.form.editeurSystemes()->actions()[2];
+    QVERIFY(supprimer->isEnabled());
+    f.messages.answers << MessageAnswer::Non << MessageAnswer::Oui;
+    supprimer->trigger();
+    QVERIFY(f.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) >= 0);
+    supprimer->trigger();
+    QCOMPARE(f.messages.asked.size(), 2);
+    QCOMPARE(f.messages.asked[1].text, QStringLiteral("Supprimer le système « Calcémie » ?"));
+    QVERIFY(f.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) < 0);
+    QVERIFY(!f.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")));
+    QVERIFY(!supprimer->isEnabled());
+}
+
+QTEST_MAIN(TestEditeurSystemes)
+#include "tst_editeursystemes.moc"
