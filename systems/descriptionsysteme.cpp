@@ -10,16 +10,15 @@ namespace {
 // A name on the scheme is short; a longer text is no description.
 constexpr qsizetype longueurMaxTexte = 200;
 
-struct ChampTexte
+// A field of the description: its name and where ConfigurationSysteme keeps it.
+template <typename T> struct Champ
 {
     const char *nom;
-    QString ConfigurationSysteme::*membre;
+    T ConfigurationSysteme::*membre;
 };
-struct ChampEntier
-{
-    const char *nom;
-    int ConfigurationSysteme::*membre;
-};
+using ChampTexte = Champ<QString>;
+using ChampEntier = Champ<int>;
+using ChampMode = Champ<ModeVoie>;
 
 const ChampTexte champsTexte[] = {
     {"TexteCapteur", &ConfigurationSysteme::TexteCapteur},
@@ -40,11 +39,6 @@ const ChampEntier champsEntiers[] = {
     {"ValeurMax", &ConfigurationSysteme::ValeurMax},
     {"PetitPas", &ConfigurationSysteme::PetitPas},
     {"GrandPas", &ConfigurationSysteme::GrandPas},
-};
-struct ChampMode
-{
-    const char *nom;
-    ModeVoie ConfigurationSysteme::*membre;
 };
 const ChampMode champsModes[] = {
     {"ModeVoieSensitive", &ConfigurationSysteme::ModeVoieSensitive},

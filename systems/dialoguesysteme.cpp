@@ -135,8 +135,11 @@ DialogueSysteme::DialogueSysteme(
     valide();
 }
 
-void DialogueSysteme::partDe(const QString &nom, const ConfigurationSysteme &s)
+void DialogueSysteme::partDe(const QString &nom, const ConfigurationSysteme &s,
+                             const QString &modele)
 {
+    if (!modele.isEmpty())
+        m_modele->setCurrentText(modele);
     m_nom->setText(nom);
     const std::pair<const char *, const QString *> textes[] = {
         {"TexteValeurReglee", &s.TexteValeurReglee},

@@ -28,8 +28,10 @@ public:
                     std::function<const ConfigurationSysteme *(const QString &)> trouve,
                     PlaceTexte place, QWidget *parent = nullptr);
 
-    // Fills the fields from that system, under that name (empty for a new one).
-    void partDe(const QString &nom, const ConfigurationSysteme &systeme);
+    // Fills the fields from that system, under that name (empty for a new one);
+    // the list shows the system started from.
+    void partDe(const QString &nom, const ConfigurationSysteme &systeme,
+                const QString &modele = QString());
     SystemeEnseignant systeme() const;
     // Where the name may also be: the system being changed keeps its own.
     void permetLeNom(const QString &nom) { m_nomPermis = nom; }

@@ -200,7 +200,7 @@ void EditeurSystemes::edite(const QString &nom, const ConfigurationSysteme &depa
     DialogueSysteme dialogue(
         modeles, [this](const QString &n) { return systeme(n); }, place(), &m_form);
     dialogue.permetLeNom(ancien);
-    dialogue.partDe(nom, depart);
+    dialogue.partDe(nom, depart, m_form.ComboBoxSysteme->currentText());
     m_dialogue = &dialogue;
     const bool accepte = dialogue.exec() == QDialog::Accepted;
     m_dialogue = nullptr;
