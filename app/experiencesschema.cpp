@@ -230,7 +230,8 @@ void TForm1::actualiseExperiences()
         if (emporteLeCapteur(*this, l))
             texte += QStringLiteral(" (et %1)").arg(LabelCapteur->text());
         const QSignalBlocker bloque(action);
-        action->setText(texte);
+        // A teacher's "&" is a character, not a menu's shortcut mark.
+        action->setText(texte.replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setToolTip(explication(*this, l));
         action->setVisible(present);
         action->setChecked(m_experiences.contient(l.experience));
