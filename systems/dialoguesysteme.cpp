@@ -132,6 +132,8 @@ DialogueSysteme::DialogueSysteme(
         connect(mode, &QComboBox::currentIndexChanged, this, &DialogueSysteme::valide);
     for (QSpinBox *nombre : std::as_const(m_nombres))
         connect(nombre, &QSpinBox::valueChanged, this, &DialogueSysteme::valide);
+    // The name first: the rest starts from the system on screen.
+    m_nom->setFocus();
     valide();
 }
 

@@ -81,9 +81,9 @@ void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
     dansLEditeur(a.form, &EditeurSystemes::NouveauSysteme, [&voulu](DialogueSysteme &d) {
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        // From the first field, the list of systems to start from.
-        QApplication::focusWidget()->setFocus();
-        tabEtTape(QStringLiteral("Calcémie"));                     // name
+        // The name first, then every field in turn with Tab.
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Nom du système"));
+        tapeTexte(QApplication::focusWidget(), QStringLiteral("Calcémie"));
         tabEtTape(voulu.TexteValeurReglee);                        // regulated value
         tabEtTape(voulu.TexteUnites);                              // unit
         tabEtTape(voulu.TexteCapteur);                             // sensor
