@@ -48,11 +48,12 @@ void dansLEditeur(TForm1 &form, void (EditeurSystemes::*action)(),
     (form.editeurSystemes()->*action)();
 }
 
-// The next field, from the keyboard, its text replaced by what is typed.
-void tabEtTape(const QString &texte)
+// The next field of the dialog, from the keyboard, its text replaced by what
+// is typed. The dialog's own focus is followed, active window or not.
+void tabEtTape(QDialog &d, const QString &texte)
 {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QWidget *champ = QApplication::focusWidget();
+    QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+    QWidget *champ = d.focusWidget();
     QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
     tapeTexte(champ, texte);
 }
@@ -79,30 +80,28 @@ void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
     tapeSysteme(a.form, QStringLiteral("Glycémie directe"));
     const ConfigurationSysteme voulu = calcemie();
     dansLEditeur(a.form, &EditeurSystemes::NouveauSysteme, [&voulu](DialogueSysteme &d) {
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
         // The name first, then every field in turn with Tab.
-        QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Nom du système"));
-        tapeTexte(QApplication::focusWidget(), QStringLiteral("Calcémie"));
-        tabEtTape(voulu.TexteValeurReglee);                        // regulated value
-        tabEtTape(voulu.TexteUnites);                              // unit
-        tabEtTape(voulu.TexteCapteur);                             // sensor
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // sensory mode: kept
-        tabEtTape(voulu.TexteVoieSensitive);
-        tabEtTape(voulu.TexteCentreIntegrateur);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // stimulating mode: kept
-        tabEtTape(voulu.TexteVoieStimulatrice);
-        tabEtTape(voulu.TexteEffecteurStimulateur);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // inhibiting mode: kept
-        tabEtTape(voulu.TexteVoieInhibitrice);
-        tabEtTape(voulu.TexteEffecteurInhibiteur);
-        tabEtTape(QStringLiteral("60"));  // minimum
-        tabEtTape(QStringLiteral("140")); // maximum
-        tabEtTape(QStringLiteral("95"));  // start
-        tabEtTape(QStringLiteral("1"));   // small step
-        tabEtTape(QStringLiteral("5"));   // large step
+        QCOMPARE(d.focusWidget()->accessibleName(), QStringLiteral("Nom du système"));
+        tapeTexte(d.focusWidget(), QStringLiteral("Calcémie"));
+        tabEtTape(d, voulu.TexteValeurReglee);         // regulated value
+        tabEtTape(d, voulu.TexteUnites);               // unit
+        tabEtTape(d, voulu.TexteCapteur);              // sensor
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab); // sensory mode: kept
+        tabEtTape(d, voulu.TexteVoieSensitive);
+        tabEtTape(d, voulu.TexteCentreIntegrateur);
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab); // stimulating mode: kept
+        tabEtTape(d, voulu.TexteVoieStimulatrice);
+        tabEtTape(d, voulu.TexteEffecteurStimulateur);
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab); // inhibiting mode: kept
+        tabEtTape(d, voulu.TexteVoieInhibitrice);
+        tabEtTape(d, voulu.TexteEffecteurInhibiteur);
+        tabEtTape(d, QStringLiteral("60"));  // minimum
+        tabEtTape(d, QStringLiteral("140")); // maximum
+        tabEtTape(d, QStringLiteral("95"));  // start
+        tabEtTape(d, QStringLiteral("1"));   // small step
+        tabEtTape(d, QStringLiteral("5"));   // large step
         QVERIFY2(d.defauts().isEmpty(), qPrintable(d.defauts().value(0).raison));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(d.focusWidget(), Qt::Key_Return);
     });
 
     // In the list, on screen, and the loop works with it.
