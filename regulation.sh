@@ -4,12 +4,17 @@
 #   ./regulation.sh run      install what is missing, build, start the program
 #   ./regulation.sh test     install what is missing, build and run the whole test suite
 #                            (normal build, sanitizer build, installable package, then
-#                            the Windows build under Wine when Qt for Windows is at hand)
+#                            the web build in Chromium when Qt for WebAssembly is at
+#                            hand, and the Windows build under Wine when Qt for
+#                            Windows is)
 #   ./regulation.sh bench    build and run the benchmarks
 #   ./regulation.sh bench-windows  the Windows build's tick rate under Wine
 #   ./regulation.sh package  build the Debian package into build/package
 #   ./regulation.sh windows  cross-compile the portable Windows zip into build/windows
 #                            and start it once under Wine
+#   ./regulation.sh web      build the program for web browsers into build/web/site
+#                            and its zip
+#   ./regulation.sh bench-web  the web build's first frame and tick rate in Chromium
 #   ./regulation.sh mutants  flip each operator of the loop and the recordings once and
 #                            list the changes the suite does not notice (hours; not in CI)
 set -euo pipefail
@@ -20,6 +25,7 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-mu
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools zip wixl msitools
     qt6-base-dev-tools)
 wine_packages=(wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick unzip python3-pefile)
+web_packages=(clang-15 lld-15 llvm-15 binaryen nodejs chromium zip)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
     file at-spi2-core dbus-x11 python3-pyatspi xdg-utils shared-mime-info libfile-mimeinfo-perl)
 
@@ -48,6 +54,27 @@ windows_zip() { # [build options]
     bash tests/windows/msi-check.sh build/windows/systemes-regulation-*-windows-x64.msi \
         build/windows/systemes-regulation-*-windows-x64/
     bash tests/windows/smoke.sh build/windows/systemes-regulation-*-windows-x64.msi
+}
+
+# The web build and what drives Chromium (Node's own package manager comes
+# with some nodejs packages, not with Debian's).
+web_setup() {
+    install_missing "${build_packages[@]}" "${web_packages[@]}"
+    command -v npm >/dev/null || install_missing npm
+    (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+}
+
+# The web build, started in Chromium as a pupil would and its Qt Test
+# programs run there.
+web_test() {
+    if ! bash packaging/web/build.sh --find-qt >/dev/null 2>&1; then
+        echo "Web build skipped: no Qt for WebAssembly (QT_WASM_DIR, or the tarball named in packaging/web/build.sh)"
+        return 0
+    fi
+    web_setup
+    bash packaging/web/build.sh --with-tests
+    node tests/web/smoke.mjs build/web/site
+    ctest --test-dir build/web/build --output-on-failure
 }
 
 # The display servers, window managers and Wine processes this run started
@@ -103,6 +130,7 @@ test)
     build asan
     ctest --preset asan
     bash packaging/check-package.sh build/dev
+    web_test
     if ! bash packaging/windows/build.sh --find-qt >/dev/null 2>&1; then
         echo "Windows build skipped: no Qt for Windows (QT_WINDOWS_DIR, or the tarball named in packaging/windows/build.sh)"
         check_no_leftovers
@@ -131,6 +159,15 @@ bench-windows)
 windows)
     windows_zip
     ;;
+web)
+    web_setup
+    bash packaging/web/build.sh
+    ;;
+bench-web)
+    web_setup
+    bash packaging/web/build.sh
+    node bench/web.mjs build/web/site
+    ;;
 mutants)
     install_missing "${build_packages[@]}" rsync
     # A copy of the tree, so that the work tree is never left changed (files
@@ -149,7 +186,7 @@ mutants)
     python3 tests/mutants/mutants.py build/mutants/src build/mutants/build "$@"
     ;;
 *)
-    sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,20p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -4,22 +4,51 @@
 #include "app/launchoptions.h"
 #include "app/tform1.h"
 #include "app/uniformlook.h"
-#include "app/window_services/audiobeeper.h"
+#include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
 #include "app/window_services/messageservice.h"
 #include "lessons/seances.h"
 #include "systems/editeursystemes.h"
+#ifdef Q_OS_WASM
+#include "app/window_services/webpage.h"
+#else
+#include "app/window_services/audiobeeper.h"
+#endif
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 // Start-up as it goes, for whoever needs to know that the window came up
 // (QT_LOGGING_RULES="regulation.startup.debug=true"); silent otherwise.
 Q_LOGGING_CATEGORY(lcStartup, "regulation.startup", QtWarningMsg)
+// The sensor's ticks a second, once a second while it ticks
+// (QT_LOGGING_RULES="regulation.cadence.debug=true"): the top speed measured
+// where no benchmark runs, in a web page.
+Q_LOGGING_CATEGORY(lcCadence, "regulation.cadence", QtWarningMsg)
+
+namespace {
+void reportTickRate(TForm1 &form)
+{
+    auto *report = new QTimer(&form);
+    auto ticks = std::make_shared<long>(0);
+    auto clock = std::make_shared<QElapsedTimer>();
+    QObject::connect(form.TimerCapteur, &IntervalTimer::timeout, report, [ticks] { ++*ticks; });
+    QObject::connect(report, &QTimer::timeout, report, [ticks, clock] {
+        const qint64 ms = clock->restart();
+        if (*ticks > 0 && ms > 0)
+            qCDebug(lcCadence, "%.0f ticks/s", double(*ticks) * 1000.0 / double(ms));
+        *ticks = 0;
+    });
+    clock->start();
+    report->start(1000);
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -52,7 +81,13 @@ int main(int argc, char *argv[])
     QApplication::setFont(windowFont());
 
     MessageBoxService messages;
+#ifdef Q_OS_WASM
+    WebAudioBeeper beeper;
+    // A web page cannot be closed by its program: it says that it may be.
+    QObject::connect(&application, &QGuiApplication::lastWindowClosed, announceProgramEnded);
+#else
     AudioBeeper beeper;
+#endif
     TForm1 form(messages, beeper);
     // The teachers' own systems, in the user's settings (never beside the
     // program, which may be read-only).
@@ -60,7 +95,13 @@ int main(int argc, char *argv[])
                        QStringLiteral("systemes-regulation"),
                        QStringLiteral("systemes-regulation"));
     form.editeurSystemes()->utiliseReglages(&reglages);
+    if (lcCadence().isDebugEnabled())
+        reportTickRate(form);
+#ifdef Q_OS_WASM
+    showAsPage(&form);
+#else
     form.showMaximized();
+#endif
     // Logged from the event loop, a warning's about a bad lesson included.
     QTimer::singleShot(0, &form, [&form] {
         qCDebug(lcStartup, "window shown, %d x %d, titled %s", form.width(), form.height(),
@@ -69,7 +110,13 @@ int main(int argc, char *argv[])
     // The lesson named at start is the first look: opened before the window's
     // first paint. Its path is taken again from Qt, which reads it unmangled
     // where the local encoding cannot hold every name.
-    const QString seance = parseLaunchOptions(QCoreApplication::arguments()).seance;
+    QString seance = parseLaunchOptions(QCoreApplication::arguments()).seance;
+#ifdef Q_OS_WASM
+    QObject::connect(&form, &QWidget::windowTitleChanged, showWindowTitleInPage);
+    // In a web page the lesson comes with the page's address.
+    if (seance.isEmpty())
+        seance = lessonFromPage();
+#endif
     if (!seance.isEmpty())
         form.seances()->ouvre(seance);
     return QApplication::exec();

@@ -221,6 +221,8 @@ private:
     void actualiseExport();
     QString demandeFichier(const QString &titre, const QString &nom, const QString &genre,
                            const QString &extension);
+    QString enregistre(const QString &titre, const QString &nom, const QString &genre,
+                       const QString &extension, const QByteArray &contenu);
     QString demandeFichierAOuvrir(const QString &titre, const QString &filtre);
     bool ecritFichier(const QString &chemin, const QByteArray &contenu);
     void avertit(const QString &texte);

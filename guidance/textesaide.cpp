@@ -71,9 +71,17 @@ const TexteAide textesAide[] = {
       "puis observer la régulation. Rétablir tout pour réparer.",
       "Un nerf sensitif envoie sans cesse des messages : s'il se tait,",
       "le centre croit la valeur très basse et la fait monter."}},
+#ifdef Q_OS_WASM
+    // A web page prints with the browser's own command.
+    {&Ui_TForm1::MemoAideExport,
+     {"Clic droit sur les enregistrements pour les copier",
+      "ou les enregistrer (image ou valeurs). Pour les imprimer,",
+      "imprimer la page avec le navigateur."}},
+#else
     {&Ui_TForm1::MemoAideExport,
      {"Clic droit sur les enregistrements pour les copier,",
       "les enregistrer (image ou valeurs) ou les imprimer."}},
+#endif
 };
 
 } // namespace

@@ -229,8 +229,7 @@ bool Seances::ouvre(const QString &chemin)
 {
     const QFileInfo fichier(chemin);
     const auto refuse = [this, &chemin](const QString &pourquoi) {
-        m_form.avertit(QStringLiteral("Impossible d'ouvrir la séance « %1 » : %2")
-                           .arg(QDir::toNativeSeparators(chemin), pourquoi));
+        refuseSeance(QDir::toNativeSeparators(chemin), pourquoi);
         return false;
     };
     if (fichier.isDir())
@@ -242,13 +241,31 @@ bool Seances::ouvre(const QString &chemin)
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("le fichier ne peut pas être lu."));
-    const QByteArray octets = f.read(tailleMaxSeance + 1);
+    return ouvreContenu(QDir::toNativeSeparators(chemin), f.read(tailleMaxSeance + 1));
+}
+
+void Seances::refuseSeance(const QString &designation, const QString &pourquoi)
+{
+    m_form.avertit(
+        QStringLiteral("Impossible d'ouvrir la séance « %1 » : %2").arg(designation, pourquoi));
+}
+
+bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
+{
+    if (octets.size() > tailleMaxSeance) {
+        refuseSeance(designation,
+                     QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
+        return false;
+    }
     EditeurSystemes &editeur = *m_form.m_editeurSystemes;
     const LectureSeance lecture = lisSeance(
         octets, GabaritSeance{m_form.EnregSensitif->size(), m_form.EnregPerturbation->size(),
                               m_form.EnregCourbe->size(), editeur.place()});
-    if (!lecture.situation)
-        return refuse(lecture.erreur);
+    if (!lecture.situation) {
+        refuseSeance(designation, lecture.erreur);
+        return false;
+    }
+    const QString nom = QFileInfo(designation).completeBaseName();
     // A teacher's system of the same name here that the lesson describes
     // otherwise is replaced only after a question.
     const Situation &lue = *lecture.situation;
@@ -258,7 +275,7 @@ bool Seances::ouvre(const QString &chemin)
         m_form.messages().ask(&m_form, MessageKind::Confirmation,
                               QStringLiteral("La séance « %1 » décrit autrement le système « %2 ». "
                                              "Remplacer le vôtre par le sien ?")
-                                  .arg(fichier.completeBaseName(), lue.systeme),
+                                  .arg(nom, lue.systeme),
                               MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
     // Nothing recorded is lost without a question.
@@ -266,13 +283,13 @@ bool Seances::ouvre(const QString &chemin)
         m_form.messages().ask(&m_form, MessageKind::Confirmation,
                               QStringLiteral("Remplacer les enregistrements par ceux de la "
                                              "séance « %1 » ?")
-                                  .arg(fichier.completeBaseName()),
+                                  .arg(nom),
                               MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
     if (lue.systemeEnseignant)
         editeur.adopte({lue.systeme, *lue.systemeEnseignant});
     applique(lue);
-    nomme(fichier.completeBaseName());
+    nomme(nom);
     return true;
 }
 
@@ -291,6 +308,12 @@ void Seances::nomme(const QString &nom)
 
 void Seances::Ouvrir()
 {
+    // Where files are uploads, the lesson opens once the pupil has chosen it.
+    const bool envoi = m_form.messages().upload(
+        QStringLiteral("Séance (*.regulation)"),
+        [this](const QString &nom, const QByteArray &octets) { ouvreContenu(nom, octets); });
+    if (envoi)
+        return;
     const QString chemin = m_form.demandeFichierAOuvrir(QStringLiteral("Ouvrir une séance"),
                                                         QStringLiteral("Séance (*.regulation)"));
     if (!chemin.isEmpty())
@@ -305,9 +328,9 @@ void Seances::Enregistrer()
                                       "garde le système affiché."));
         return;
     }
-    const QString chemin =
-        m_form.demandeFichier(QStringLiteral("Enregistrer la séance"), QStringLiteral("seance"),
-                              QStringLiteral("Séance"), QStringLiteral("regulation"));
-    if (!chemin.isEmpty() && m_form.ecritFichier(chemin, ecritSeance(s)))
-        nomme(QFileInfo(chemin).completeBaseName());
+    const QString fichier =
+        m_form.enregistre(QStringLiteral("Enregistrer la séance"), QStringLiteral("seance"),
+                          QStringLiteral("Séance"), QStringLiteral("regulation"), ecritSeance(s));
+    if (!fichier.isEmpty())
+        nomme(QFileInfo(fichier).completeBaseName());
 }

@@ -30,6 +30,9 @@ public:
     // the screen stays as it was; so it does when the pupil keeps the
     // recordings on screen.
     bool ouvre(const QString &chemin);
+    // The same for a lesson's content that came without a file (an upload in
+    // a web page); `designation` names it in the warnings and the title.
+    bool ouvreContenu(const QString &designation, const QByteArray &octets);
     // Another system, or a situation that is no longer the lesson's: the
     // standard instructions and title come back.
     void oublie();
@@ -46,6 +49,7 @@ protected:
 
 private:
     void applique(const Situation &situation);
+    void refuseSeance(const QString &designation, const QString &pourquoi);
     void nomme(const QString &nom);
 
     TForm1 &m_form;

@@ -95,7 +95,10 @@ void TForm1::setUpExport()
            &TForm1::EnregistrerImage);
     ajoute(QStringLiteral("Enregistrer les valeurs…"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm1::EnregistrerValeurs);
+#ifndef Q_OS_WASM
+    // A web page has no printers of its own: the browser prints the page.
     ajoute(QStringLiteral("Imprimer…"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::Imprimer);
+#endif
 
     // A text field with selected text keeps Ctrl+C for that text.
     auto *filtre = new SelectionCopyFilter(this);
@@ -194,6 +197,19 @@ QString TForm1::demandeFichierAOuvrir(const QString &titre, const QString &filtr
     return chemin;
 }
 
+// Saves the content under the name the pupil gives, `nom` with its extension
+// suggested, or as a download where the program has no files of its own:
+// the file saved, empty when it was not.
+QString TForm1::enregistre(const QString &titre, const QString &nom, const QString &genre,
+                           const QString &extension, const QByteArray &contenu)
+{
+    const QString telechargement = nom + QLatin1Char('.') + extension;
+    if (messages().download(contenu, telechargement))
+        return telechargement;
+    const QString chemin = demandeFichier(titre, nom, genre, extension);
+    return !chemin.isEmpty() && ecritFichier(chemin, contenu) ? chemin : QString();
+}
+
 // Written whole or not at all: the file appears only once complete. A failure
 // says why, in a warning that names the file.
 bool TForm1::ecritFichier(const QString &chemin, const QByteArray &contenu)
@@ -225,21 +241,16 @@ void TForm1::EnregistrerImage()
     if (m_releve.estVide())
         return;
     const QImage image = imageEnregistrements();
-    const QString chemin = demandeFichier(QStringLiteral("Enregistrer l'image des enregistrements"),
-                                          QStringLiteral("enregistrements"),
-                                          QStringLiteral("Image PNG"), QStringLiteral("png"));
-    if (chemin.isEmpty())
-        return;
     QByteArray png;
     QBuffer tampon(&png);
-    const bool encodee = tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG");
-    if (!encodee) {
-        avertit(QStringLiteral("Impossible d'enregistrer « %1 » : l'image n'a pas pu être "
-                               "encodée en PNG.")
-                    .arg(QDir::toNativeSeparators(chemin)));
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) {
+        avertit(QStringLiteral("Impossible d'enregistrer l'image : elle n'a pas pu être "
+                               "encodée en PNG."));
         return;
     }
-    ecritFichier(chemin, png);
+    enregistre(QStringLiteral("Enregistrer l'image des enregistrements"),
+               QStringLiteral("enregistrements"), QStringLiteral("Image PNG"),
+               QStringLiteral("png"), png);
 }
 
 void TForm1::EnregistrerValeurs()
@@ -254,12 +265,8 @@ void TForm1::EnregistrerValeurs()
         enTete.modesVoies[v] = voies[v].mode();
     }
     enTete.reference = m_reference;
-    const QByteArray csv = releveEnCsv(m_releve, enTete);
-    const QString chemin =
-        demandeFichier(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
-                       QStringLiteral("Valeurs CSV"), QStringLiteral("csv"));
-    if (!chemin.isEmpty())
-        ecritFichier(chemin, csv);
+    enregistre(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
+               QStringLiteral("Valeurs CSV"), QStringLiteral("csv"), releveEnCsv(m_releve, enTete));
 }
 
 // The scheme's elements this system has, in the order of the loop: each

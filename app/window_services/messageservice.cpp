@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_services/messageservice.h"
 
+#include <QByteArray>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -87,3 +88,32 @@ bool MessageBoxService::askPrinter(QWidget *parent, QPrinter &printer)
     dialog.setOption(QAbstractPrintDialog::PrintToFile);
     return dialog.exec() == QDialog::Accepted;
 }
+
+bool MessageService::download(const QByteArray &, const QString &)
+{
+    return false;
+}
+
+bool MessageService::upload(const QString &, const Opened &)
+{
+    return false;
+}
+
+#ifdef Q_OS_WASM
+bool MessageBoxService::download(const QByteArray &content, const QString &fileName)
+{
+    QFileDialog::saveFileContent(content, fileName);
+    return true;
+}
+
+bool MessageBoxService::upload(const QString &filter, const Opened &opened)
+{
+    QFileDialog::getOpenFileContent(filter,
+                                    [opened](const QString &fileName, const QByteArray &content) {
+                                        // An upload given up on arrives without a name.
+                                        if (!fileName.isEmpty())
+                                            opened(fileName, content);
+                                    });
+    return true;
+}
+#endif

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QByteArray;
 class QPrinter;
 class QWidget;
 
@@ -46,6 +49,14 @@ public:
                                     const QString &filter) = 0;
     // The printer the pupil picks and sets up; false when cancelled.
     virtual bool askPrinter(QWidget *parent, QPrinter &printer) = 0;
+
+    // Where the program has no files of its own (a web page), a file is saved
+    // as a download named `fileName`, and opened by the pupil's upload, which
+    // `opened` receives once chosen (a cancelled upload may never call it).
+    // Both return false where files are named in the dialogs above instead.
+    using Opened = std::function<void(const QString &fileName, const QByteArray &content)>;
+    virtual bool download(const QByteArray &content, const QString &fileName);
+    virtual bool upload(const QString &filter, const Opened &opened);
 };
 
 // The real message box, with French captions and buttons "&Oui", "&Non", "OK",
@@ -60,4 +71,8 @@ public:
     QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override;
     bool askPrinter(QWidget *parent, QPrinter &printer) override;
+#ifdef Q_OS_WASM
+    bool download(const QByteArray &content, const QString &fileName) override;
+    bool upload(const QString &filter, const Opened &opened) override;
+#endif
 };

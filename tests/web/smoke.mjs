@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web build as a pupil meets it, in headless Chromium: the page loads,
+// the scheme shows, crisp on a HiDPI screen, "Marche" animates the loop, a value dragged away is
+// corrected, the strips draw, "Quitter" asks and then ends the program, a
+// lesson named in the address opens, and the console shows no error.
+//     node tests/web/smoke.mjs SITE_FOLDER
+import {attend, chromium, pixels, serveur} from './navigateur.mjs';
+
+// Places in the window's client area, in the window's own pixels.
+const capteur = {x: 241, y: 123}; // the sensor's box, outlined on its top and left
+const marche = {x: 263, y: 27};
+const enregistrementSensitif = {x: 356, y: 71}; // its toggle, in the scheme's box
+const quitter = {x: 566, y: 26};
+const barreValeurReglee = {gauche: 71, haut: 145, largeur: 110, hauteur: 16};
+const schema = {x: 226, y: 43, largeur: 359, hauteur: 222};
+const enregistrements = {x: 15, y: 279, largeur: 568, hauteur: 155};
+
+const echecs = [];
+function verifie(condition, texte) {
+    console.log(`${condition ? 'PASS' : 'FAIL'}: ${texte}`);
+    if (!condition)
+        echecs.push(texte);
+}
+
+function magenta([r, g, b]) {
+    return r > 230 && g < 40 && b > 230;
+}
+
+// The sensor's magenta box: the leftmost magenta box of the page (the
+// sensor's caption, also magenta, lies to its right). Gives the zoom and
+// where the window's client area starts.
+function trouveCapteur(image) {
+    for (let x = 0; x < image.largeur; ++x) {
+        for (let y = 0; y < image.hauteur; ++y) {
+            if (!magenta(image.couleur(x, y)))
+                continue;
+            let largeur = 0;
+            while (magenta(image.couleur(x + largeur, y + 2)))
+                ++largeur;
+            let hauteur = 0;
+            while (magenta(image.couleur(x + 2, y + hauteur)))
+                ++hauteur;
+            // The window's icon in its title bar has a few magenta pixels.
+            if (largeur < 40 || hauteur < 16)
+                continue;
+            const zoom = largeur / 46;
+            return {x, y, largeur, hauteur, zoom,
+                    origine: {x: x - (capteur.x + 1) * zoom, y: y - (capteur.y + 1) * zoom}};
+        }
+    }
+    return null;
+}
+
+async function attendCapteur(page, delaiMs) {
+    const fin = Date.now() + delaiMs;
+    while (Date.now() < fin) {
+        const trouve = trouveCapteur(await pixels(page));
+        if (trouve)
+            return trouve;
+        await attend(100);
+    }
+    return null;
+}
+
+function differences(a, b, zone, fenetre) {
+    let n = 0;
+    for (let y = zone.y; y < zone.y + zone.hauteur; ++y) {
+        for (let x = zone.x; x < zone.x + zone.largeur; ++x) {
+            const p = fenetre({x, y});
+            const ca = a.couleur(p.x, p.y), cb = b.couleur(p.x, p.y);
+            if (ca.some((v, i) => v !== cb[i]))
+                ++n;
+        }
+    }
+    return n;
+}
+
+const site = process.argv[2];
+if (!site) {
+    console.error('usage: node tests/web/smoke.mjs SITE_FOLDER');
+    process.exit(2);
+}
+const serveurSite = await serveur(site);
+// The page as a HiDPI screen or the browser's zoom at 200 % shows it.
+const echelle = 2;
+const navigateur = await chromium({largeur: 700, hauteur: 610, echelle});
+const erreurs = [];
+try {
+    const page = await navigateur.newPage();
+    page.on('console', message => {
+        if (message.type() === 'error')
+            erreurs.push(message.text());
+    });
+    page.on('pageerror', erreur => erreurs.push(String(erreur)));
+
+    const debut = Date.now();
+    await page.goto(serveurSite.adresse + 'index.html');
+    const sensor = await attendCapteur(page, 120000);
+    verifie(sensor !== null, 'the scheme shows, the sensor magenta');
+    if (!sensor)
+        throw new Error('no scheme');
+    console.log(`first frame after ${Date.now() - debut} ms`);
+    const z = sensor.zoom;
+    verifie(sensor.largeur === 46 * echelle && sensor.hauteur === 18 * echelle,
+            `the window is drawn at the screen's scale, crisp (the sensor ${sensor.largeur} x ` +
+                `${sensor.hauteur} pixels)`);
+    verifie(sensor.origine.x >= 0 && sensor.origine.x <= 4 && sensor.origine.y >= 0 &&
+                sensor.origine.y <= 60,
+            `the sensor is at its place in the window (window from ${sensor.origine.x}, ` +
+                `${sensor.origine.y})`);
+    verifie(await page.title() === 'Systèmes de régulation', 'the page bears the window\'s title');
+    // From the window's pixels to the page's.
+    const ecran = p => ({x: sensor.origine.x + p.x * z, y: sensor.origine.y + p.y * z});
+    // From the screen's pixels to the page's, where the pointer moves.
+    const pagePx = e => ({x: e.x / echelle, y: e.y / echelle});
+    const clique = async p => {
+        const e = pagePx(ecran(p));
+        await page.mouse.click(e.x, e.y);
+    };
+
+    // The page settles after its first frame (its canvas takes its size).
+    await attend(1000);
+    const arrete = await pixels(page);
+    await clique(marche);
+    await clique(enregistrementSensitif);
+    await attend(1500);
+    const avant = await pixels(page);
+    await attend(700);
+    const apres = await pixels(page);
+    const bouton = {x: 233, y: 15, largeur: 60, hauteur: 25};
+    verifie(differences(arrete, avant, bouton, ecran) > 0, '"Marche" becomes "Arrêt"');
+    verifie(differences(avant, apres, schema, ecran) > 0, '"Marche" animates the loop');
+    verifie(differences(avant, apres, enregistrements, ecran) > 0, 'the strips draw');
+
+    // The regulated value dragged to the left end of its bar.
+    const b = barreValeurReglee;
+    const pouce = pagePx(ecran({x: b.gauche + b.largeur / 2, y: b.haut + b.hauteur / 2}));
+    const bout = pagePx(ecran({x: b.gauche + 17, y: b.haut + b.hauteur / 2}));
+    await page.mouse.move(pouce.x, pouce.y);
+    await page.mouse.down();
+    await page.mouse.move(bout.x, bout.y, {steps: 8});
+    await page.mouse.up();
+    const centreCapteur = ecran({x: capteur.x + 24, y: capteur.y + 10});
+    let ecarte = false;
+    for (let i = 0; i < 30 && !ecarte; ++i) {
+        ecarte = !magenta((await pixels(page)).couleur(centreCapteur.x, centreCapteur.y));
+        await attend(100);
+    }
+    verifie(ecarte, 'the dragged value shows as a deviation at the sensor');
+    let corrige = false;
+    const finCorrection = Date.now() + 90000;
+    while (!corrige && Date.now() < finCorrection) {
+        await attend(500);
+        corrige = magenta((await pixels(page)).couleur(centreCapteur.x, centreCapteur.y));
+    }
+    verifie(corrige, 'the loop corrects it: the sensor is magenta again');
+
+    const sansQuestion = await pixels(page);
+    await clique(quitter);
+    await attend(1000);
+    const question = await pixels(page);
+    const boite = {x: 0, y: 0, largeur: 585, hauteur: 440};
+    verifie(differences(sansQuestion, question, boite, ecran) > 500, '"Quitter" asks its question');
+    await page.keyboard.press('Enter');
+    let fin = '';
+    for (let i = 0; i < 50 && !fin.includes('Vous pouvez fermer cette page'); ++i) {
+        await attend(100);
+        fin = await page.$eval('#message', m => (m.style.display !== 'none' ? m.textContent : ''));
+    }
+    verifie(fin.includes('Vous pouvez fermer cette page'),
+            'answered yes, the program ends and the page says it can be closed');
+
+    const lecon = await navigateur.newPage();
+    lecon.on('console', message => {
+        if (message.type() === 'error')
+            erreurs.push(message.text());
+    });
+    lecon.on('pageerror', erreur => erreurs.push(String(erreur)));
+    await lecon.goto(serveurSite.adresse + 'index.html?seance=fievre.regulation');
+    let titre = '';
+    for (let i = 0; i < 600 && titre !== 'fievre — Systèmes de régulation'; ++i) {
+        await attend(100);
+        titre = await lecon.title();
+    }
+    verifie(titre === 'fievre — Systèmes de régulation', 'a lesson named in the address opens');
+    verifie(erreurs.length === 0, 'the console shows no error' +
+                                      (erreurs.length ? ': ' + erreurs.join(' | ') : ''));
+} catch (erreur) {
+    echecs.push(String(erreur));
+    console.log(`FAIL: ${erreur}`);
+} finally {
+    await navigateur.close();
+    serveurSite.ferme();
+}
+console.log(echecs.length ? `web smoke check: ${echecs.length} failed` : 'web smoke check: all passed');
+process.exit(echecs.length ? 1 : 0);
