@@ -16,8 +16,9 @@ set(REGULATION_WEB_FILES
 # regulation_link_for_web(<target> [TEST])
 function(regulation_link_for_web target)
     if(ARGC GREATER 1)
-        # A test answers its questions through scripted messages and needs no
-        # nested event loop; linked unoptimised, it links in seconds.
+        # A test links unoptimised, in seconds. Most answer their questions
+        # through scripted messages; those whose dialogs run nested event
+        # loops add asyncify themselves.
         target_link_options(${target} PRIVATE "-O0")
     else()
         # The modal questions run a nested event loop, which a page has only

@@ -81,6 +81,7 @@ private slots:
     void savedThenOpenedIsTheSame_data();
     void savedThenOpenedIsTheSame();
     void badFileChangesNothing();
+    void inAWebPageByDownloadAndUpload();
     void recordingsReplacedOnlyAfterAQuestion();
     void dropOpensOneLessonFile_data();
     void dropOpensOneLessonFile();
@@ -159,6 +160,40 @@ void TestSeances::badFileChangesNothing()
         QVERIFY(f.form.seances()->situation() == avant);
     }
     QVERIFY(f.messages.asked[0].text.contains(QStringLiteral("dossier")));
+}
+
+// In a web page saving is a download and opening an upload: the same lesson
+// travels, no file dialog opens, and a bad upload is named in the warning.
+void TestSeances::inAWebPageByDownloadAndUpload()
+{
+    Fenetre a;
+    a.messages.asWebPage = true;
+    prepare(a.form, QStringLiteral("Homéothermie"));
+    a.form.seances()->Enregistrer();
+    a.form.EnregistrerValeurs();
+    QCOMPARE(a.messages.downloads.size(), 2);
+    QCOMPARE(a.messages.downloads[0].nom, QStringLiteral("seance.regulation"));
+    QCOMPARE(a.messages.downloads[1].nom, QStringLiteral("valeurs.csv"));
+    QVERIFY(a.messages.suggestions.isEmpty());
+    QCOMPARE(a.form.windowTitle(), QStringLiteral("seance — Systèmes de régulation"));
+
+    Fenetre b;
+    b.messages.asWebPage = true;
+    b.messages.uploads << ScriptedMessages::Fichier{QStringLiteral("lecon.regulation"),
+                                                    a.messages.downloads[0].contenu};
+    b.form.seances()->Ouvrir();
+    QVERIFY(b.messages.asked.isEmpty());
+    compare(b.form.seances()->situation(), a.form.seances()->situation());
+    QCOMPARE(b.form.windowTitle(), QStringLiteral("lecon — Systèmes de régulation"));
+
+    const Situation avant = b.form.seances()->situation();
+    b.messages.uploads << ScriptedMessages::Fichier{QStringLiteral("vide.regulation"), "{}"};
+    b.form.seances()->Ouvrir();
+    QCOMPARE(b.messages.asked.size(), 1);
+    QVERIFY2(b.messages.asked[0].text.contains(QStringLiteral("« vide.regulation »")),
+             qPrintable(b.messages.asked[0].text));
+    QVERIFY(b.form.seances()->situation() == avant);
+    QVERIFY(b.messages.suggestions.isEmpty());
 }
 
 void TestSeances::recordingsReplacedOnlyAfterAQuestion()

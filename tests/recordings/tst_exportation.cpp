@@ -270,7 +270,13 @@ void TestExportation::actionsWaitForARecording()
 {
     FenetreEnregistrement f;
     const QList<QAction *> actions = f.form.menuEnregistrements()->actions();
-    QCOMPARE(actions.size(), 4);
+    // A web page is printed with the browser's own command.
+#ifdef Q_OS_WASM
+    const int toutes = 3;
+#else
+    const int toutes = 4;
+#endif
+    QCOMPARE(actions.size(), toutes);
     const auto activees = [&actions] {
         return std::count_if(actions.cbegin(), actions.cend(),
                              [](QAction *a) { return a->isEnabled(); });
@@ -282,7 +288,7 @@ void TestExportation::actionsWaitForARecording()
     QCOMPARE(activees(), 0);
     f.form.SpeedButtonEnregSensitif->click();
     f.tics(1);
-    QCOMPARE(activees(), 4);
+    QCOMPARE(activees(), toutes);
     // The reset button clears the strips and their values.
     f.messages.answers << MessageAnswer::Oui;
     f.form.SpeedButtonEnreg->click();

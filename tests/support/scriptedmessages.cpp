@@ -38,3 +38,19 @@ bool ScriptedMessages::askPrinter(QWidget *, QPrinter &printer)
     printer.setOutputFileName(printToFile);
     return true;
 }
+
+bool ScriptedMessages::download(const QByteArray &content, const QString &fileName)
+{
+    if (asWebPage)
+        downloads << Fichier{fileName, content};
+    return asWebPage;
+}
+
+bool ScriptedMessages::upload(const QString &, const Opened &opened)
+{
+    if (asWebPage && !uploads.isEmpty()) {
+        const Fichier envoye = uploads.dequeue();
+        opened(envoye.nom, envoye.contenu);
+    }
+    return asWebPage;
+}

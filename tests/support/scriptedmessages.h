@@ -3,6 +3,7 @@
 
 #include "app/window_services/messageservice.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QQueue>
 #include <QString>
@@ -13,7 +14,8 @@
 // Answers the program's questions from a script instead of a message box, and
 // records every question asked. When the script runs out it answers Non. The
 // file and print dialogs take the next name of `fileNames` (none: cancelled)
-// prints into the PDF file `printToFile` (none: cancelled).
+// prints into the PDF file `printToFile` (none: cancelled). As a web page it
+// downloads and uploads instead.
 class ScriptedMessages : public MessageService
 {
 public:
@@ -32,6 +34,8 @@ public:
     QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override;
     bool askPrinter(QWidget *parent, QPrinter &printer) override;
+    bool download(const QByteArray &content, const QString &fileName) override;
+    bool upload(const QString &filter, const Opened &opened) override;
 
     QQueue<MessageAnswer> answers;
     QList<Question> asked;
@@ -41,4 +45,14 @@ public:
     QString printToFile;
     // Runs while a file or print dialog is open, as its event loop would.
     std::function<void()> duringDialog;
+    // As in a web page: saving is a download kept here, opening takes the
+    // next upload (none: given up on).
+    struct Fichier
+    {
+        QString nom;
+        QByteArray contenu;
+    };
+    bool asWebPage = false;
+    QList<Fichier> downloads;
+    QQueue<Fichier> uploads;
 };

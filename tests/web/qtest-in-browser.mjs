@@ -27,7 +27,8 @@ const page = `<!doctype html><html lang="fr"><head><meta charset="utf-8">
 const chargeur = QtLoader({canvasElements: [document.getElementById('toile')],
                            environment: ${JSON.stringify(environnement)},
                            showError: texte => console.log('__FIN__ 125 ' + texte)});
-self.moduleConfig.thisProgram = '/app/${nom}';
+// Where the program's faces are embedded, as for the program itself.
+self.moduleConfig.thisProgram = '/app/systemes-regulation';
 self.moduleConfig.arguments = ${JSON.stringify(argumentsTest)};
 self.moduleConfig.print = texte => console.log('__SORTIE__' + texte);
 self.moduleConfig.printErr = texte => console.log('__SORTIE__' + texte);

@@ -170,6 +170,47 @@ try {
     verifie(fin.includes('Vous pouvez fermer cette page'),
             'answered yes, the program ends and the page says it can be closed');
 
+    // A tablet held across: the page shows the whole window at the largest
+    // zoom that fits, and a finger works it.
+    const tablette = await navigateur.newPage();
+    await tablette.setViewport({width: 1280, height: 800, isMobile: true, hasTouch: true});
+    tablette.on('pageerror', erreur => erreurs.push(String(erreur)));
+    await tablette.goto(serveurSite.adresse + 'index.html');
+    const surTablette = await attendCapteur(tablette, 120000);
+    verifie(surTablette !== null, 'on a tablet the scheme shows');
+    if (surTablette) {
+        const zt = surTablette.zoom;
+        verifie(zt > 1.3 && 640 * zt <= 1280 && 590 * zt <= 800 + 2,
+                `on a tablet the window fills the screen at zoom ${zt.toFixed(2)}`);
+        const doigt = p => ({x: surTablette.origine.x + p.x * zt, y: surTablette.origine.y + p.y * zt});
+        // A finger lands in the page's own pixels, which the browser scales.
+        const echelleTablette = await tablette.evaluate(() => visualViewport.scale);
+        const touche = p => ({x: doigt(p).x / echelleTablette, y: doigt(p).y / echelleTablette});
+        const arreteT = await pixels(tablette);
+        await attend(1000);
+        const m = touche(marche);
+        await tablette.touchscreen.tap(m.x, m.y);
+        await attend(1000);
+        const bouton = {x: 233, y: 15, largeur: 60, hauteur: 25};
+        verifie(differences(arreteT, await pixels(tablette), bouton, doigt) > 0,
+                'a tap on "Marche" is a click');
+        const b = barreValeurReglee;
+        const depart = touche({x: b.gauche + b.largeur / 2, y: b.haut + b.hauteur / 2});
+        const arrivee = touche({x: b.gauche + 17, y: b.haut + b.hauteur / 2});
+        await tablette.touchscreen.touchStart(depart.x, depart.y);
+        for (let i = 1; i <= 8; ++i)
+            await tablette.touchscreen.touchMove(depart.x + (arrivee.x - depart.x) * i / 8, depart.y);
+        await tablette.touchscreen.touchEnd();
+        const centre = doigt({x: capteur.x + 24, y: capteur.y + 10});
+        let ecarteT = false;
+        for (let i = 0; i < 30 && !ecarteT; ++i) {
+            ecarteT = !magenta((await pixels(tablette)).couleur(centre.x, centre.y));
+            await attend(100);
+        }
+        verifie(ecarteT, 'a finger drags the regulated value away');
+    }
+    await tablette.close();
+
     const lecon = await navigateur.newPage();
     lecon.on('console', message => {
         if (message.type() === 'error')
