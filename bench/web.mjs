@@ -17,8 +17,7 @@ function mediane(valeurs) {
     return triees[Math.floor(triees.length / 2)];
 }
 
-// The sensor's box is the first magenta of the page at zoom 2 (the page's
-// size below); the window's icon is not shown in a page.
+// The sensor's box is the first magenta of the page, in its left half.
 function capteurMontre(image) {
     for (let y = 0; y < image.hauteur; y += 4) {
         for (let x = 0; x < image.largeur / 2; x += 4) {
@@ -31,7 +30,7 @@ function capteurMontre(image) {
 }
 
 const serveurSite = await serveur(site);
-const navigateur = await chromium({largeur: 1400, hauteur: 1220});
+const navigateur = await chromium({largeur: 1280, hauteur: 800});
 const premieres = [];
 const cadences = [];
 try {
@@ -54,11 +53,11 @@ try {
     await page.goto(serveurSite.adresse + 'index.html?cadence=1');
     while (!capteurMontre(await pixels(page)))
         await attend(100);
-    // The speed's slider (326, 13, 152 x 30 in the window) to its end,
-    // then "Marche" (233, 15, 60 x 25), at zoom 2.
-    await page.mouse.click(2 * (326 + 76), 2 * (13 + 10));
+    // The speed's slider (326, 13, 152 x 30 in the window, which fills the
+    // page at its own size) to its end, then "Marche" (233, 15, 60 x 25).
+    await page.mouse.click(326 + 76, 13 + 10);
     await page.keyboard.press('End');
-    await page.mouse.click(2 * (233 + 30), 2 * (15 + 12));
+    await page.mouse.click(233 + 30, 15 + 12);
     await attend(1000 * secondes);
     await page.close();
 } finally {

@@ -15,9 +15,10 @@ class QTimer;
 // It keeps time: over any stretch while it runs, its handler runs once per
 // whole period elapsed. Periods that fell due while the event loop was busy
 // (a paint, a long handler) are delivered afterwards, each as a tick of its
-// own, so that 1 ms really gives a thousand ticks a second. After a long stall
-// (the window dragged, the machine asleep) at most catchUpMs worth of missed
-// periods is replayed, never a flood.
+// own, so that 1 ms really gives a thousand ticks a second (in a web page,
+// whose timers wake no sooner than every 4 ms, all in the same wake). After a
+// long stall (the window dragged, the machine asleep) at most catchUpMs worth
+// of missed periods is replayed, never a flood.
 class IntervalTimer : public QObject
 {
     Q_OBJECT

@@ -25,6 +25,11 @@ function(regulation_link_for_web target)
         # through asyncify.
         target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" "-Os")
     endif()
+    # The page hands the program its environment (Qt's loader writes
+    # Module.ENV). Qt's own list of exported run-time methods comes after
+    # ours on the link line; the older "extra" list is added to it.
+    target_link_options(${target} PRIVATE "SHELL:-s EXTRA_EXPORTED_RUNTIME_METHODS=ENV"
+                        "-Wno-deprecated")
     foreach(file IN LISTS REGULATION_WEB_FILES)
         target_link_options(${target} PRIVATE "SHELL:--embed-file ${file}")
     endforeach()

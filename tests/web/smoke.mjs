@@ -62,6 +62,16 @@ async function attendCapteur(page, delaiMs) {
     return null;
 }
 
+// The sensor leaves its magenta within three seconds: a deviation.
+async function attendEcart(page, centreCapteur) {
+    for (let i = 0; i < 30; ++i) {
+        if (!magenta((await pixels(page)).couleur(centreCapteur.x, centreCapteur.y)))
+            return true;
+        await attend(100);
+    }
+    return false;
+}
+
 function differences(a, b, zone, fenetre) {
     let n = 0;
     for (let y = zone.y; y < zone.y + zone.hauteur; ++y) {
@@ -141,12 +151,8 @@ try {
     await page.mouse.move(bout.x, bout.y, {steps: 8});
     await page.mouse.up();
     const centreCapteur = ecran({x: capteur.x + 24, y: capteur.y + 10});
-    let ecarte = false;
-    for (let i = 0; i < 30 && !ecarte; ++i) {
-        ecarte = !magenta((await pixels(page)).couleur(centreCapteur.x, centreCapteur.y));
-        await attend(100);
-    }
-    verifie(ecarte, 'the dragged value shows as a deviation at the sensor');
+    verifie(await attendEcart(page, centreCapteur),
+            'the dragged value shows as a deviation at the sensor');
     let corrige = false;
     const finCorrection = Date.now() + 90000;
     while (!corrige && Date.now() < finCorrection) {
@@ -201,13 +207,8 @@ try {
         for (let i = 1; i <= 8; ++i)
             await tablette.touchscreen.touchMove(depart.x + (arrivee.x - depart.x) * i / 8, depart.y);
         await tablette.touchscreen.touchEnd();
-        const centre = doigt({x: capteur.x + 24, y: capteur.y + 10});
-        let ecarteT = false;
-        for (let i = 0; i < 30 && !ecarteT; ++i) {
-            ecarteT = !magenta((await pixels(tablette)).couleur(centre.x, centre.y));
-            await attend(100);
-        }
-        verifie(ecarteT, 'a finger drags the regulated value away');
+        verifie(await attendEcart(tablette, doigt({x: capteur.x + 24, y: capteur.y + 10})),
+                'a finger drags the regulated value away');
     }
     await tablette.close();
 
