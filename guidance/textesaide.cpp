@@ -74,9 +74,8 @@ const TexteAide textesAide[] = {
 #ifdef Q_OS_WASM
     // A web page prints with the browser's own command.
     {&Ui_TForm1::MemoAideExport,
-     {"Clic droit sur les enregistrements pour les copier",
-      "ou les enregistrer (image ou valeurs). Pour les imprimer,",
-      "imprimer la page avec le navigateur."}},
+     {"Clic droit sur les enregistrements pour les copier ou",
+      "les enregistrer ; le navigateur imprime la page."}},
 #else
     {&Ui_TForm1::MemoAideExport,
      {"Clic droit sur les enregistrements pour les copier,",
