@@ -186,7 +186,7 @@ mutants)
     python3 tests/mutants/mutants.py build/mutants/src build/mutants/build "$@"
     ;;
 *)
-    sed -n '3,20p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,19p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
