@@ -85,9 +85,9 @@ bool emporteLeCapteur(const TForm1 &form, const ElementExperience &l)
 // inhibiteur)").
 QString nomElement(const TForm1 &form, const ElementExperience &l)
 {
-    const QString nom = (form.*l.label)->text();
+    const QString nom = (form.*l.label)->caption();
     const bool homonyme = std::any_of(std::begin(elements), std::end(elements), [&](const auto &e) {
-        return &e != &l && existe(form, e) && (form.*e.label)->text() == nom;
+        return &e != &l && existe(form, e) && (form.*e.label)->caption() == nom;
     });
     if (!homonyme)
         return nom;
@@ -194,7 +194,7 @@ QStringList TForm1::experiencesEnMots() const
             continue;
         QString mot = QStringLiteral("%1 : %2").arg(lesion(*this, l), nomElement(*this, l));
         if (emporteLeCapteur(*this, l))
-            mot += QStringLiteral(" (avec %1)").arg(LabelCapteur->text());
+            mot += QStringLiteral(" (avec %1)").arg(LabelCapteur->caption());
         mots << mot;
     }
     return mots;
@@ -228,7 +228,7 @@ void TForm1::actualiseExperiences()
             verbe = QStringLiteral("Rendre insensible");
         QString texte = QStringLiteral("%1 : %2").arg(verbe, nomElement(*this, l));
         if (emporteLeCapteur(*this, l))
-            texte += QStringLiteral(" (et %1)").arg(LabelCapteur->text());
+            texte += QStringLiteral(" (et %1)").arg(LabelCapteur->caption());
         const QSignalBlocker bloque(action);
         // A teacher's "&" is a character, not a menu's shortcut mark.
         action->setText(texte.replace(QLatin1Char('&'), QStringLiteral("&&")));

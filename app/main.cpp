@@ -88,12 +88,13 @@ int main(int argc, char *argv[])
 #else
     AudioBeeper beeper;
 #endif
-    TForm1 form(messages, beeper);
     // The teachers' own systems, in the user's settings (never beside the
-    // program, which may be read-only).
+    // program, which may be read-only); made first, so that they outlive the
+    // window that keeps them.
     QSettings reglages(QSettings::NativeFormat, QSettings::UserScope,
                        QStringLiteral("systemes-regulation"),
                        QStringLiteral("systemes-regulation"));
+    TForm1 form(messages, beeper);
     form.editeurSystemes()->utiliseReglages(&reglages);
     if (lcCadence().isDebugEnabled())
         reportTickRate(form);
@@ -110,12 +111,20 @@ int main(int argc, char *argv[])
     // The lesson named at start is the first look: opened before the window's
     // first paint. Its path is taken again from Qt, which reads it unmangled
     // where the local encoding cannot hold every name.
-    QString seance = parseLaunchOptions(QCoreApplication::arguments()).seance;
+    const QString seance = parseLaunchOptions(QCoreApplication::arguments()).seance;
 #ifdef Q_OS_WASM
     QObject::connect(&form, &QWidget::windowTitleChanged, showWindowTitleInPage);
-    // In a web page the lesson comes with the page's address.
-    if (seance.isEmpty())
-        seance = lessonFromPage();
+    // In a web page the lesson comes with the page's address, as bytes: one
+    // more than a lesson may hold is enough to refuse a longer one.
+    if (seance.isEmpty()) {
+        if (const auto page = lessonFromPage(tailleMaxSeance + 1)) {
+            if (page->content)
+                form.seances()->ouvreContenu(page->name, *page->content);
+            else
+                form.seances()->refuse(page->name,
+                                       QStringLiteral("la page n'a pas pu le télécharger."));
+        }
+    }
 #endif
     if (!seance.isEmpty())
         form.seances()->ouvre(seance);

@@ -29,7 +29,7 @@ void TForm1::NommeSelonEtiquettes()
         {ImageEffecteurInhibiteur, LabelEffecteurInhibiteur},
     };
     for (const auto &[image, label] : images)
-        image->setAccessibleName(label->text());
+        image->setAccessibleName(label->caption());
 
     const std::pair<GlyphButton *, AutoSizeLabel *> enregistrements[] = {
         {SpeedButtonEnregSensitif, LabelVoieSensitive},
@@ -37,12 +37,13 @@ void TForm1::NommeSelonEtiquettes()
         {SpeedButtonEnregInhibiteur, LabelVoieInhibitrice},
     };
     for (const auto &[bouton, label] : enregistrements)
-        bouton->setAccessibleName(QStringLiteral("Enregistrement : ") + label->text());
+        bouton->setAccessibleName(QStringLiteral("Enregistrement : ") + label->caption());
 
     // Named as the label reads ("en u.a"); the values in the bare unit ("u.a").
-    const QString etiquette = LabelUnites->text();
-    const QString reglee = LabelValeurReglee->text() + QStringLiteral(" (") + etiquette + u')';
-    const QString consigne = LabelValeurConsigne->text() + QStringLiteral(" (") + etiquette + u')';
+    const QString etiquette = LabelUnites->caption();
+    const QString reglee = LabelValeurReglee->caption() + QStringLiteral(" (") + etiquette + u')';
+    const QString consigne =
+        LabelValeurConsigne->caption() + QStringLiteral(" (") + etiquette + u')';
     EditValeurReglee->setAccessibleName(reglee);
     ScrollBarValeurReglee->setAccessibleName(reglee);
     EditValeurConsigne->setAccessibleName(consigne);

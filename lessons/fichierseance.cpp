@@ -3,7 +3,8 @@
 //
 //   "format"            "systemes-regulation/seance" (required)
 //   "version"           1 (required; a larger one is refused: a newer program wrote it)
-//   "systeme"           a name of the list, exactly, or of the teacher's system (required)
+//   "systeme"           a name of the list, exactly, or of the teacher's system (required;
+//                       one line, at most 200 characters)
 //   "systemeEnseignant" a teacher's own system, described whole: an object of
 //                       ConfigurationSysteme's fields by their names (see
 //                       systems/descriptionsysteme.h), checked by the editor's rules
@@ -43,6 +44,7 @@
 #include "systems/descriptionsysteme.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -269,19 +271,26 @@ bool Lecteur::enregistrements(const QJsonObject &o, const GabaritSeance &gabarit
             QString base64;
             if (!texte(bandes.value(cle), cle, base64))
                 return false;
-            const QByteArray octets = QByteArray::fromBase64(base64.toLatin1());
-            QImage image;
-            if (!image.loadFromData(octets, "PNG"))
-                return echoue(cle, QStringLiteral("n'est pas une image PNG lisible."));
+            QByteArray octets = QByteArray::fromBase64(base64.toLatin1());
+            QBuffer tampon(&octets);
+            QImageReader lecteur(&tampon, "PNG");
             const QSize taille = i == 3   ? gabarit.perturbation
                                  : i == 4 ? gabarit.courbe
                                           : gabarit.bande;
-            if (image.size() != taille)
+            // The size the image declares, read from its header: a small file
+            // may declare a huge image, which is never decoded.
+            const QSize declaree = lecteur.size();
+            if (!declaree.isValid())
+                return echoue(cle, QStringLiteral("n'est pas une image PNG lisible."));
+            if (declaree != taille)
                 return echoue(cle, QStringLiteral("mesure %1 × %2 pixels au lieu de %3 × %4.")
-                                       .arg(image.width())
-                                       .arg(image.height())
+                                       .arg(declaree.width())
+                                       .arg(declaree.height())
                                        .arg(taille.width())
                                        .arg(taille.height()));
+            const QImage image = lecteur.read();
+            if (image.isNull() || image.size() != taille)
+                return echoue(cle, QStringLiteral("n'est pas une image PNG lisible."));
             s.bandes[i] = image.convertToFormat(QImage::Format_RGB32);
         }
     }
@@ -428,6 +437,9 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
                           .arg(versionSeance));
     if (!l.texte(racine.value(QLatin1String("systeme")), QStringLiteral("systeme"), s.systeme))
         return refuse(l.erreur);
+    // A name as the editor takes it, before it is quoted anywhere.
+    if (const QString raison = defautDeNom(s.systeme); !raison.isEmpty())
+        return refuse(QStringLiteral("« systeme » : %1").arg(raison));
     if (racine.contains(QLatin1String("systemeEnseignant"))) {
         QJsonObject description;
         if (!l.objet(racine.value(QLatin1String("systemeEnseignant")),
@@ -437,7 +449,7 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
         if (!lue.systeme)
             return refuse(QStringLiteral("« systemeEnseignant.%1 » %2")
                               .arg(lue.defaut.champ, lue.defaut.raison));
-        const QList<DefautSysteme> defauts = valideSysteme(s.systeme, *lue.systeme, gabarit.place);
+        const QList<DefautSysteme> defauts = valideSysteme(s.systeme, *lue.systeme);
         if (!defauts.isEmpty())
             return refuse(QStringLiteral("« %1 » : %2")
                               .arg(defauts[0].champ == QLatin1String("nom")
@@ -450,7 +462,7 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
         s.systemeEnseignant ? &*s.systemeEnseignant : trouveSysteme(s.systeme);
     if (!systeme)
         return refuse(QStringLiteral("« systeme » : « %1 » n'est pas un système de la liste.")
-                          .arg(s.systeme.left(100)));
+                          .arg(citation(s.systeme)));
 
     const int minimum = systeme->ValeurMin;
     const int maximum = systeme->ValeurMax;
@@ -481,11 +493,11 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
             if (trouvee == nomsExperiences.cend())
                 return refuse(QStringLiteral("« experiences » : « %1 » n'est pas une expérience "
                                              "connue.")
-                                  .arg(nom.left(100)));
+                                  .arg(citation(nom)));
             if (!experiencePossible(trouvee->first, *systeme))
                 return refuse(QStringLiteral("« experiences » : « %1 » est impossible dans « %2 », "
                                              "qui n'a pas cet élément.")
-                                  .arg(nom, s.systeme));
+                                  .arg(nom, citation(s.systeme)));
             s.experiences.change(trouvee->first, true);
         }
     }

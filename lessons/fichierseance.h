@@ -20,8 +20,6 @@ struct GabaritSeance
     QSize bande;        // each pathway's strip, in pixels
     QSize perturbation; // the perturbation's strip
     QSize courbe;       // the curve's surface
-    // Whether a teacher's system's names fit the scheme (none: not checked).
-    PlaceTexte place;
 };
 
 // The largest file read: a lesson with full strips is a few hundred

@@ -228,23 +228,23 @@ void Seances::applique(const Situation &s)
 bool Seances::ouvre(const QString &chemin)
 {
     const QFileInfo fichier(chemin);
-    const auto refuse = [this, &chemin](const QString &pourquoi) {
-        refuseSeance(QDir::toNativeSeparators(chemin), pourquoi);
+    const auto refusee = [this, &chemin](const QString &pourquoi) {
+        refuse(QDir::toNativeSeparators(chemin), pourquoi);
         return false;
     };
     if (fichier.isDir())
-        return refuse(QStringLiteral("c'est un dossier, pas un fichier."));
+        return refusee(QStringLiteral("c'est un dossier, pas un fichier."));
     if (!fichier.exists())
-        return refuse(QStringLiteral("ce fichier n'existe pas."));
+        return refusee(QStringLiteral("ce fichier n'existe pas."));
     if (fichier.size() > tailleMaxSeance)
-        return refuse(QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
+        return refusee(QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("le fichier ne peut pas être lu."));
+        return refusee(QStringLiteral("le fichier ne peut pas être lu."));
     return ouvreContenu(QDir::toNativeSeparators(chemin), f.read(tailleMaxSeance + 1));
 }
 
-void Seances::refuseSeance(const QString &designation, const QString &pourquoi)
+void Seances::refuse(const QString &designation, const QString &pourquoi)
 {
     m_form.avertit(
         QStringLiteral("Impossible d'ouvrir la séance « %1 » : %2").arg(designation, pourquoi));
@@ -253,16 +253,15 @@ void Seances::refuseSeance(const QString &designation, const QString &pourquoi)
 bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
 {
     if (octets.size() > tailleMaxSeance) {
-        refuseSeance(designation,
-                     QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
+        refuse(designation, QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
         return false;
     }
     EditeurSystemes &editeur = *m_form.m_editeurSystemes;
-    const LectureSeance lecture = lisSeance(
-        octets, GabaritSeance{m_form.EnregSensitif->size(), m_form.EnregPerturbation->size(),
-                              m_form.EnregCourbe->size(), editeur.place()});
+    const LectureSeance lecture = lisSeance(octets, GabaritSeance{m_form.EnregSensitif->size(),
+                                                                  m_form.EnregPerturbation->size(),
+                                                                  m_form.EnregCourbe->size()});
     if (!lecture.situation) {
-        refuseSeance(designation, lecture.erreur);
+        refuse(designation, lecture.erreur);
         return false;
     }
     const QString nom = QFileInfo(designation).completeBaseName();
@@ -286,8 +285,15 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
                                   .arg(nom),
                               MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
-    if (lue.systemeEnseignant)
-        editeur.adopte({lue.systeme, *lue.systemeEnseignant});
+    // The lesson kept the rules; only the count of systems can keep it out.
+    if (lue.systemeEnseignant) {
+        if (const QList<DefautSysteme> defauts =
+                editeur.adopte({lue.systeme, *lue.systemeEnseignant});
+            !defauts.isEmpty()) {
+            refuse(designation, QStringLiteral("« systeme » : %1").arg(defauts[0].raison));
+            return false;
+        }
+    }
     applique(lue);
     nomme(nom);
     return true;
@@ -302,8 +308,11 @@ void Seances::oublie()
 
 void Seances::nomme(const QString &nom)
 {
+    // A file's "[*]" is three characters, not the title's mark of a change.
+    QString litteral = nom;
+    litteral.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     m_form.setWindowTitle(nom.isEmpty() ? titreProgramme
-                                        : QStringLiteral("%1 — %2").arg(nom, titreProgramme));
+                                        : QStringLiteral("%1 — %2").arg(litteral, titreProgramme));
 }
 
 void Seances::Ouvrir()

@@ -33,6 +33,8 @@ public:
     // The same for a lesson's content that came without a file (an upload in
     // a web page); `designation` names it in the warnings and the title.
     bool ouvreContenu(const QString &designation, const QByteArray &octets);
+    // Says that the lesson `designation` names cannot be opened, and why.
+    void refuse(const QString &designation, const QString &pourquoi);
     // Another system, or a situation that is no longer the lesson's: the
     // standard instructions and title come back.
     void oublie();
@@ -49,7 +51,6 @@ protected:
 
 private:
     void applique(const Situation &situation);
-    void refuseSeance(const QString &designation, const QString &pourquoi);
     void nomme(const QString &nom);
 
     TForm1 &m_form;

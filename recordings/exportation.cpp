@@ -274,18 +274,18 @@ void TForm1::EnregistrerValeurs()
 QStringList TForm1::elementsDuSchema() const
 {
     QStringList elements;
-    const auto organe = [&elements](const QString &role, const QLabel *label) {
-        if (!label->isHidden() && !label->text().isEmpty())
-            elements << QStringLiteral("%1 : %2").arg(role, label->text());
+    const auto organe = [&elements](const QString &role, const AutoSizeLabel *label) {
+        if (!label->isHidden() && !label->caption().isEmpty())
+            elements << QStringLiteral("%1 : %2").arg(role, label->caption());
     };
-    const auto voie = [&elements](const QString &role, const QLabel *label,
+    const auto voie = [&elements](const QString &role, const AutoSizeLabel *label,
                                   const ImageControl *image) {
         switch (ModeVoie(image->tag())) {
         case ModeNerveux:
-            elements << QStringLiteral("%1 (nerveuse) : %2").arg(role, label->text());
+            elements << QStringLiteral("%1 (nerveuse) : %2").arg(role, label->caption());
             break;
         case ModeHormonal:
-            elements << QStringLiteral("%1 (hormonale) : %2").arg(role, label->text());
+            elements << QStringLiteral("%1 (hormonale) : %2").arg(role, label->caption());
             break;
         case ModeAbsent:
             break;

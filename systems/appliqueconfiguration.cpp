@@ -9,10 +9,12 @@ namespace {
 
 // A label takes its new text and sizes itself to it (the effector labels
 // wrap within their width and grow downward); its panel then frames it with
-// 2 pixels on every side.
-void reetiquette(AutoSizeLabel *label, QWidget *panneau, const QString &texte)
+// 2 pixels on every side. A teacher's name wider than its room on this
+// computer is shortened.
+void reetiquette(AutoSizeLabel *label, QWidget *panneau, const QString &texte,
+                 const AutoSizeLabel::Fits &tient)
 {
-    label->setCaption(texte);
+    label->setCaption(texte, tient);
     panneau->resize(label->width() + 4, label->height() + 4);
 }
 
@@ -42,11 +44,27 @@ void TForm1::ComboBoxSystemeChange()
 // The mechanism and any marker in flight carry on through a change of system.
 void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
 {
-    reetiquette(LabelCapteur, PanelCapteur, configuration.TexteCapteur);
-    reetiquette(LabelValeurReglee, PanelValeurReglee, configuration.TexteValeurReglee);
+    // Only a teacher's names are measured: the list's six keep their texts
+    // whole, as the stored layout was drawn for them.
+    const bool mesure = m_editeurSystemes->estDeLEnseignant(ComboBoxSysteme->currentText());
+    const auto place = [this, mesure](const char *champ) -> AutoSizeLabel::Fits {
+        if (!mesure)
+            return {};
+        return [this, champ](const QString &texte) {
+            return m_editeurSystemes->tient(QLatin1String(champ), texte);
+        };
+    };
+    const auto reetiquette = [&place](AutoSizeLabel *label, QWidget *panneau, const QString &texte,
+                                      const char *champ) {
+        ::reetiquette(label, panneau, texte, place(champ));
+    };
+    reetiquette(LabelCapteur, PanelCapteur, configuration.TexteCapteur, "TexteCapteur");
+    reetiquette(LabelValeurReglee, PanelValeurReglee, configuration.TexteValeurReglee,
+                "TexteValeurReglee");
 
     ImageVoieSensitive->setTag(configuration.ModeVoieSensitive);
-    reetiquette(LabelVoieSensitive, PanelVoieSensitive, configuration.TexteVoieSensitive);
+    reetiquette(LabelVoieSensitive, PanelVoieSensitive, configuration.TexteVoieSensitive,
+                "TexteVoieSensitive");
     // Direct sensitivity has nothing to record; the perturbation strip, shown
     // with the sensory one, stays as it is.
     if (configuration.ModeVoieSensitive == ModeAbsent) {
@@ -69,18 +87,20 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
               m_etat.NiveauTraceInhibiteur);
 
     reetiquette(LabelCentreIntegrateur, PanelCentreIntegrateur,
-                configuration.TexteCentreIntegrateur);
-    reetiquette(LabelVoieStimulatrice, PanelVoieStimulatrice, configuration.TexteVoieStimulatrice);
+                configuration.TexteCentreIntegrateur, "TexteCentreIntegrateur");
+    reetiquette(LabelVoieStimulatrice, PanelVoieStimulatrice, configuration.TexteVoieStimulatrice,
+                "TexteVoieStimulatrice");
     ImageVoieStimulatrice->setTag(configuration.ModeVoieStimulatrice);
     reetiquette(LabelEffecteurStimulateur, PanelEffecteurStimulateur,
-                configuration.TexteEffecteurStimulateur);
+                configuration.TexteEffecteurStimulateur, "TexteEffecteurStimulateur");
     ImageEffecteurStimulateur->setTag(configuration.ModeEffecteurStimulateur);
 
     // Without an inhibiting pathway its whole side disappears; its toggle
     // keeps its state, and comes back with its strip when it is down.
     ImageVoieInhibitrice->setTag(configuration.ModeVoieInhibitrice);
     if (configuration.ModeVoieInhibitrice != ModeAbsent) {
-        reetiquette(LabelVoieInhibitrice, PanelVoieInhibitrice, configuration.TexteVoieInhibitrice);
+        reetiquette(LabelVoieInhibitrice, PanelVoieInhibitrice, configuration.TexteVoieInhibitrice,
+                    "TexteVoieInhibitrice");
         for (QWidget *element : std::initializer_list<QWidget *>{
                  ImageVoieInhibitrice, LabelVoieInhibitrice, PanelVoieInhibitrice,
                  ImageEffecteurInhibiteur, SpeedButtonEnregInhibiteur})
@@ -97,7 +117,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     const bool effecteurInhibiteur = configuration.ModeEffecteurInhibiteur == 1;
     if (effecteurInhibiteur)
         reetiquette(LabelEffecteurInhibiteur, PanelEffecteurInhibiteur,
-                    configuration.TexteEffecteurInhibiteur);
+                    configuration.TexteEffecteurInhibiteur, "TexteEffecteurInhibiteur");
     for (QWidget *element : std::initializer_list<QWidget *>{
              ImageEffecteurInhibiteur, LabelEffecteurInhibiteur, PanelEffecteurInhibiteur})
         element->setVisible(effecteurInhibiteur);
@@ -111,7 +131,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     ScrollBarValeurConsigne->setEnabled(true);
     regleBarre(ScrollBarValeurReglee, configuration);
 
-    LabelUnites->setCaption(configuration.TexteUnites);
+    LabelUnites->setCaption(configuration.TexteUnites, place("TexteUnites"));
     NommeSelonEtiquettes();
 
     // Another range and unit: the reference goes.

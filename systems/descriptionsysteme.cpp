@@ -7,9 +7,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A name on the scheme is short; a longer text is no description.
-constexpr qsizetype longueurMaxTexte = 200;
-
 // A field of the description: its name and where ConfigurationSysteme keeps it.
 template <typename T> struct Champ
 {
@@ -83,14 +80,13 @@ LectureDescription lisDescription(const QJsonObject &o)
         const QJsonValue v = o.value(QLatin1String(c.nom));
         if (!v.isString())
             return refuse(c.nom, u"devrait être un texte."_s);
-        if (v.toString().size() > longueurMaxTexte)
-            return refuse(c.nom, u"dépasse %1 caractères."_s.arg(longueurMaxTexte));
         s.*c.membre = v.toString();
     }
+    // Which modes a pathway may have is valideSysteme()'s rule, as for the editor.
     for (const ChampMode &c : champsModes) {
         const std::optional<int> mode = entier(o.value(QLatin1String(c.nom)));
-        if (!mode || *mode < ModeAbsent || *mode > ModeHormonal)
-            return refuse(c.nom, u"devrait valoir 0 (absente), 1 (nerveuse) ou 2 (hormonale)."_s);
+        if (!mode)
+            return refuse(c.nom, u"devrait être un nombre entier."_s);
         s.*c.membre = ModeVoie(*mode);
     }
     for (const ChampEntier &c : champsEntiers) {

@@ -71,7 +71,7 @@ DialogueSysteme::DialogueSysteme(
         grille->addWidget(champ, ligne, 1);
         if (!cle.isEmpty()) {
             auto *erreur = new QLabel;
-            erreur->setStyleSheet(u"color: #b00000;"_s);
+            erreur->setTextFormat(Qt::PlainText);
             erreur->setWordWrap(true);
             erreur->setMinimumWidth(260);
             grille->addWidget(erreur, ligne, 2);
@@ -204,23 +204,43 @@ void DialogueSysteme::valide()
 {
     suitLesModes();
     const SystemeEnseignant s = systeme();
-    m_defauts = valideSysteme(s.nom, s.configuration, m_place);
+    m_defauts = valideSysteme(s.nom, s.configuration);
+    const auto aUnDefaut = [this](const QString &champ) {
+        return std::any_of(m_defauts.cbegin(), m_defauts.cend(),
+                           [&champ](const DefautSysteme &d) { return d.champ == champ; });
+    };
     // Another of the teacher's systems has that name already.
-    if (!s.nom.isEmpty() && s.nom != m_nomPermis && m_trouve(s.nom) &&
-        std::none_of(m_defauts.cbegin(), m_defauts.cend(),
-                     [](const DefautSysteme &d) { return d.champ == u"nom"_s; }))
+    if (!s.nom.isEmpty() && s.nom != m_nomPermis && m_trouve(s.nom) && !aUnDefaut(u"nom"_s))
         m_defauts.prepend({u"nom"_s, u"un de vos systèmes porte déjà ce nom."_s});
+    m_conseils.clear();
+    if (m_place) {
+        if (!aUnDefaut(u"nom"_s))
+            if (const QString conseil = m_place(u"nom"_s, s.nom); !conseil.isEmpty())
+                m_conseils.append({u"nom"_s, conseil});
+        for (auto it = m_textes.cbegin(); it != m_textes.cend(); ++it) {
+            if (!it.value()->isEnabled() || aUnDefaut(it.key()))
+                continue;
+            if (const QString conseil = m_place(it.key(), it.value()->text().trimmed());
+                !conseil.isEmpty())
+                m_conseils.append({it.key(), conseil});
+        }
+    }
     for (auto it = m_erreurs.cbegin(); it != m_erreurs.cend(); ++it) {
+        // What is wrong first; else what is advised.
+        bool conseil = false;
         QString raison;
-        for (const DefautSysteme &d : std::as_const(m_defauts)) {
-            if (d.champ == it.key()) {
-                raison = d.raison;
-                break;
+        for (const QList<DefautSysteme> *liste : {&m_defauts, &m_conseils}) {
+            for (const DefautSysteme &d : *liste) {
+                if (d.champ == it.key() && raison.isEmpty()) {
+                    raison = d.raison;
+                    conseil = liste == &m_conseils;
+                }
             }
         }
         // Sentences start with a capital in the dialog.
         if (!raison.isEmpty())
             raison[0] = raison[0].toUpper();
+        it.value()->setStyleSheet(conseil ? u"color: #805000;"_s : u"color: #b00000;"_s);
         it.value()->setText(raison);
         m_champs.value(it.key())->setAccessibleDescription(raison);
     }

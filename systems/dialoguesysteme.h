@@ -17,7 +17,8 @@ class QSpinBox;
 // the pathways, the unit, the range, the starting value and the steps. It
 // starts from a system (the one on screen, or any of the list picked in it),
 // says beside each field what is wrong as the teacher types, and lets OK go
-// only when the system can be used.
+// only when the system can be used. A name wider than its box on this
+// computer is advice, said beside its field in another colour: OK still goes.
 class DialogueSysteme : public QDialog
 {
     Q_OBJECT
@@ -38,6 +39,8 @@ public:
 
     // What is wrong now, as shown beside the fields.
     QList<DefautSysteme> defauts() const { return m_defauts; }
+    // The names wider than their box on this computer, as advised.
+    QList<DefautSysteme> conseils() const { return m_conseils; }
 
 private:
     void valide();
@@ -57,4 +60,5 @@ private:
     QHash<QString, QWidget *> m_champs;
     QDialogButtonBox *m_boutons;
     QList<DefautSysteme> m_defauts;
+    QList<DefautSysteme> m_conseils;
 };

@@ -86,10 +86,12 @@ bool EditeurSystemes::estDeLEnseignant(const QString &nom) const
     return m_systemes->trouve(nom) != nullptr;
 }
 
-void EditeurSystemes::adopte(const SystemeEnseignant &systeme)
+QList<DefautSysteme> EditeurSystemes::adopte(const SystemeEnseignant &systeme)
 {
-    m_systemes->enregistre(systeme);
-    remplitLaListe();
+    QList<DefautSysteme> defauts = m_systemes->enregistre(systeme);
+    if (defauts.isEmpty())
+        remplitLaListe();
+    return defauts;
 }
 
 void EditeurSystemes::remplitLaListe()
@@ -118,7 +120,7 @@ PlaceTexte EditeurSystemes::place() const
                                                      QStyle::SC_ComboBoxEditField, liste)
                                     .width();
             if (liste->fontMetrics().horizontalAdvance(texte) > largeur)
-                return u"trop long pour la liste des systèmes : raccourcissez-le."_s;
+                return u"plus large que la liste des systèmes sur cet ordinateur : il y sera raccourci."_s;
             return {};
         }
         if (!m_cases.contains(champ))
@@ -139,7 +141,8 @@ PlaceTexte EditeurSystemes::place() const
             occupe.setWidth(mesure.horizontalAdvance(texte) + marge);
         const QRect cadre = m_schema.contains(stockee.topLeft()) ? m_schema : m_form.rect();
         if (!cadre.contains(occupe) && cadre.contains(stockee))
-            return u"trop long : il sortirait du schéma ; raccourcissez-le."_s;
+            return u"plus large que sa case sur cet ordinateur : il sortirait du schéma, il y sera "
+                   u"raccourci."_s;
         // Only what the name adds to its stored box counts: the stored layout
         // already lets some boxes touch their neighbours.
         const QRect ajout = occupe.width() > stockee.width()
@@ -153,14 +156,22 @@ PlaceTexte EditeurSystemes::place() const
             return {};
         for (const QRect &obstacle : m_obstacles) {
             if (obstacle.intersects(ajout))
-                return u"trop long : il couvrirait un autre élément du schéma ; raccourcissez-le."_s;
+                return u"plus large que sa case sur cet ordinateur : il couvrirait un autre "
+                       u"élément du "
+                       u"schéma, il y sera raccourci."_s;
         }
         for (auto it = m_cases.cbegin(); it != m_cases.cend(); ++it) {
             if (it.key() != champ && it.value().stockee.intersects(ajout))
-                return u"trop long : il couvrirait un autre nom du schéma ; raccourcissez-le."_s;
+                return u"plus large que sa case sur cet ordinateur : il couvrirait un autre nom du "
+                       u"schéma, il y sera raccourci."_s;
         }
         return {};
     };
+}
+
+bool EditeurSystemes::tient(const QString &champ, const QString &texte) const
+{
+    return place()(champ, texte).isEmpty();
 }
 
 QList<QAction *> EditeurSystemes::actions() const
@@ -210,9 +221,16 @@ void EditeurSystemes::edite(const QString &nom, const ConfigurationSysteme &depa
             m_systemes->supprime(ancien);
             m_form.ComboBoxSysteme->removeItem(m_form.ComboBoxSysteme->findText(ancien));
         }
-        adopte(nouveau);
-        m_form.ComboBoxSysteme->setCurrentText(nouveau.nom);
-        m_form.ComboBoxSystemeChange();
+        // Only the count can keep it out now: the editor held it to the rules.
+        if (const QList<DefautSysteme> defauts = adopte(nouveau); !defauts.isEmpty()) {
+            m_form.messages().ask(&m_form, MessageKind::Avertissement,
+                                  u"Impossible de garder le système « %1 » : %2"_s.arg(
+                                      nouveau.nom, defauts[0].raison),
+                                  MessageButtons::Ok);
+        } else {
+            m_form.ComboBoxSysteme->setCurrentText(nouveau.nom);
+            m_form.ComboBoxSystemeChange();
+        }
     }
     if (enMarche)
         m_form.ReprendreMecanisme();

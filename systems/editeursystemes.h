@@ -35,11 +35,15 @@ public:
     // The system the list names: one of the six, or a teacher's.
     const ConfigurationSysteme *systeme(const QString &nom) const;
     bool estDeLEnseignant(const QString &nom) const;
-    // Puts a teacher's system in the list (replacing one of the same name).
-    void adopte(const SystemeEnseignant &systeme);
+    // Puts a teacher's system in the list (replacing one of the same name):
+    // empty then, or what keeps it out.
+    QList<DefautSysteme> adopte(const SystemeEnseignant &systeme);
     // Whether each name fits its element's box on the scheme, measured with
-    // the scheme's own font at the stored layout.
+    // the scheme's own font at the stored layout: advice for the editor.
     PlaceTexte place() const;
+    // Whether the name of that field fits its box: a wide one is shown
+    // shortened on the scheme.
+    bool tient(const QString &champ, const QString &texte) const;
 
     QList<QAction *> actions() const;
     void NouveauSysteme();

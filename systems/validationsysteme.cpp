@@ -15,6 +15,8 @@ struct TexteSysteme
     bool existe;
 };
 
+} // namespace
+
 bool surUneLigne(const QString &texte)
 {
     for (const QChar c : texte) {
@@ -25,10 +27,29 @@ bool surUneLigne(const QString &texte)
     return true;
 }
 
-} // namespace
+QString defautDeNom(const QString &texte)
+{
+    if (texte.size() > LongueurMaxNom)
+        return u"le nom dépasse %1 caractères."_s.arg(LongueurMaxNom);
+    if (!surUneLigne(texte))
+        return u"le nom tient sur une ligne."_s;
+    return {};
+}
 
-QList<DefautSysteme> valideSysteme(const QString &nom, const ConfigurationSysteme &s,
-                                   const PlaceTexte &place)
+QString citation(const QString &texte)
+{
+    constexpr qsizetype longueurCitee = 60;
+    QString cite = texte.left(longueurCitee);
+    for (QChar &c : cite) {
+        if (!surUneLigne(QString(c)))
+            c = QChar::ReplacementCharacter;
+    }
+    if (texte.size() > longueurCitee)
+        cite += u'…';
+    return cite;
+}
+
+QList<DefautSysteme> valideSysteme(const QString &nom, const ConfigurationSysteme &s)
 {
     QList<DefautSysteme> defauts;
     const auto defaut = [&defauts](const QString &champ, const QString &raison) {
@@ -37,14 +58,11 @@ QList<DefautSysteme> valideSysteme(const QString &nom, const ConfigurationSystem
 
     if (nom.trimmed().isEmpty())
         defaut(u"nom"_s, u"le système n'a pas de nom."_s);
+    else if (const QString raison = defautDeNom(nom); !raison.isEmpty())
+        defaut(u"nom"_s, raison);
     else if (trouveSysteme(nom))
         defaut(u"nom"_s,
                u"« %1 » est un système de la liste : choisissez un autre nom."_s.arg(nom));
-    else if (!surUneLigne(nom))
-        defaut(u"nom"_s, u"le nom tient sur une ligne."_s);
-    else if (place)
-        if (const QString raison = place(u"nom"_s, nom); !raison.isEmpty())
-            defaut(u"nom"_s, raison);
 
     const bool inhibition = s.ModeVoieInhibitrice != ModeAbsent;
     const TexteSysteme textes[] = {
@@ -64,11 +82,8 @@ QList<DefautSysteme> valideSysteme(const QString &nom, const ConfigurationSystem
                 defaut(t.champ, u"l'élément est absent : il n'a pas de nom."_s);
         } else if (t.texte.trimmed().isEmpty()) {
             defaut(t.champ, u"le nom est vide."_s);
-        } else if (!surUneLigne(t.texte)) {
-            defaut(t.champ, u"le nom tient sur une ligne."_s);
-        } else if (place) {
-            if (const QString raison = place(t.champ, t.texte); !raison.isEmpty())
-                defaut(t.champ, raison);
+        } else if (const QString raison = defautDeNom(t.texte); !raison.isEmpty()) {
+            defaut(t.champ, raison);
         }
     }
 

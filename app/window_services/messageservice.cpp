@@ -33,7 +33,11 @@ MessageAnswer MessageBoxService::ask(QWidget *parent, MessageKind kind, const QS
                                      MessageButtons buttons)
 {
     const KindLook look = lookOf(kind);
-    QMessageBox box(look.icon, look.caption, text, QMessageBox::NoButton, parent);
+    QMessageBox box(look.icon, look.caption, QString(), QMessageBox::NoButton, parent);
+    // Messages quote files, names and systems from outside: what they say is
+    // shown letter for letter, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     // Buttons made from our own texts keep them exact whatever translation
     // the run-time has loaded.
     QPushButton *oui = nullptr;

@@ -11,7 +11,8 @@ class QWidget;
 
 // The modal questions and notices of the program. The kind sets the caption
 // and the icon: "Confirmation" (question), "Information" (information),
-// "Avertissement" (warning).
+// "Avertissement" (warning). The text is plain: a name in it that looks like
+// markup is shown as written.
 enum class MessageKind
 {
     Confirmation,

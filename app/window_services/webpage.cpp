@@ -2,7 +2,6 @@
 #include "app/window_services/webpage.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QWidget>
 
@@ -65,40 +64,41 @@ EM_JS(int, regulation_lesson_name, (char *into, int room), {
     return lengthBytesUTF8(lesson.nom);
 });
 
+// Copies at most `room` bytes, and returns how many it copied.
 EM_JS(int, regulation_lesson_bytes, (char *into, int room), {
     var octets = globalThis.regulationSeance.octets;
     if (!octets)
         return -1;
-    if (octets.length <= room)
-        HEAPU8.set(octets, into);
-    return octets.length;
+    var copied = octets.subarray(0, room);
+    HEAPU8.set(copied, into);
+    return copied.length;
 });
 
 EM_JS(void, regulation_title, (const char *title), { document.title = UTF8ToString(title); });
 
 void showWindowTitleInPage(const QString &title)
 {
-    regulation_title(title.toUtf8().constData());
+    // The window's title marks a lesson's literal "[*]" twice.
+    regulation_title(
+        QString(title).replace(QLatin1String("[*][*]"), QLatin1String("[*]")).toUtf8().constData());
 }
 
-QString lessonFromPage()
+std::optional<LessonFromPage> lessonFromPage(qsizetype room)
 {
     const int nameBytes = regulation_lesson_name(nullptr, 0);
     if (nameBytes < 0)
-        return {};
+        return std::nullopt;
     QByteArray name(nameBytes + 1, Qt::Uninitialized);
-    regulation_lesson_name(name.data(), name.size());
+    regulation_lesson_name(name.data(), int(name.size()));
     name.chop(1);
-    const QString path = QString::fromUtf8(name);
-    const int size = regulation_lesson_bytes(nullptr, 0);
-    if (size >= 0) {
-        QByteArray content(size, Qt::Uninitialized);
-        regulation_lesson_bytes(content.data(), size);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
+    LessonFromPage lesson{QString::fromUtf8(name), std::nullopt};
+    QByteArray content(room, Qt::Uninitialized);
+    const int copied = regulation_lesson_bytes(content.data(), int(room));
+    if (copied >= 0) {
+        content.truncate(copied);
+        lesson.content = content;
     }
-    return path;
+    return lesson;
 }
 
 // Qt 6.4 in a page mislays the pointer under a scale factor (it looks for

@@ -3,6 +3,11 @@
 
 #include "app/window_services/beeper.h"
 
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
 // What the program asks of the web page it runs in.
 
 // The beep, played by the browser's own audio. Browsers keep a page silent
@@ -14,7 +19,6 @@ public:
     void beep() override;
 };
 
-class QString;
 class QWidget;
 
 // Shows the program's window as the page: without a frame of its own (the
@@ -23,11 +27,16 @@ class QWidget;
 void showAsPage(QWidget *window);
 
 // The lesson the page's address names (…/index.html?seance=NOM.regulation),
-// which the page has fetched from beside itself: written to a file of that
-// name, whose path is returned, so that it opens as a file named at start
-// does. Empty when the address names none; a path to no file when the page
-// could not fetch it.
-QString lessonFromPage();
+// which the page has fetched from beside itself: its name and its bytes,
+// never more than `room` of them (a longer lesson is refused whatever its
+// length). Nothing when the address names none; no bytes when the page could
+// not fetch it.
+struct LessonFromPage
+{
+    QString name;
+    std::optional<QByteArray> content;
+};
+std::optional<LessonFromPage> lessonFromPage(qsizetype room);
 
 // The page's title (its tab, its bookmark) is the window's: the lesson open.
 void showWindowTitleInPage(const QString &title);

@@ -5,12 +5,14 @@
 #include "lessons/fichierseance.h"
 #include "tests/systems/systemecalcemie.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -90,6 +92,27 @@ QByteArray avecEnregistrement(const QString &cle, const QJsonValue &valeur)
     e.insert(cle, valeur);
     o.insert(QStringLiteral("enregistrements"), e);
     return QJsonDocument(o).toJson();
+}
+
+// A small PNG whose header declares a huge image: the size is written into
+// a real file's header, its checksum made anew so that the header reads.
+QString bombe(quint32 largeur, quint32 hauteur)
+{
+    QByteArray png;
+    QBuffer tampon(&png);
+    tampon.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB32).save(&tampon, "PNG");
+    // The signature (8 bytes), then the header's length, "IHDR" and its data.
+    qToBigEndian(largeur, png.data() + 16);
+    qToBigEndian(hauteur, png.data() + 20);
+    quint32 crc = 0xffffffff;
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(png[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+    }
+    qToBigEndian(~crc, png.data() + 29);
+    return QString::fromLatin1(png.toBase64());
 }
 
 } // namespace
@@ -194,6 +217,16 @@ void TestFichierSeance::badFileRefused_data()
                QStringLiteral("bandes"),
                QJsonObject{{QStringLiteral("voieSensitive"), QStringLiteral("AAAA")}})
         << "PNG";
+    QTest::addRow("an image bomb")
+        << avecEnregistrement(QStringLiteral("bandes"),
+                              QJsonObject{{QStringLiteral("courbe"), bombe(30000, 30000)}})
+        << "« courbe » mesure 30000 × 30000 pixels au lieu de 550 × 101.";
+    QTest::addRow("a system on two lines")
+        << avec(QStringLiteral("systeme"), QStringLiteral("<h1>GROS</h1>\nzz"))
+        << "« systeme » : le nom tient sur une ligne.";
+    QTest::addRow("a system of 201 characters")
+        << avec(QStringLiteral("systeme"), QString(201, QLatin1Char('x')))
+        << "« systeme » : le nom dépasse 200 caractères.";
     QJsonArray longue;
     for (int c = 0; c <= 551; ++c)
         longue.append(QJsonArray{c % 551, 100});
@@ -278,7 +311,8 @@ void TestFichierSeance::damagedFilesNeverCrash()
         }
         const LectureSeance lue = lisSeance(abime, gabarit);
         if (!lue.situation) {
-            QVERIFY(!lue.erreur.isEmpty());
+            // One line, whatever the file quoted in it.
+            QVERIFY(!lue.erreur.isEmpty() && surUneLigne(lue.erreur));
             ++refuses;
             continue;
         }

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,8 @@ void whenMessageBoxOpens(SeenMessageBox *seen, std::function<void(QMessageBox *)
         seen->text = box->text();
         seen->icon = box->icon();
         seen->width = box->width();
+        if (const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            seen->format = label->textFormat();
         seen->buttons.clear();
         for (QAbstractButton *button : box->buttons())
             seen->buttons.append(button->text());

@@ -15,6 +15,8 @@ struct SeenMessageBox
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     int width = 0;
+    // How the box's label takes its text: plain, rich or guessed.
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Waits for the next modal message box, records what it shows in `seen`, then

@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Guards the rules a teacher's system follows: one row per rule, each
 // breaking one thing in an otherwise good description, with the field named
-// and the French reason given.
+// and the French reason given; the same rule and reason wherever the system
+// comes from (the settings, a lesson, the registry).
+#include "lessons/fichierseance.h"
 #include "systemecalcemie.h"
+#include "systems/descriptionsysteme.h"
+#include "systems/systemesenseignant.h"
 #include "systems/validationsysteme.h"
 
+#include <QJsonDocument>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -28,6 +35,15 @@ const Regle regles[] = {
     {"a name on two lines",
      [](QString &n, ConfigurationSysteme &) { n = QStringLiteral("Calcémie\nbis"); }, "nom",
      "le nom tient sur une ligne."},
+    {"a control character in the name",
+     [](QString &n, ConfigurationSysteme &) { n += QChar(0x1b); }, "nom",
+     "le nom tient sur une ligne."},
+    {"a name of 201 characters",
+     [](QString &n, ConfigurationSysteme &) { n = QString(201, QLatin1Char('x')); }, "nom",
+     "le nom dépasse 200 caractères."},
+    {"a sensor of 201 characters",
+     [](QString &, ConfigurationSysteme &s) { s.TexteCapteur = QString(201, QLatin1Char('x')); },
+     "TexteCapteur", "le nom dépasse 200 caractères."},
     {"no sensor", [](QString &, ConfigurationSysteme &s) { s.TexteCapteur.clear(); },
      "TexteCapteur", "le nom est vide."},
     {"a blank centre",
@@ -101,7 +117,11 @@ private slots:
     void aGoodDescriptionPasses();
     void eachRuleNamesItsField_data();
     void eachRuleNamesItsField();
-    void theSchemeSaysWhatDoesNotFit();
+    void theSameRulesWhereverItComesFrom_data() { eachRuleNamesItsField_data(); }
+    void theSameRulesWhereverItComesFrom();
+
+private:
+    QTemporaryDir m_dossier;
 };
 
 void TestValidationSysteme::aGoodDescriptionPasses()
@@ -136,28 +156,51 @@ void TestValidationSysteme::eachRuleNamesItsField()
     QCOMPARE(defauts[0].raison, QString::fromUtf8(r.raison));
 }
 
-// The window's measure is asked for every name that exists, and its reason
-// reported against the field.
-void TestValidationSysteme::theSchemeSaysWhatDoesNotFit()
+// Kept by the registry, read back from the settings, carried by a lesson:
+// refused each time for the same field and the same reason.
+void TestValidationSysteme::theSameRulesWhereverItComesFrom()
 {
-    QStringList demandes;
-    const auto place = [&demandes](const QString &champ, const QString &texte) {
-        demandes << champ;
-        return texte.size() > 20 ? QStringLiteral("trop long pour sa case.") : QString();
-    };
-    const QList<DefautSysteme> defauts =
-        valideSysteme(QStringLiteral("Calcémie"), calcemie(), place);
-    QCOMPARE(demandes,
-             (QStringList{"nom", "TexteCapteur", "TexteValeurReglee", "TexteVoieSensitive",
-                          "TexteCentreIntegrateur", "TexteVoieStimulatrice", "TexteVoieInhibitrice",
-                          "TexteEffecteurStimulateur", "TexteEffecteurInhibiteur", "TexteUnites"}));
-    QCOMPARE(defauts, (QList<DefautSysteme>{
-                          {"TexteCapteur", "trop long pour sa case."},
-                          {"TexteVoieStimulatrice", "trop long pour sa case."},
-                          {"TexteVoieInhibitrice", "trop long pour sa case."},
-                          {"TexteEffecteurStimulateur", "trop long pour sa case."},
-                          {"TexteEffecteurInhibiteur", "trop long pour sa case."},
-                      }));
+    QFETCH(int, regle);
+    const Regle &r = regles[regle];
+    QString nom = QStringLiteral("Calcémie");
+    ConfigurationSysteme s = calcemie();
+    r.casse(nom, s);
+    const QString champ = QString::fromUtf8(r.champ);
+    const QString raison = QString::fromUtf8(r.raison);
+
+    SystemesEnseignant registre;
+    QCOMPARE(registre.enregistre({nom, s}), (QList<DefautSysteme>{{champ, raison}}));
+    QVERIFY(registre.noms().isEmpty());
+
+    const QString fichier = m_dossier.filePath(QStringLiteral("%1.ini").arg(regle));
+    {
+        QSettings ecrits(fichier, QSettings::IniFormat);
+        ecrits.beginWriteArray(QStringLiteral("systemesEnseignant"), 1);
+        ecrits.setArrayIndex(0);
+        ecrits.setValue(QStringLiteral("nom"), nom);
+        ecrits.setValue(QStringLiteral("description"),
+                        QJsonDocument(descriptionEnJson(s)).toJson(QJsonDocument::Compact));
+        ecrits.endArray();
+    }
+    QSettings reglages(fichier, QSettings::IniFormat);
+    const SystemesEnseignant relu(&reglages);
+    QVERIFY(relu.noms().isEmpty());
+    QVERIFY2(relu.laissesDeCote().contains(QStringLiteral("« %1 » : %2").arg(champ, raison)),
+             qPrintable(relu.laissesDeCote()));
+    QVERIFY(!relu.laissesDeCote().contains(QLatin1Char('\n')));
+
+    QJsonObject seance{{"format", "systemes-regulation/seance"},
+                       {"version", 1},
+                       {"systeme", nom},
+                       {"systemeEnseignant", descriptionEnJson(s)}};
+    const LectureSeance lue =
+        lisSeance(QJsonDocument(seance).toJson(),
+                  GabaritSeance{QSize(550, 40), QSize(550, 10), QSize(550, 101)});
+    QCOMPARE(lue.erreur,
+             QStringLiteral("« %1 » : %2")
+                 .arg(champ == QStringLiteral("nom") ? QStringLiteral("systeme")
+                                                     : QStringLiteral("systemeEnseignant.") + champ,
+                      raison));
 }
 
 QTEST_GUILESS_MAIN(TestValidationSysteme)

@@ -74,11 +74,16 @@ reg_value() { # KEY NAME: the value's data, or nothing
         sed -n 's/^    .*    REG_[A-Z_]*    //p'
 }
 shortcuts() { find -L "$WINEPREFIX/drive_c" -name '*.lnk' -path "*$title*" 2>/dev/null | sed 's|.*/||' | sort -u; }
+# Called as `var=$(uninstall_entries)`, so that a registry Wine cannot read
+# fails the check instead of reading as no entry.
 uninstall_entries() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r' |
-        grep -o '{[0-9A-F-]*}$' | while read -r code; do
-        [[ $(reg_value "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code" DisplayName) == "$title" ]] &&
+    local listing code
+    listing=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r') ||
+        fail "Wine could not read the installed-programs entries"
+    for code in $(grep -o '{[0-9A-F-]*}$' <<<"$listing" || true); do
+        if [[ $(reg_value "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code" DisplayName) == "$title" ]]; then
             echo "$code"
+        fi
     done
 }
 install() { # MSI [PROPERTY=VALUE...]
@@ -100,7 +105,9 @@ nothing_left() { # WHAT
     for key in "${association_keys[@]}"; do
         ! wine reg query "$key" >/dev/null 2>&1 || fail "$1 left the key $key"
     done
-    [[ -z $(uninstall_entries) ]] || fail "$1 left an installed-programs entry"
+    local left
+    left=$(uninstall_entries)
+    [[ -z $left ]] || fail "$1 left an installed-programs entry"
 }
 
 start_wine "$work/prefix"
@@ -147,7 +154,8 @@ entries=$(uninstall_entries)
 [[ -f $installed/systemes-regulation.exe ]] || fail "the upgrade to $higher removed the program"
 # And the older one refuses to go over it.
 ! wine msiexec /i "$(wine_path "$msi")" /qn 2>/dev/null || fail "$version installed over $higher"
-[[ $(uninstall_entries) == "$entries" ]] || fail "$version over $higher changed the entries"
+after=$(uninstall_entries)
+[[ $after == "$entries" ]] || fail "$version over $higher changed the entries"
 uninstall "$work/higher.msi"
 nothing_left "uninstalling $higher after $version"
 step "$higher over $version left one entry, of $higher, and $version refused to go back over it; uninstalling left nothing"
@@ -158,7 +166,8 @@ start_wine "$work/prefix"
 install "$msi" RACCOURCI_BUREAU=1 RACCOURCI_PROJECTION=0
 desktop=$(find -L "$WINEPREFIX/drive_c/users" -path '*/Desktop/*' -name "$title.lnk" 2>/dev/null | head -n1)
 [[ -n $desktop ]] || fail "RACCOURCI_BUREAU=1 made no desktop shortcut"
-! shortcuts | grep -q projection || fail "RACCOURCI_PROJECTION=0 still made the projection shortcut"
+made=$(shortcuts)
+[[ $made != *projection* ]] || fail "RACCOURCI_PROJECTION=0 still made the projection shortcut"
 uninstall "$msi"
 nothing_left "uninstalling with RACCOURCI_BUREAU=1 RACCOURCI_PROJECTION=0"
 step "OK: RACCOURCI_BUREAU=1 and RACCOURCI_PROJECTION=0 obeyed; uninstalled silently, nothing left"

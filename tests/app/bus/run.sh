@@ -41,7 +41,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime
+export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 # The window must be managed, and so made active, for the keyboard to reach it.
@@ -71,5 +71,16 @@ fi
 
 status=0
 /usr/bin/python3 "$here/walk.py" "$program_pid" || status=$?
+# Quit by the walk, the program ends of itself, cleanly (a sanitizer build
+# fails here on any fault of its teardown).
+if [[ $status -eq 0 ]]; then
+    if ! timeout 30 tail --pid="$program_pid" -f /dev/null; then
+        echo "FAIL: the program did not end after \"Quitter\"" >&2
+        status=1
+    elif ! wait "$program_pid"; then
+        echo "FAIL: the program ended on an error after \"Quitter\"" >&2
+        status=1
+    fi
+fi
 [[ $status -eq 0 ]] || cat "$work/program.log" >&2
 exit "$status"

@@ -2,7 +2,8 @@
 """Walks the program's window over the AT-SPI bus and goes part of a pupil's road
 with it: names and roles as a screen reader reads them, a value bar moved from
 the keyboard, the mechanism started with its button, the sensor's deviation in
-words."""
+words, and the program quit with "Quitter" and its question, so that it ends
+as a pupil ends it (every object torn down in its order)."""
 import subprocess
 import sys
 import time
@@ -137,6 +138,16 @@ if marche is not None:
                                    if n.name.startswith("Capteur")
                                    and "trop basse" in n.name), None), 10)
     check(reads is not None, "once running, the sensor says the value is too low")
+
+# "Quitter", answered "Oui": the program ends of itself.
+quitter = named("Quitter", "push button")
+check(quitter is not None, '"Quitter" is a push button')
+if quitter is not None:
+    quitter.queryAction().doAction(0)
+    oui = wait_for(lambda: named("Oui", "push button"), 10)
+    check(oui is not None, '"Quitter" asks its question with "Oui"')
+    if oui is not None:
+        oui.queryAction().doAction(0)
 
 print("accessibility bus:", "ok" if not failures else f"{len(failures)} failure(s)")
 sys.exit(1 if failures else 0)
