@@ -2,6 +2,7 @@
 // Guards the lesson file on its own: what is written is read back whole,
 // every kind of bad file is refused with the field and the reason, and
 // damaged files never crash the reader.
+#include "abime.h"
 #include "lessons/fichierseance.h"
 #include "tests/systems/systemecalcemie.h"
 
@@ -283,11 +284,8 @@ void TestFichierSeance::damagedFilesNeverCrash()
         QByteArray abime = bons[i % 2];
         switch (hasard.bounded(4)) {
         case 0:
-            abime.truncate(hasard.bounded(abime.size()));
-            break;
         case 1:
-            for (int n = hasard.bounded(1, 8); n > 0; --n)
-                abime[hasard.bounded(abime.size())] = char(hasard.bounded(256));
+            ::abime(abime, hasard, hasard.bounded(2));
             break;
         case 2: { // a value of another type: text, list, object, null
             static const char *const autres[] = {"\"x\"", "[]", "{}", "null", "true", "-1"};

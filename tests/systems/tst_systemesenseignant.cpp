@@ -2,6 +2,7 @@
 // Guards the teachers' systems read from the user's settings: whatever count
 // or damage the settings hold, the good systems are kept up to the bound and
 // what was left out is said in one line.
+#include "abime.h"
 #include "systemecalcemie.h"
 #include "systems/descriptionsysteme.h"
 #include "systems/systemesenseignant.h"
@@ -139,11 +140,8 @@ void TestSystemesEnseignant::damagedSettingsNeverHoldUpTheStart()
         QByteArray abime = octets;
         switch (hasard.bounded(4)) {
         case 0:
-            abime.truncate(hasard.bounded(abime.size()));
-            break;
         case 1:
-            for (int n = hasard.bounded(1, 8); n > 0; --n)
-                abime[hasard.bounded(abime.size())] = char(hasard.bounded(256));
+            ::abime(abime, hasard, hasard.bounded(2));
             break;
         case 2: { // a line doubled elsewhere
             const QList<QByteArray> lignes = abime.split('\n');

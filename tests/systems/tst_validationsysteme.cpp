@@ -115,10 +115,8 @@ class TestValidationSysteme : public QObject
 
 private slots:
     void aGoodDescriptionPasses();
-    void eachRuleNamesItsField_data();
-    void eachRuleNamesItsField();
-    void theSameRulesWhereverItComesFrom_data() { eachRuleNamesItsField_data(); }
-    void theSameRulesWhereverItComesFrom();
+    void eachRuleNamesItsFieldWhereverItComesFrom_data();
+    void eachRuleNamesItsFieldWhereverItComesFrom();
 
 private:
     QTemporaryDir m_dossier;
@@ -136,29 +134,16 @@ void TestValidationSysteme::aGoodDescriptionPasses()
     QVERIFY(valideSysteme(QStringLiteral("Calcémie"), s).isEmpty());
 }
 
-void TestValidationSysteme::eachRuleNamesItsField_data()
+void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom_data()
 {
     QTest::addColumn<int>("regle");
     for (std::size_t i = 0; i < std::size(regles); ++i)
         QTest::addRow("%s", regles[i].tag) << int(i);
 }
 
-void TestValidationSysteme::eachRuleNamesItsField()
-{
-    QFETCH(int, regle);
-    const Regle &r = regles[regle];
-    QString nom = QStringLiteral("Calcémie");
-    ConfigurationSysteme s = calcemie();
-    r.casse(nom, s);
-    const QList<DefautSysteme> defauts = valideSysteme(nom, s);
-    QCOMPARE(defauts.size(), 1);
-    QCOMPARE(defauts[0].champ, QString::fromUtf8(r.champ));
-    QCOMPARE(defauts[0].raison, QString::fromUtf8(r.raison));
-}
-
-// Kept by the registry, read back from the settings, carried by a lesson:
-// refused each time for the same field and the same reason.
-void TestValidationSysteme::theSameRulesWhereverItComesFrom()
+// Checked alone, kept by the registry, read back from the settings, carried
+// by a lesson: refused each time for the same field and the same reason.
+void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom()
 {
     QFETCH(int, regle);
     const Regle &r = regles[regle];
@@ -168,6 +153,7 @@ void TestValidationSysteme::theSameRulesWhereverItComesFrom()
     const QString champ = QString::fromUtf8(r.champ);
     const QString raison = QString::fromUtf8(r.raison);
 
+    QCOMPARE(valideSysteme(nom, s), (QList<DefautSysteme>{{champ, raison}}));
     SystemesEnseignant registre;
     QCOMPARE(registre.enregistre({nom, s}), (QList<DefautSysteme>{{champ, raison}}));
     QVERIFY(registre.noms().isEmpty());

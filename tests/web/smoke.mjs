@@ -5,6 +5,8 @@
 // lesson named in the address opens, and the console shows no error.
 //     node tests/web/smoke.mjs SITE_FOLDER
 import {attend, chromium, pixels, serveur} from './navigateur.mjs';
+import fs from 'node:fs';
+import path from 'node:path';
 
 // Places in the window's client area, in the window's own pixels.
 const capteur = {x: 241, y: 123}; // the sensor's box, outlined on its top and left
@@ -225,6 +227,20 @@ try {
         titre = await lecon.title();
     }
     verifie(titre === 'fievre — Systèmes de régulation', 'a lesson named in the address opens');
+
+    // A lesson beyond 5 MB beside the page: the program takes only what it
+    // may hold, refuses it, and stays on its own title.
+    const grosse = path.join(site, 'grosse.regulation');
+    fs.writeFileSync(grosse, Buffer.alloc(6 * 1024 * 1024, 32));
+    try {
+        await lecon.goto(serveurSite.adresse + 'index.html?seance=grosse.regulation');
+        await attendCapteur(lecon, 60000);
+        await attend(1000);
+        verifie(await lecon.title() === 'Systèmes de régulation',
+                'a lesson beyond 5 MB named in the address is refused');
+    } finally {
+        fs.rmSync(grosse);
+    }
     verifie(erreurs.length === 0, 'the console shows no error' +
                                       (erreurs.length ? ': ' + erreurs.join(' | ') : ''));
 } catch (erreur) {
