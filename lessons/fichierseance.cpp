@@ -386,7 +386,8 @@ QByteArray ecritSeance(const Situation &s)
                     {QStringLiteral("bandes"), bandes},
                     {QStringLiteral("niveaux"),
                      QJsonArray{s.niveauxTraces[0], s.niveauxTraces[1], s.niveauxTraces[2]}}});
-    if (!s.reference.isEmpty()) {
+    // Written whenever a file gave any part of it, so that it reads back the same.
+    if (!s.reference.isEmpty() || !s.situationReference.isEmpty()) {
         QJsonArray reference;
         for (auto it = s.reference.cbegin(); it != s.reference.cend(); ++it)
             reference.append(QJsonArray{it.key(), it.value()});
