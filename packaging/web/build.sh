@@ -71,8 +71,9 @@ done
 
 export EMSDK=$sdk/emsdk EM_CONFIG=$sdk/emsdk/.emscripten
 export PATH=$EMSDK/upstream/emscripten:$PATH
-# A zip left by an earlier build is not this build's.
-rm -f "$out"/systemes-regulation-*-web.zip
+# A zip or a site left by an earlier build is not this build's.
+mkdir -p "$out"
+rm -rf "$out"/systemes-regulation-*-web.zip "$out/site"
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$sdk/qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake" \
@@ -89,7 +90,6 @@ cmake --build "$build" 2>&1 | { grep -v 'unexpected binaryen version' || true; }
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 site=$out/site
-rm -rf "$site"
 mkdir -p "$site/licences"
 cp "$root/packaging/web/index.html" "$root/packaging/web/regulation-page.js" "$site/"
 cp "$build/qtloader.js" "$build/systemes-regulation.js" "$build/systemes-regulation.wasm" "$site/"

@@ -33,9 +33,10 @@ exit 0
 TOOL
 chmod +x "$work/bin"/*
 
-# An earlier build's program, still there.
+# An earlier build's program and site, still there.
 build=$root/build/web/build
-mkdir -p "$build"
+mkdir -p "$build" "$root/build/web/site"
+touch "$root/build/web/site/index.html" "$root/build/web/systemes-regulation-0.9-web.zip"
 echo 'CMAKE_PROJECT_VERSION:STATIC=1.0' >"$build/CMakeCache.txt"
 touch "$build/qtloader.js" "$build/systemes-regulation.js" "$build/systemes-regulation.wasm"
 
