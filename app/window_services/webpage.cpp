@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
+
 #include <emscripten.h>
 
 // The same tone as on the desktop: 1000 Hz for 30 ms, its ends faded over
@@ -64,14 +66,13 @@ EM_JS(int, regulation_lesson_name, (char *into, int room), {
     return lengthBytesUTF8(lesson.nom);
 });
 
-// Copies at most `room` bytes, and returns how many it copied.
+// Copies at most `room` bytes into `into`, and returns how many the lesson has.
 EM_JS(int, regulation_lesson_bytes, (char *into, int room), {
     var octets = globalThis.regulationSeance.octets;
     if (!octets)
         return -1;
-    var copied = octets.subarray(0, room);
-    HEAPU8.set(copied, into);
-    return copied.length;
+    HEAPU8.set(octets.subarray(0, room), into);
+    return octets.length;
 });
 
 EM_JS(void, regulation_title, (const char *title), { document.title = UTF8ToString(title); });
@@ -92,10 +93,10 @@ std::optional<LessonFromPage> lessonFromPage(qsizetype room)
     regulation_lesson_name(name.data(), int(name.size()));
     name.chop(1);
     LessonFromPage lesson{QString::fromUtf8(name), std::nullopt};
-    QByteArray content(room, Qt::Uninitialized);
-    const int copied = regulation_lesson_bytes(content.data(), int(room));
-    if (copied >= 0) {
-        content.truncate(copied);
+    const int size = regulation_lesson_bytes(nullptr, 0);
+    if (size >= 0) {
+        QByteArray content(std::min<qsizetype>(size, room), Qt::Uninitialized);
+        regulation_lesson_bytes(content.data(), int(content.size()));
         lesson.content = content;
     }
     return lesson;
