@@ -48,7 +48,7 @@ void AutoSizeLabel::setCaption(const QString &text, const Fits &fits)
 
 void AutoSizeLabel::showText(const QString &text)
 {
-    // A caption is shown as written: a teacher's "<b>" is two characters.
+    // A caption is shown as written: a teacher's "<b>" is three characters.
     setTextFormat(Qt::PlainText);
     setText(text);
     const QFontMetrics metrics(font());
