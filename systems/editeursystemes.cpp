@@ -22,6 +22,13 @@ QRect dansLaFenetre(const QWidget *element, const QWidget &fenetre)
     return QRect(element->mapTo(&fenetre, QPoint(0, 0)), element->size());
 }
 
+// The editor's advice for a name wider than its box on this computer: what
+// it would do there.
+QString raccourci(const QString &sinon)
+{
+    return u"plus large que sa case sur cet ordinateur : %1, il y sera raccourci."_s.arg(sinon);
+}
+
 } // namespace
 
 EditeurSystemes::EditeurSystemes(TForm1 &form)
@@ -141,8 +148,7 @@ PlaceTexte EditeurSystemes::place() const
             occupe.setWidth(mesure.horizontalAdvance(texte) + marge);
         const QRect cadre = m_schema.contains(stockee.topLeft()) ? m_schema : m_form.rect();
         if (!cadre.contains(occupe) && cadre.contains(stockee))
-            return u"plus large que sa case sur cet ordinateur : il sortirait du schéma, il y sera "
-                   u"raccourci."_s;
+            return raccourci(u"il sortirait du schéma"_s);
         // Only what the name adds to its stored box counts: the stored layout
         // already lets some boxes touch their neighbours.
         const QRect ajout = occupe.width() > stockee.width()
@@ -156,14 +162,11 @@ PlaceTexte EditeurSystemes::place() const
             return {};
         for (const QRect &obstacle : m_obstacles) {
             if (obstacle.intersects(ajout))
-                return u"plus large que sa case sur cet ordinateur : il couvrirait un autre "
-                       u"élément du "
-                       u"schéma, il y sera raccourci."_s;
+                return raccourci(u"il couvrirait un autre élément du schéma"_s);
         }
         for (auto it = m_cases.cbegin(); it != m_cases.cend(); ++it) {
             if (it.key() != champ && it.value().stockee.intersects(ajout))
-                return u"plus large que sa case sur cet ordinateur : il couvrirait un autre nom du "
-                       u"schéma, il y sera raccourci."_s;
+                return raccourci(u"il couvrirait un autre nom du schéma"_s);
         }
         return {};
     };
