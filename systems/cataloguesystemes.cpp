@@ -3,8 +3,6 @@
 
 #include <QString>
 
-#include <tuple>
-
 using namespace Qt::Literals::StringLiterals;
 
 // The texts are shown as written here, capitals and accents included.
@@ -47,17 +45,4 @@ const ConfigurationSysteme *trouveSysteme(const QString &nom)
             return &systeme.configuration;
     }
     return nullptr;
-}
-
-bool operator==(const ConfigurationSysteme &a, const ConfigurationSysteme &b)
-{
-    const auto champs = [](const ConfigurationSysteme &c) {
-        return std::tie(c.TexteCapteur, c.TexteValeurReglee, c.TexteVoieSensitive,
-                        c.ModeVoieSensitive, c.TexteCentreIntegrateur, c.TexteVoieStimulatrice,
-                        c.ModeVoieStimulatrice, c.TexteVoieInhibitrice, c.ModeVoieInhibitrice,
-                        c.TexteEffecteurStimulateur, c.ModeEffecteurStimulateur,
-                        c.TexteEffecteurInhibiteur, c.ModeEffecteurInhibiteur, c.TexteUnites,
-                        c.ValeurInitiale, c.ValeurMin, c.ValeurMax, c.PetitPas, c.GrandPas);
-    };
-    return champs(a) == champs(b);
 }

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// One regulation system: the names the scheme gives its elements, the mode of
+// One regulation system (its fields for files, rules and the editor are
+// described once, in champssysteme.cpp): the names the scheme gives its elements, the mode of
 // each pathway, which effectors exist, the unit, and the range, default and
 // steps shared by the two value bars. An absent pathway or effector has an
 // empty text. It owns its texts, so that a system described by a teacher is
@@ -31,6 +32,6 @@ struct ConfigurationSysteme
     int ValeurMax;
     int PetitPas;
     int GrandPas;
-};
 
-bool operator==(const ConfigurationSysteme &a, const ConfigurationSysteme &b);
+    bool operator==(const ConfigurationSysteme &) const = default;
+};

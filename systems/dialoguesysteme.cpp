@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systems/dialoguesysteme.h"
 
+#include "systems/champssysteme.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -13,44 +15,23 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The fields in the order the teacher meets them, with their labels.
-struct Champ
+// An effector is there with its pathway: the teacher does not choose it.
+void suitLesVoies(ConfigurationSysteme &s)
 {
-    const char *cle;
-    const char *libelle;
-};
-const Champ champsTexte[] = {
-    {"TexteValeurReglee", "&Valeur réglée"},
-    {"TexteUnites", "&Unité"},
-    {"TexteCapteur", "&Capteur"},
-    {"TexteVoieSensitive", "Nom de la voie &sensitive"},
-    {"TexteCentreIntegrateur", "Centre &intégrateur"},
-    {"TexteVoieStimulatrice", "Nom de la voie s&timulatrice"},
-    {"TexteEffecteurStimulateur", "&Effecteur stimulateur"},
-    {"TexteVoieInhibitrice", "Nom de la voie in&hibitrice"},
-    {"TexteEffecteurInhibiteur", "Effecteur inhi&biteur"},
-};
-const Champ champsNombres[] = {
-    {"ValeurMin", "Mi&nimum"},  {"ValeurMax", "Ma&ximum"},  {"ValeurInitiale", "Valeur de &départ"},
-    {"PetitPas", "&Petit pas"}, {"GrandPas", "&Grand pas"},
-};
+    for (const ChampSysteme &champ : champsSysteme()) {
+        if (!champ.libelle)
+            champ.change(s, champ.estPresent(s) ? 1 : 0);
+    }
+}
 
-QComboBox *choixMode(const QList<std::pair<QString, ModeVoie>> &modes)
+QComboBox *choixMode(const ChampSysteme &champ)
 {
     auto *choix = new QComboBox;
-    for (const auto &[texte, mode] : modes)
-        choix->addItem(texte, int(mode));
+    choix->addItem(u"nerveuse"_s, int(ModeNerveux));
+    choix->addItem(u"hormonale"_s, int(ModeHormonal));
+    if (champ.aucune)
+        choix->addItem(QString::fromUtf8(champ.aucune), int(ModeAbsent));
     return choix;
-}
-
-ModeVoie modeChoisi(const QComboBox *choix)
-{
-    return ModeVoie(choix->currentData().toInt());
-}
-
-void choisitMode(QComboBox *choix, ModeVoie mode)
-{
-    choix->setCurrentIndex(std::max(0, choix->findData(int(mode))));
 }
 
 } // namespace
@@ -87,31 +68,27 @@ DialogueSysteme::DialogueSysteme(
     m_nom = new QLineEdit;
     ajoute(u"nom"_s, u"N&om du système"_s, m_nom);
 
-    m_modeSensitif = choixMode({{u"nerveuse"_s, ModeNerveux},
-                                {u"hormonale"_s, ModeHormonal},
-                                {u"aucune (sensibilité directe)"_s, ModeAbsent}});
-    m_modeStimulateur = choixMode({{u"nerveuse"_s, ModeNerveux}, {u"hormonale"_s, ModeHormonal}});
-    m_modeInhibiteur = choixMode(
-        {{u"nerveuse"_s, ModeNerveux}, {u"hormonale"_s, ModeHormonal}, {u"aucune"_s, ModeAbsent}});
-    for (const Champ &c : champsTexte) {
-        const QString cle = QLatin1String(c.cle);
-        // Each pathway's mode just above its name.
-        if (cle == u"TexteVoieSensitive"_s)
-            ajoute(u"ModeVoieSensitive"_s, u"Voie sensitive"_s, m_modeSensitif);
-        else if (cle == u"TexteVoieStimulatrice"_s)
-            ajoute(u"ModeVoieStimulatrice"_s, u"Voie motrice stimulatrice"_s, m_modeStimulateur);
-        else if (cle == u"TexteVoieInhibitrice"_s)
-            ajoute(u"ModeVoieInhibitrice"_s, u"Voie motrice inhibitrice"_s, m_modeInhibiteur);
-        auto *texte = new QLineEdit;
-        m_textes.insert(cle, texte);
-        ajoute(cle, QString::fromUtf8(c.libelle), texte);
-    }
-    for (const Champ &c : champsNombres) {
-        auto *nombre = new QSpinBox;
-        // Wider than the bars, so that a value they cannot take is said so.
-        nombre->setRange(-99999, 99999);
-        m_nombres.insert(QLatin1String(c.cle), nombre);
-        ajoute(QLatin1String(c.cle), QString::fromUtf8(c.libelle), nombre);
+    for (const ChampSysteme &champ : champsSysteme()) {
+        if (!champ.libelle)
+            continue;
+        QWidget *saisie = nullptr;
+        switch (champ.genre) {
+        case ChampSysteme::Texte:
+            saisie = new QLineEdit;
+            break;
+        case ChampSysteme::Mode:
+            saisie = choixMode(champ);
+            break;
+        case ChampSysteme::Entier: {
+            auto *nombre = new QSpinBox;
+            // Wider than the bars, so that a value they cannot take is said so.
+            nombre->setRange(-99999, 99999);
+            saisie = nombre;
+            break;
+        }
+        }
+        m_saisies.append({&champ, saisie});
+        ajoute(QLatin1String(champ.cle), QString::fromUtf8(champ.libelle), saisie);
     }
 
     m_boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -126,12 +103,14 @@ DialogueSysteme::DialogueSysteme(
             partDe(m_nom->text(), *modele);
     });
     connect(m_nom, &QLineEdit::textChanged, this, &DialogueSysteme::valide);
-    for (QLineEdit *texte : std::as_const(m_textes))
-        connect(texte, &QLineEdit::textChanged, this, &DialogueSysteme::valide);
-    for (QComboBox *mode : {m_modeSensitif, m_modeStimulateur, m_modeInhibiteur})
-        connect(mode, &QComboBox::currentIndexChanged, this, &DialogueSysteme::valide);
-    for (QSpinBox *nombre : std::as_const(m_nombres))
-        connect(nombre, &QSpinBox::valueChanged, this, &DialogueSysteme::valide);
+    for (const Saisie &saisie : std::as_const(m_saisies)) {
+        if (auto *texte = qobject_cast<QLineEdit *>(saisie.widget))
+            connect(texte, &QLineEdit::textChanged, this, &DialogueSysteme::valide);
+        else if (auto *mode = qobject_cast<QComboBox *>(saisie.widget))
+            connect(mode, &QComboBox::currentIndexChanged, this, &DialogueSysteme::valide);
+        else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget))
+            connect(nombre, &QSpinBox::valueChanged, this, &DialogueSysteme::valide);
+    }
     // The name first: the rest starts from the system on screen.
     m_nom->setFocus();
     valide();
@@ -143,60 +122,35 @@ void DialogueSysteme::partDe(const QString &nom, const ConfigurationSysteme &s,
     if (!modele.isEmpty())
         m_modele->setCurrentText(modele);
     m_nom->setText(nom);
-    const std::pair<const char *, const QString *> textes[] = {
-        {"TexteValeurReglee", &s.TexteValeurReglee},
-        {"TexteUnites", &s.TexteUnites},
-        {"TexteCapteur", &s.TexteCapteur},
-        {"TexteVoieSensitive", &s.TexteVoieSensitive},
-        {"TexteCentreIntegrateur", &s.TexteCentreIntegrateur},
-        {"TexteVoieStimulatrice", &s.TexteVoieStimulatrice},
-        {"TexteEffecteurStimulateur", &s.TexteEffecteurStimulateur},
-        {"TexteVoieInhibitrice", &s.TexteVoieInhibitrice},
-        {"TexteEffecteurInhibiteur", &s.TexteEffecteurInhibiteur},
-    };
-    for (const auto &[cle, texte] : textes)
-        m_textes.value(QLatin1String(cle))->setText(*texte);
-    choisitMode(m_modeSensitif, s.ModeVoieSensitive);
-    choisitMode(m_modeStimulateur, s.ModeVoieStimulatrice);
-    choisitMode(m_modeInhibiteur, s.ModeVoieInhibitrice);
-    // The range first, so that the starting value and the steps are not
-    // clamped by the spin boxes on the way.
-    m_nombres.value(u"ValeurMin"_s)->setValue(s.ValeurMin);
-    m_nombres.value(u"ValeurMax"_s)->setValue(s.ValeurMax);
-    m_nombres.value(u"ValeurInitiale"_s)->setValue(s.ValeurInitiale);
-    m_nombres.value(u"PetitPas"_s)->setValue(s.PetitPas);
-    m_nombres.value(u"GrandPas"_s)->setValue(s.GrandPas);
+    // The table puts the range before the starting value and the steps.
+    for (const Saisie &saisie : std::as_const(m_saisies)) {
+        const QVariant valeur = saisie.champ->valeur(s);
+        if (auto *texte = qobject_cast<QLineEdit *>(saisie.widget))
+            texte->setText(valeur.toString());
+        else if (auto *mode = qobject_cast<QComboBox *>(saisie.widget))
+            mode->setCurrentIndex(std::max(0, mode->findData(valeur.toInt())));
+        else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget))
+            nombre->setValue(valeur.toInt());
+    }
     valide();
 }
 
 SystemeEnseignant DialogueSysteme::systeme() const
 {
-    const auto texte = [this](const char *cle) {
-        return m_textes.value(QLatin1String(cle))->text().trimmed();
-    };
-    const auto nombre = [this](const char *cle) {
-        return m_nombres.value(QLatin1String(cle))->value();
-    };
-    const bool inhibition = modeChoisi(m_modeInhibiteur) != ModeAbsent;
-    ConfigurationSysteme s{texte("TexteCapteur"),
-                           texte("TexteValeurReglee"),
-                           texte("TexteVoieSensitive"),
-                           modeChoisi(m_modeSensitif),
-                           texte("TexteCentreIntegrateur"),
-                           texte("TexteVoieStimulatrice"),
-                           modeChoisi(m_modeStimulateur),
-                           inhibition ? texte("TexteVoieInhibitrice") : QString(),
-                           modeChoisi(m_modeInhibiteur),
-                           texte("TexteEffecteurStimulateur"),
-                           1,
-                           inhibition ? texte("TexteEffecteurInhibiteur") : QString(),
-                           inhibition ? 1 : 0,
-                           texte("TexteUnites"),
-                           nombre("ValeurInitiale"),
-                           nombre("ValeurMin"),
-                           nombre("ValeurMax"),
-                           nombre("PetitPas"),
-                           nombre("GrandPas")};
+    ConfigurationSysteme s{};
+    for (const Saisie &saisie : m_saisies) {
+        if (auto *texte = qobject_cast<QLineEdit *>(saisie.widget))
+            saisie.champ->change(s, texte->text().trimmed());
+        else if (auto *mode = qobject_cast<QComboBox *>(saisie.widget))
+            saisie.champ->change(s, mode->currentData());
+        else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget))
+            saisie.champ->change(s, nombre->value());
+    }
+    suitLesVoies(s);
+    for (const ChampSysteme &champ : champsSysteme()) {
+        if (champ.genre == ChampSysteme::Texte && !champ.estPresent(s))
+            champ.change(s, QString());
+    }
     return {m_nom->text().trimmed(), s};
 }
 
@@ -217,12 +171,15 @@ void DialogueSysteme::valide()
         if (!aUnDefaut(u"nom"_s))
             if (const QString conseil = m_place(u"nom"_s, s.nom); !conseil.isEmpty())
                 m_conseils.append({u"nom"_s, conseil});
-        for (auto it = m_textes.cbegin(); it != m_textes.cend(); ++it) {
-            if (!it.value()->isEnabled() || aUnDefaut(it.key()))
+        for (const Saisie &saisie : std::as_const(m_saisies)) {
+            const QString cle = QLatin1String(saisie.champ->cle);
+            if (saisie.champ->genre != ChampSysteme::Texte || !saisie.widget->isEnabled() ||
+                aUnDefaut(cle))
                 continue;
-            if (const QString conseil = m_place(it.key(), it.value()->text().trimmed());
+            if (const QString conseil =
+                    m_place(cle, saisie.champ->valeur(s.configuration).toString());
                 !conseil.isEmpty())
-                m_conseils.append({it.key(), conseil});
+                m_conseils.append({cle, conseil});
         }
     }
     for (auto it = m_erreurs.cbegin(); it != m_erreurs.cend(); ++it) {
@@ -249,7 +206,15 @@ void DialogueSysteme::valide()
 
 void DialogueSysteme::suitLesModes()
 {
-    const bool inhibition = modeChoisi(m_modeInhibiteur) != ModeAbsent;
-    m_textes.value(u"TexteVoieInhibitrice"_s)->setEnabled(inhibition);
-    m_textes.value(u"TexteEffecteurInhibiteur"_s)->setEnabled(inhibition);
+    // The names of the elements the modes chosen leave out cannot be typed.
+    ConfigurationSysteme modes{};
+    for (const Saisie &saisie : std::as_const(m_saisies)) {
+        if (auto *mode = qobject_cast<QComboBox *>(saisie.widget))
+            saisie.champ->change(modes, mode->currentData());
+    }
+    suitLesVoies(modes);
+    for (const Saisie &saisie : std::as_const(m_saisies)) {
+        if (saisie.champ->genre == ChampSysteme::Texte)
+            saisie.widget->setEnabled(saisie.champ->estPresent(modes));
+    }
 }

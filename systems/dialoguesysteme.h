@@ -11,7 +11,6 @@ class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
-class QSpinBox;
 
 // The editor of a teacher's system: every name of the scheme, the modes of
 // the pathways, the unit, the range, the starting value and the steps. It
@@ -51,11 +50,13 @@ private:
     QString m_nomPermis;
     QComboBox *m_modele;
     QLineEdit *m_nom;
-    QHash<QString, QLineEdit *> m_textes;
-    QComboBox *m_modeSensitif;
-    QComboBox *m_modeStimulateur;
-    QComboBox *m_modeInhibiteur;
-    QHash<QString, QSpinBox *> m_nombres;
+    // Each field of the table the teacher fills, with its widget.
+    struct Saisie
+    {
+        const struct ChampSysteme *champ;
+        QWidget *widget;
+    };
+    QList<Saisie> m_saisies;
     QHash<QString, QLabel *> m_erreurs;
     QHash<QString, QWidget *> m_champs;
     QDialogButtonBox *m_boutons;

@@ -117,6 +117,8 @@ private slots:
     void aGoodDescriptionPasses();
     void eachRuleNamesItsFieldWhereverItComesFrom_data();
     void eachRuleNamesItsFieldWhereverItComesFrom();
+    void eachFieldIsWrittenAndReadUnderItsOwnKey_data();
+    void eachFieldIsWrittenAndReadUnderItsOwnKey();
 
 private:
     QTemporaryDir m_dossier;
@@ -187,6 +189,69 @@ void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom()
                  .arg(champ == QStringLiteral("nom") ? QStringLiteral("systeme")
                                                      : QStringLiteral("systemeEnseignant.") + champ,
                       raison));
+}
+
+// The description's nineteen fields, each changed alone: the file names it
+// under its own key and no other, reads it back, and the comparison sees it.
+void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey_data()
+{
+    QTest::addColumn<QString>("cle");
+    QTest::addColumn<std::function<void(ConfigurationSysteme &)>>("change");
+    using C = ConfigurationSysteme;
+    const auto texte = [](QString C::*m) {
+        return std::function<void(C &)>([m](C &s) { s.*m += QStringLiteral(" bis"); });
+    };
+    const auto nombre = [](int C::*m) {
+        return std::function<void(C &)>([m](C &s) { s.*m += 7; });
+    };
+    const auto mode = [](ModeVoie C::*m) {
+        return std::function<void(C &)>([m](C &s) { s.*m = ModeVoie(int(s.*m) + 5); });
+    };
+    QTest::newRow("TexteCapteur") << "TexteCapteur" << texte(&C::TexteCapteur);
+    QTest::newRow("TexteValeurReglee") << "TexteValeurReglee" << texte(&C::TexteValeurReglee);
+    QTest::newRow("TexteVoieSensitive") << "TexteVoieSensitive" << texte(&C::TexteVoieSensitive);
+    QTest::newRow("ModeVoieSensitive") << "ModeVoieSensitive" << mode(&C::ModeVoieSensitive);
+    QTest::newRow("TexteCentreIntegrateur")
+        << "TexteCentreIntegrateur" << texte(&C::TexteCentreIntegrateur);
+    QTest::newRow("TexteVoieStimulatrice")
+        << "TexteVoieStimulatrice" << texte(&C::TexteVoieStimulatrice);
+    QTest::newRow("ModeVoieStimulatrice")
+        << "ModeVoieStimulatrice" << mode(&C::ModeVoieStimulatrice);
+    QTest::newRow("TexteVoieInhibitrice")
+        << "TexteVoieInhibitrice" << texte(&C::TexteVoieInhibitrice);
+    QTest::newRow("ModeVoieInhibitrice") << "ModeVoieInhibitrice" << mode(&C::ModeVoieInhibitrice);
+    QTest::newRow("TexteEffecteurStimulateur")
+        << "TexteEffecteurStimulateur" << texte(&C::TexteEffecteurStimulateur);
+    QTest::newRow("ModeEffecteurStimulateur")
+        << "ModeEffecteurStimulateur" << nombre(&C::ModeEffecteurStimulateur);
+    QTest::newRow("TexteEffecteurInhibiteur")
+        << "TexteEffecteurInhibiteur" << texte(&C::TexteEffecteurInhibiteur);
+    QTest::newRow("ModeEffecteurInhibiteur")
+        << "ModeEffecteurInhibiteur" << nombre(&C::ModeEffecteurInhibiteur);
+    QTest::newRow("TexteUnites") << "TexteUnites" << texte(&C::TexteUnites);
+    QTest::newRow("ValeurInitiale") << "ValeurInitiale" << nombre(&C::ValeurInitiale);
+    QTest::newRow("ValeurMin") << "ValeurMin" << nombre(&C::ValeurMin);
+    QTest::newRow("ValeurMax") << "ValeurMax" << nombre(&C::ValeurMax);
+    QTest::newRow("PetitPas") << "PetitPas" << nombre(&C::PetitPas);
+    QTest::newRow("GrandPas") << "GrandPas" << nombre(&C::GrandPas);
+}
+
+void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey()
+{
+    QFETCH(QString, cle);
+    QFETCH(std::function<void(ConfigurationSysteme &)>, change);
+    const ConfigurationSysteme avant = calcemie();
+    ConfigurationSysteme apres = avant;
+    change(apres);
+    QVERIFY(!(apres == avant));
+    const QJsonObject a = descriptionEnJson(avant);
+    const QJsonObject b = descriptionEnJson(apres);
+    QCOMPARE(b.size(), 19);
+    for (auto it = a.begin(); it != a.end(); ++it)
+        QCOMPARE(it.value() != b.value(it.key()), it.key() == cle);
+    const LectureDescription relue = lisDescription(b);
+    QVERIFY(relue.systeme);
+    QVERIFY(*relue.systeme == apres);
 }
 
 QTEST_GUILESS_MAIN(TestValidationSysteme)
