@@ -2,13 +2,13 @@
 #include "app/application.h"
 #include "app/francais.h"
 #include "app/launchoptions.h"
+#include "app/seances.h"
 #include "app/tform1.h"
 #include "app/uniformlook.h"
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
 #include "app/window_services/messageservice.h"
-#include "lessons/seances.h"
-#include "systems/editeursystemes.h"
+#include "systems/registresystemes.h"
 #ifdef Q_OS_WASM
 #include "app/window_services/webpage.h"
 #else
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
                        QStringLiteral("systemes-regulation"),
                        QStringLiteral("systemes-regulation"));
     TForm1 form(messages, beeper);
-    form.editeurSystemes()->utiliseReglages(&reglages);
+    form.registre().utiliseReglages(&reglages);
     if (lcCadence().isDebugEnabled())
         reportTickRate(form);
 #ifdef Q_OS_WASM

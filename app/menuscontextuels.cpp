@@ -5,8 +5,8 @@
 // reference); the menus only gather them.
 #include "app/tform1.h"
 
-#include "lessons/seances.h"
-#include "systems/editeursystemes.h"
+#include "app/editeursystemes.h"
+#include "app/seances.h"
 
 #include <QAction>
 #include <QApplication>

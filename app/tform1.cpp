@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
+#include "systems/registresystemes.h"
+
+#include "app/editeursystemes.h"
+#include "app/seances.h"
 #include "app/window_services/accessibility.h"
 #include "app/window_services/edgealignment.h"
 #include "app/window_services/framepacer.h"
@@ -9,11 +13,10 @@
 #include "app/window_services/markerlayer.h"
 #include "guidance/descriptions.h"
 #include "guidance/textesaide.h"
-#include "lessons/seances.h"
-#include "systems/editeursystemes.h"
 
 TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
-    : QWidget(parent), m_messages(messages), m_beeper(beeper)
+    : QWidget(parent), m_messages(messages), m_beeper(beeper),
+      m_registre(new RegistreSystemes(this))
 {
     loadWindowFontFamily();
     installAccessibleInterfaces();
@@ -55,8 +58,10 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     setUpExport();
     setUpCourbe();
     setUpExperiences();
-    m_editeurSystemes = new EditeurSystemes(*this);
-    m_seances = new Seances(*this);
+    m_editeurSystemes = new EditeurSystemes(*this, *m_registre);
+    m_seances = new Seances(*this, *m_registre);
+    // A system picked from the list is no longer the lesson that was open.
+    connect(this, &TForm1::systemeChoisi, m_seances, &Seances::oublie);
     setUpMenus();
     // Above every element of the scheme, as the messages were drawn when each
     // was a picture of its own.

@@ -21,9 +21,11 @@ class IntervalTimer;
 class MessageService;
 class Marker;
 class MarkerLayer;
+class RegistreSystemes;
 class Memo;
 class EditeurSystemes;
 class Seances;
+class RegistreSystemes;
 struct ConfigurationSysteme;
 
 // The single window of the program. Its elements come from the form
@@ -193,6 +195,14 @@ public:
     MessageService &messages() { return m_messages; }
     Seances *seances() const { return m_seances; }
     EditeurSystemes *editeurSystemes() const { return m_editeurSystemes; }
+    // Every system the list may name.
+    RegistreSystemes &registre() const { return *m_registre; }
+
+signals:
+    // A system picked from the list is on the scheme.
+    void systemeChoisi();
+
+public:
     Beeper &beeper() { return m_beeper; }
 
 protected:
@@ -229,6 +239,7 @@ private:
 
     MessageService &m_messages;
     Beeper &m_beeper;
+    RegistreSystemes *m_registre;
     MarkerLayer *m_calqueMessages = nullptr;
     EtatMecanisme m_etat;
     Releve m_releve;

@@ -7,7 +7,7 @@
 #include "app/window_services/intervaltimer.h"
 #include "bench/mesures.h"
 #include "bench/pleinevitesse.h"
-#include "lessons/seances.h"
+#include "app/seances.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

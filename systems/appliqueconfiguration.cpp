@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
-#include "lessons/seances.h"
-
-#include "systems/editeursystemes.h"
+#include "app/editeursystemes.h"
+#include "systems/registresystemes.h"
 
 namespace {
 
@@ -34,10 +33,9 @@ void regleBarre(ScrollBar *barre, const ConfigurationSysteme &configuration)
 void TForm1::ComboBoxSystemeChange()
 {
     if (const ConfigurationSysteme *configuration =
-            m_editeurSystemes->systeme(ComboBoxSysteme->currentText())) {
+            m_registre->systeme(ComboBoxSysteme->currentText())) {
         AppliqueConfiguration(*configuration);
-        // Another system is no longer the lesson that was open.
-        m_seances->oublie();
+        emit systemeChoisi();
     }
 }
 
@@ -46,7 +44,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
 {
     // Only a teacher's names are measured: the list's six keep their texts
     // whole, as the stored layout was drawn for them.
-    const bool mesure = m_editeurSystemes->estDeLEnseignant(ComboBoxSysteme->currentText());
+    const bool mesure = m_registre->estDeLEnseignant(ComboBoxSysteme->currentText());
     const auto place = [this, mesure](const char *champ) -> AutoSizeLabel::Fits {
         if (!mesure)
             return {};

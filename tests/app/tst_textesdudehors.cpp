@@ -3,13 +3,13 @@
 // quotes a file's path, a lesson's or an upload's name, a system's name or a
 // file's text shows it letter for letter in the real message box, and so do
 // the window's title and a shortened name's tooltip.
+#include "app/editeursystemes.h"
+#include "app/seances.h"
 #include "app/tform1.h"
 #include "app/window_services/messageservice.h"
 #include "countingbeeper.h"
-#include "lessons/seances.h"
 #include "messageboxanswer.h"
 #include "systems/descriptionsysteme.h"
-#include "systems/editeursystemes.h"
 #include "tests/systems/systemecalcemie.h"
 
 #include <QFile>
@@ -63,7 +63,7 @@ void ecrit(const QString &chemin, const QByteArray &octets)
 
 void adopteEtChoisit(TForm1 &form, const QString &nom, const ConfigurationSysteme &systeme)
 {
-    QVERIFY(form.editeurSystemes()->adopte({nom, systeme}).isEmpty());
+    QVERIFY(form.registre().adopte({nom, systeme}).isEmpty());
     form.ComboBoxSysteme->setCurrentText(nom);
     form.ComboBoxSystemeChange();
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lessons/seances.h"
+#include "app/seances.h"
 
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
 #include "recordings/axescourbe.h"
 #include "recordings/courbe.h"
-#include "systems/editeursystemes.h"
+#include "systems/registresystemes.h"
 
 #include <QAction>
 #include <QDir>
@@ -46,7 +46,8 @@ std::array<int *, 3> niveauxCibles(EtatMecanisme &e)
 
 } // namespace
 
-Seances::Seances(TForm1 &form) : QObject(&form), m_form(form)
+Seances::Seances(TForm1 &form, RegistreSystemes &registre)
+    : QObject(&form), m_form(form), m_registre(registre)
 {
     m_consignesStandard = form.MemoProtocole->lines();
     const auto ajoute = [this, &form](const QString &texte, const QKeySequence &raccourci,
@@ -116,8 +117,8 @@ Situation Seances::situation() const
     TForm1 &f = m_form;
     Situation s;
     s.systeme = f.ComboBoxSysteme->currentText();
-    if (f.m_editeurSystemes->estDeLEnseignant(s.systeme))
-        s.systemeEnseignant = *f.m_editeurSystemes->systeme(s.systeme);
+    if (m_registre.estDeLEnseignant(s.systeme))
+        s.systemeEnseignant = *m_registre.systeme(s.systeme);
     // The edits may hold a number typed beyond the range: the bars hold the
     // values the loop works with.
     s.valeurConsigne = f.ScrollBarValeurConsigne->value();
@@ -154,7 +155,7 @@ void Seances::applique(const Situation &s)
 
     // The system as when picked from the list: a fresh scheme, strips,
     // experiments and values.
-    const ConfigurationSysteme *configuration = f.m_editeurSystemes->systeme(s.systeme);
+    const ConfigurationSysteme *configuration = m_registre.systeme(s.systeme);
     {
         const QSignalBlocker bloque(f.ComboBoxSysteme);
         f.ComboBoxSysteme->setCurrentText(s.systeme);
@@ -256,7 +257,6 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
         refuse(designation, QStringLiteral("le fichier dépasse 5 Mo : ce n'est pas une séance."));
         return false;
     }
-    EditeurSystemes &editeur = *m_form.m_editeurSystemes;
     const LectureSeance lecture = lisSeance(octets, GabaritSeance{m_form.EnregSensitif->size(),
                                                                   m_form.EnregPerturbation->size(),
                                                                   m_form.EnregCourbe->size()});
@@ -269,7 +269,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
     // otherwise is replaced only after a question.
     const Situation &lue = *lecture.situation;
     const ConfigurationSysteme *ici =
-        lue.systemeEnseignant ? editeur.systeme(lue.systeme) : nullptr;
+        lue.systemeEnseignant ? m_registre.systeme(lue.systeme) : nullptr;
     if (ici && !(*ici == *lue.systemeEnseignant) &&
         m_form.messages().ask(&m_form, MessageKind::Confirmation,
                               QStringLiteral("La séance « %1 » décrit autrement le système « %2 ». "
@@ -288,7 +288,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
     // The lesson kept the rules; only the count of systems can keep it out.
     if (lue.systemeEnseignant) {
         if (const QList<DefautSysteme> defauts =
-                editeur.adopte({lue.systeme, *lue.systemeEnseignant});
+                m_registre.adopte({lue.systeme, *lue.systemeEnseignant});
             !defauts.isEmpty()) {
             refuse(designation, QStringLiteral("« systeme » : %1").arg(defauts[0].raison));
             return false;
@@ -332,7 +332,7 @@ void Seances::Ouvrir()
 void Seances::Enregistrer()
 {
     const Situation s = situation();
-    if (!m_form.m_editeurSystemes->systeme(s.systeme)) {
+    if (!m_registre.systeme(s.systeme)) {
         m_form.avertit(QStringLiteral("Choisissez d'abord un système de la liste : la séance "
                                       "garde le système affiché."));
         return;

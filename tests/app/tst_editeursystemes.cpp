@@ -3,15 +3,15 @@
 // the keyboard alone, used by the loop, saved in a lesson and opened in
 // another window the same; what is wrong said beside its field; kept in the
 // user's settings; removed after a question.
+#include "app/editeursystemes.h"
+#include "app/seances.h"
 #include "app/window_services/glyphbutton.h"
 #include "countingbeeper.h"
 #include "instant.h"
-#include "lessons/seances.h"
-#include "saisiesysteme.h"
 #include "scriptedmessages.h"
-#include "systemecalcemie.h"
 #include "systems/dialoguesysteme.h"
-#include "systems/editeursystemes.h"
+#include "tests/systems/saisiesysteme.h"
+#include "tests/systems/systemecalcemie.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,7 +112,7 @@ void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
     // In the list, on screen, and the loop works with it.
     QCOMPARE(a.form.ComboBoxSysteme->currentText(), QStringLiteral("Calcémie"));
     QVERIFY(a.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) >= 0);
-    QCOMPARE(*a.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")), voulu);
+    QCOMPARE(*a.form.registre().systeme(QStringLiteral("Calcémie")), voulu);
     QCOMPARE(a.form.LabelCapteur->text(), voulu.TexteCapteur);
     QCOMPARE(a.form.LabelEffecteurInhibiteur->text(), voulu.TexteEffecteurInhibiteur);
     QCOMPARE(a.form.ScrollBarValeurReglee->minimum(), 60);
@@ -134,7 +134,7 @@ void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
     Fenetre b;
     QVERIFY2(b.form.seances()->ouvre(chemin), qPrintable(b.messages.asked.value(0).text));
     QCOMPARE(b.form.ComboBoxSysteme->currentText(), QStringLiteral("Calcémie"));
-    QCOMPARE(*b.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")), voulu);
+    QCOMPARE(*b.form.registre().systeme(QStringLiteral("Calcémie")), voulu);
     QCOMPARE(b.form.LabelCentreIntegrateur->text(), a.form.LabelCentreIntegrateur->text());
     a.form.SuspendreMecanisme();
     for (Fenetre *f : {&a, &b}) {
@@ -152,12 +152,12 @@ void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
     // question.
     ConfigurationSysteme autre = voulu;
     autre.GrandPas = 4;
-    b.form.editeurSystemes()->adopte({QStringLiteral("Calcémie"), autre});
+    b.form.registre().adopte({QStringLiteral("Calcémie"), autre});
     b.form.InitialiseEnregistrements();
     b.messages.answers << MessageAnswer::Non;
     QVERIFY(!b.form.seances()->ouvre(chemin));
     QVERIFY(b.messages.asked.last().text.contains(QStringLiteral("décrit autrement")));
-    QCOMPARE(b.form.editeurSystemes()->systeme(QStringLiteral("Calcémie"))->GrandPas, 4);
+    QCOMPARE(b.form.registre().systeme(QStringLiteral("Calcémie"))->GrandPas, 4);
 }
 
 void TestEditeurSystemes::whatIsWrongIsSaidBesideTheField()
@@ -212,23 +212,22 @@ void TestEditeurSystemes::keptInTheSettings()
     {
         QSettings reglages(fichier, QSettings::IniFormat);
         Fenetre f;
-        f.form.editeurSystemes()->utiliseReglages(&reglages);
-        QVERIFY(
-            f.form.editeurSystemes()->adopte({QStringLiteral("Calcémie"), calcemie()}).isEmpty());
+        f.form.registre().utiliseReglages(&reglages);
+        QVERIFY(f.form.registre().adopte({QStringLiteral("Calcémie"), calcemie()}).isEmpty());
     }
     // The settings outlive the window that keeps them.
     QSettings reglages(fichier, QSettings::IniFormat);
     Fenetre f;
-    f.form.editeurSystemes()->utiliseReglages(&reglages);
+    f.form.registre().utiliseReglages(&reglages);
     QVERIFY(f.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) >= 0);
     QCOMPARE(f.form.ComboBoxSysteme->count(), 7);
-    QCOMPARE(*f.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")), calcemie());
+    QCOMPARE(*f.form.registre().systeme(QStringLiteral("Calcémie")), calcemie());
 }
 
 void TestEditeurSystemes::removedAfterAQuestion()
 {
     Fenetre f;
-    f.form.editeurSystemes()->adopte({QStringLiteral("Calcémie"), calcemie()});
+    f.form.registre().adopte({QStringLiteral("Calcémie"), calcemie()});
     f.form.ComboBoxSysteme->setCurrentText(QStringLiteral("Calcémie"));
     f.form.ComboBoxSystemeChange();
     const auto supprimer = f.form.editeurSystemes()->actions()[2];
@@ -240,7 +239,7 @@ void TestEditeurSystemes::removedAfterAQuestion()
     QCOMPARE(f.messages.asked.size(), 2);
     QCOMPARE(f.messages.asked[1].text, QStringLiteral("Supprimer le système « Calcémie » ?"));
     QVERIFY(f.form.ComboBoxSysteme->findText(QStringLiteral("Calcémie")) < 0);
-    QVERIFY(!f.form.editeurSystemes()->systeme(QStringLiteral("Calcémie")));
+    QVERIFY(!f.form.registre().systeme(QStringLiteral("Calcémie")));
     QVERIFY(!supprimer->isEnabled());
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "systems/editeursystemes.h"
+#include "app/editeursystemes.h"
 
 #include "app/tform1.h"
 #include "app/window_services/messageservice.h"
@@ -31,9 +31,11 @@ QString raccourci(const QString &sinon)
 
 } // namespace
 
-EditeurSystemes::EditeurSystemes(TForm1 &form)
-    : QObject(&form), m_form(form), m_systemes(std::make_unique<SystemesEnseignant>())
+EditeurSystemes::EditeurSystemes(TForm1 &form, RegistreSystemes &registre)
+    : QObject(&form), m_form(form), m_registre(registre)
 {
+    // The list shows every system the registry has.
+    connect(&registre, &RegistreSystemes::systemesChanges, this, &EditeurSystemes::remplitLaListe);
     const auto action = [this, &form](const QString &texte, void (EditeurSystemes::*faire)()) {
         auto *a = new QAction(texte, &form);
         connect(a, &QAction::triggered, this, faire);
@@ -75,37 +77,11 @@ EditeurSystemes::EditeurSystemes(TForm1 &form)
 
 EditeurSystemes::~EditeurSystemes() = default;
 
-void EditeurSystemes::utiliseReglages(QSettings *reglages)
-{
-    m_systemes = std::make_unique<SystemesEnseignant>(reglages);
-    remplitLaListe();
-}
-
-const ConfigurationSysteme *EditeurSystemes::systeme(const QString &nom) const
-{
-    if (const ConfigurationSysteme *catalogue = trouveSysteme(nom))
-        return catalogue;
-    return m_systemes->trouve(nom);
-}
-
-bool EditeurSystemes::estDeLEnseignant(const QString &nom) const
-{
-    return m_systemes->trouve(nom) != nullptr;
-}
-
-QList<DefautSysteme> EditeurSystemes::adopte(const SystemeEnseignant &systeme)
-{
-    QList<DefautSysteme> defauts = m_systemes->enregistre(systeme);
-    if (defauts.isEmpty())
-        remplitLaListe();
-    return defauts;
-}
-
 void EditeurSystemes::remplitLaListe()
 {
     SortedComboBox *liste = m_form.ComboBoxSysteme;
     const QString texte = liste->currentText();
-    for (const QString &nom : m_systemes->noms()) {
+    for (const QString &nom : m_registre.nomsEnseignant()) {
         if (liste->findText(nom) < 0)
             liste->addItem(nom);
     }
@@ -184,21 +160,22 @@ QList<QAction *> EditeurSystemes::actions() const
 
 void EditeurSystemes::actualiseActions()
 {
-    const bool enseignant = estDeLEnseignant(m_form.ComboBoxSysteme->currentText());
+    const bool enseignant = m_registre.estDeLEnseignant(m_form.ComboBoxSysteme->currentText());
     m_modifier->setEnabled(enseignant);
     m_supprimer->setEnabled(enseignant);
 }
 
 void EditeurSystemes::NouveauSysteme()
 {
-    const ConfigurationSysteme *depart = systeme(m_form.ComboBoxSysteme->currentText());
+    const ConfigurationSysteme *depart = m_registre.systeme(m_form.ComboBoxSysteme->currentText());
     edite(QString(), depart ? *depart : CatalogueSystemes[0].configuration, QString());
 }
 
 void EditeurSystemes::ModifierSysteme()
 {
     const QString nom = m_form.ComboBoxSysteme->currentText();
-    if (const ConfigurationSysteme *s = m_systemes->trouve(nom))
+    if (const ConfigurationSysteme *s =
+            m_registre.estDeLEnseignant(nom) ? m_registre.systeme(nom) : nullptr)
         edite(nom, *s, nom);
 }
 
@@ -212,7 +189,7 @@ void EditeurSystemes::edite(const QString &nom, const ConfigurationSysteme &depa
     for (int i = 0; i < m_form.ComboBoxSysteme->count(); ++i)
         modeles << m_form.ComboBoxSysteme->itemText(i);
     DialogueSysteme dialogue(
-        modeles, [this](const QString &n) { return systeme(n); }, place(), &m_form);
+        modeles, [this](const QString &n) { return m_registre.systeme(n); }, place(), &m_form);
     dialogue.permetLeNom(ancien);
     dialogue.partDe(nom, depart, m_form.ComboBoxSysteme->currentText());
     m_dialogue = &dialogue;
@@ -221,11 +198,11 @@ void EditeurSystemes::edite(const QString &nom, const ConfigurationSysteme &depa
     if (accepte) {
         const SystemeEnseignant nouveau = dialogue.systeme();
         if (!ancien.isEmpty() && ancien != nouveau.nom) {
-            m_systemes->supprime(ancien);
+            m_registre.supprime(ancien);
             m_form.ComboBoxSysteme->removeItem(m_form.ComboBoxSysteme->findText(ancien));
         }
         // Only the count can keep it out now: the editor held it to the rules.
-        if (const QList<DefautSysteme> defauts = adopte(nouveau); !defauts.isEmpty()) {
+        if (const QList<DefautSysteme> defauts = m_registre.adopte(nouveau); !defauts.isEmpty()) {
             m_form.messages().ask(&m_form, MessageKind::Avertissement,
                                   u"Impossible de garder le système « %1 » : %2"_s.arg(
                                       nouveau.nom, defauts[0].raison),
@@ -242,12 +219,12 @@ void EditeurSystemes::edite(const QString &nom, const ConfigurationSysteme &depa
 void EditeurSystemes::SupprimerSysteme()
 {
     const QString nom = m_form.ComboBoxSysteme->currentText();
-    if (!estDeLEnseignant(nom) ||
+    if (!m_registre.estDeLEnseignant(nom) ||
         m_form.messages().ask(&m_form, MessageKind::Confirmation,
                               u"Supprimer le système « %1 » ?"_s.arg(nom),
                               MessageButtons::OuiNon) != MessageAnswer::Oui)
         return;
-    m_systemes->supprime(nom);
+    m_registre.supprime(nom);
     m_form.ComboBoxSysteme->removeItem(m_form.ComboBoxSysteme->findText(nom));
     m_form.ComboBoxSysteme->setCurrentText(CatalogueSystemes[0].nom);
     m_form.ComboBoxSystemeChange();

@@ -2,12 +2,12 @@
 // Guards the lessons in the window: a situation saved and opened again is
 // the same on screen, a bad file changes nothing, and nothing recorded is
 // replaced without a question.
+#include "app/seances.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/glyphbutton.h"
 #include "app/window_services/imagecontrol.h"
 #include "countingbeeper.h"
 #include "instant.h"
-#include "lessons/seances.h"
 #include "scriptedmessages.h"
 #include "tests/systems/cataloguereference.h"
 #include "tests/systems/saisiesysteme.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "systems/systemesenseignant.h"
+#include "systems/registresystemes.h"
 #include "systems/validationsysteme.h"
 
 #include <QHash>
@@ -12,32 +12,21 @@
 
 class QAction;
 class QLabel;
-class QSettings;
 class QWidget;
 class TForm1;
 
 // The teachers' own systems as the window meets them: in the list beside the
 // six, made and changed in the editor ("Nouveau système…", "Modifier le
-// système…" from the window's menu), removed after a question, kept in the
-// user's settings, and brought by lessons.
+// système…" from the window's menu), removed after a question. The registry
+// keeps them.
 class EditeurSystemes : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit EditeurSystemes(TForm1 &form);
+    EditeurSystemes(TForm1 &form, RegistreSystemes &registre);
     ~EditeurSystemes() override;
 
-    // Reads the teachers' systems kept in these settings, and keeps them
-    // there from now on.
-    void utiliseReglages(QSettings *reglages);
-
-    // The system the list names: one of the six, or a teacher's.
-    const ConfigurationSysteme *systeme(const QString &nom) const;
-    bool estDeLEnseignant(const QString &nom) const;
-    // Puts a teacher's system in the list (replacing one of the same name):
-    // empty then, or what keeps it out.
-    QList<DefautSysteme> adopte(const SystemeEnseignant &systeme);
     // Whether each name fits its element's box on the scheme, measured with
     // the scheme's own font at the stored layout: advice for the editor.
     PlaceTexte place() const;
@@ -58,7 +47,7 @@ private:
     void remplitLaListe();
 
     TForm1 &m_form;
-    std::unique_ptr<SystemesEnseignant> m_systemes;
+    RegistreSystemes &m_registre;
     QAction *m_nouveau;
     QAction *m_modifier;
     QAction *m_supprimer;

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMimeData;
+class RegistreSystemes;
 class TForm1;
 
 // The lessons as the window meets them: the situation on screen collected
@@ -19,7 +20,7 @@ class Seances : public QObject
     Q_OBJECT
 
 public:
-    explicit Seances(TForm1 &form);
+    Seances(TForm1 &form, RegistreSystemes &registre);
 
     QAction *actionOuvrir() const { return m_ouvrir; }
     QAction *actionEnregistrer() const { return m_enregistrer; }
@@ -54,6 +55,7 @@ private:
     void nomme(const QString &nom);
 
     TForm1 &m_form;
+    RegistreSystemes &m_registre;
     QAction *m_ouvrir;
     QAction *m_enregistrer;
     QStringList m_consignesStandard;
