@@ -3,8 +3,10 @@
 // or damage the settings hold, the good systems are kept up to the bound and
 // what was left out is said in one line.
 #include "abime.h"
+#include "cataloguereference.h"
 #include "systemecalcemie.h"
 #include "systems/descriptionsysteme.h"
+#include "systems/registresystemes.h"
 #include "systems/systemesenseignant.h"
 
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +35,7 @@ private slots:
     void damagedSettingsKeepTheGoodSystems_data();
     void damagedSettingsKeepTheGoodSystems();
     void damagedSettingsNeverHoldUpTheStart();
+    void theRegistryFindsEverySystemOnce();
 
 private:
     QTemporaryDir m_dossier;
@@ -173,6 +177,43 @@ void TestSystemesEnseignant::damagedSettingsNeverHoldUpTheStart()
             QVERIFY(valideSysteme(nom, *systemes.trouve(nom)).isEmpty());
         QVERIFY(surUneLigne(systemes.laissesDeCote()));
     }
+}
+
+// The six by their exact names and a teacher's from the settings, found in
+// one place; the list hears of every change, and of nothing refused.
+void TestSystemesEnseignant::theRegistryFindsEverySystemOnce()
+{
+    QSettings reglages(m_dossier.filePath(QStringLiteral("registre.ini")), QSettings::IniFormat);
+    {
+        SystemesEnseignant ecrits(&reglages);
+        QVERIFY(ecrits.enregistre({QStringLiteral("Calcémie"), calcemie()}).isEmpty());
+    }
+    RegistreSystemes registre;
+    QSignalSpy changes(&registre, &RegistreSystemes::systemesChanges);
+    QVERIFY(!registre.systeme(QStringLiteral("Calcémie")));
+    registre.utiliseReglages(&reglages);
+    QCOMPARE(changes.size(), 1);
+    for (const SystemeReference &reference : systemesReference) {
+        const QString nom = QString::fromUtf8(reference.nom);
+        const ConfigurationSysteme *systeme = registre.systeme(nom);
+        QVERIFY2(systeme, reference.nom);
+        QCOMPARE(systeme->ValeurMax, reference.maximum);
+        QVERIFY(!registre.estDeLEnseignant(nom));
+        QVERIFY(!registre.systeme(nom.toUpper()));
+        QCOMPARE(registre.adopte({nom, calcemie()}).size(), 1);
+    }
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(registre.nomsEnseignant(), QStringList{QStringLiteral("Calcémie")});
+    QVERIFY(registre.estDeLEnseignant(QStringLiteral("Calcémie")));
+    QCOMPARE(*registre.systeme(QStringLiteral("Calcémie")), calcemie());
+
+    registre.supprime(QStringLiteral("Homéothermie"));
+    QCOMPARE(changes.size(), 1);
+    QVERIFY(registre.systeme(QStringLiteral("Homéothermie")));
+    registre.supprime(QStringLiteral("Calcémie"));
+    QCOMPARE(changes.size(), 2);
+    QVERIFY(!registre.systeme(QStringLiteral("Calcémie")));
+    QVERIFY(SystemesEnseignant(&reglages).noms().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSystemesEnseignant)
