@@ -2,17 +2,19 @@
 #include "app/application.h"
 #include "app/francais.h"
 #include "app/launchoptions.h"
-#include "app/seances.h"
 #include "app/tform1.h"
 #include "app/uniformlook.h"
 #include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
 #include "app/window_services/messageservice.h"
 #include "systems/registresystemes.h"
+// Where the window lives, chosen here once: a web page or a desktop.
 #ifdef Q_OS_WASM
-#include "app/window_services/webpage.h"
+#include "app/page.h"
+using Lieu = Page;
 #else
-#include "app/window_services/audiobeeper.h"
+#include "app/bureau.h"
+using Lieu = Bureau;
 #endif
 
 #include <QElapsedTimer>
@@ -81,28 +83,18 @@ int main(int argc, char *argv[])
     QApplication::setFont(windowFont());
 
     MessageBoxService messages;
-#ifdef Q_OS_WASM
-    WebAudioBeeper beeper;
-    // A web page cannot be closed by its program: it says that it may be.
-    QObject::connect(&application, &QGuiApplication::lastWindowClosed, announceProgramEnded);
-#else
-    AudioBeeper beeper;
-#endif
+    Lieu lieu;
     // The teachers' own systems, in the user's settings (never beside the
     // program, which may be read-only); made first, so that they outlive the
     // window that keeps them.
     QSettings reglages(QSettings::NativeFormat, QSettings::UserScope,
                        QStringLiteral("systemes-regulation"),
                        QStringLiteral("systemes-regulation"));
-    TForm1 form(messages, beeper);
+    TForm1 form(messages, lieu.beeper());
     form.registre().utiliseReglages(&reglages);
     if (lcCadence().isDebugEnabled())
         reportTickRate(form);
-#ifdef Q_OS_WASM
-    showAsPage(&form);
-#else
-    form.showMaximized();
-#endif
+    lieu.montre(form);
     // Logged from the event loop, a warning's about a bad lesson included.
     QTimer::singleShot(0, &form, [&form] {
         qCDebug(lcStartup, "window shown, %d x %d, titled %s", form.width(), form.height(),
@@ -111,22 +103,6 @@ int main(int argc, char *argv[])
     // The lesson named at start is the first look: opened before the window's
     // first paint. Its path is taken again from Qt, which reads it unmangled
     // where the local encoding cannot hold every name.
-    const QString seance = parseLaunchOptions(QCoreApplication::arguments()).seance;
-#ifdef Q_OS_WASM
-    QObject::connect(&form, &QWidget::windowTitleChanged, showWindowTitleInPage);
-    // In a web page the lesson comes with the page's address, as bytes: one
-    // more than a lesson may hold is enough to refuse a longer one.
-    if (seance.isEmpty()) {
-        if (const auto page = lessonFromPage(tailleMaxSeance + 1)) {
-            if (page->content)
-                form.seances()->ouvreContenu(page->name, *page->content);
-            else
-                form.seances()->refuse(page->name,
-                                       QStringLiteral("la page n'a pas pu le télécharger."));
-        }
-    }
-#endif
-    if (!seance.isEmpty())
-        form.seances()->ouvre(seance);
+    lieu.ouvreSeanceDeDepart(form, parseLaunchOptions(QCoreApplication::arguments()).seance);
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 // The six regulation systems as the teaching material prints them, typed here
 // independently of the program's catalogue, so that a wrong value there fails
 // a test. A null text marks an element the system does not have.
