@@ -59,25 +59,17 @@ const ElementExperience elements[] = {
      "L'effecteur reçoit les messages mais n'agit plus : la valeur n'est plus abaissée.", nullptr},
 };
 
-ModeVoie mode(const ImageControl *voie)
-{
-    return ModeVoie(voie->tag());
-}
-
 // Whether the element is on this system's scheme.
 bool existe(const TForm1 &form, const ElementExperience &l)
 {
-    if (l.voie)
-        return mode(form.*l.image) != ModeAbsent;
-    if (l.effecteur)
-        return !(form.*l.label)->isHidden();
-    return true;
+    return form.situation().aElement(l.experience);
 }
 
 // The centre takes the sensor with it where the sensor is its own cells.
 bool emporteLeCapteur(const TForm1 &form, const ElementExperience &l)
 {
-    return l.experience == Experience::CentreDetruit && form.modeSensitif() == ModeAbsent;
+    return l.experience == Experience::CentreDetruit &&
+           form.situation().modeSensitif() == ModeAbsent;
 }
 
 // The element as the scheme labels it, with its role where another element
@@ -104,15 +96,15 @@ QString nomElement(const TForm1 &form, const ElementExperience &l)
 QString lesion(const TForm1 &form, const ElementExperience &l)
 {
     if (l.voie)
-        return mode(form.*l.image) == ModeHormonal ? QStringLiteral("blocage")
-                                                   : QStringLiteral("section");
+        return form.situation().modeVoie(l.experience) == ModeHormonal ? QStringLiteral("blocage")
+                                                                       : QStringLiteral("section");
     return l.effecteur ? QStringLiteral("insensibilité") : QStringLiteral("destruction");
 }
 
 // What the pupil will see, in a sentence.
 QString explication(const TForm1 &form, const ElementExperience &l)
 {
-    const bool nerveuse = form.modeSensitif() == ModeNerveux;
+    const bool nerveuse = form.situation().modeSensitif() == ModeNerveux;
     const QString silence = QStringLiteral(
         "le nerf sensitif se tait, et le centre lit ce silence comme une valeur très basse : il "
         "stimule sans cesse et la valeur monte.");
@@ -129,7 +121,7 @@ QString explication(const TForm1 &form, const ElementExperience &l)
     default:
         break;
     }
-    const bool hormonale = l.voie && mode(form.*l.image) == ModeHormonal;
+    const bool hormonale = l.voie && form.situation().modeVoie(l.experience) == ModeHormonal;
     return QString::fromUtf8((hormonale || emporteLeCapteur(form, l)) && l.explicationVariante
                                  ? l.explicationVariante
                                  : l.explication);
@@ -174,15 +166,15 @@ QAction *TForm1::experienceDeLElement(const QWidget *element) const
 
 void TForm1::ChangeExperience(Experience experience, bool active)
 {
-    if (m_experiences.contient(experience) == active)
+    if (m_situation.experiences().contient(experience) == active)
         return;
-    m_experiences.change(experience, active);
+    m_situation.changeExperience(experience, active);
     actualiseExperiences();
 }
 
 void TForm1::RetablirTout()
 {
-    m_experiences.retablit();
+    m_situation.retablitTout();
     actualiseExperiences();
 }
 
@@ -190,7 +182,7 @@ QStringList TForm1::experiencesEnMots() const
 {
     QStringList mots;
     for (const ElementExperience &l : elements) {
-        if (!m_experiences.contient(l.experience))
+        if (!m_situation.experiences().contient(l.experience))
             continue;
         QString mot = QStringLiteral("%1 : %2").arg(lesion(*this, l), nomElement(*this, l));
         if (emporteLeCapteur(*this, l))
@@ -219,11 +211,12 @@ void TForm1::actualiseExperiences()
         // A pathway or an effector this system lacks has no experiment.
         const bool present = existe(*this, l);
         if (!present)
-            m_experiences.change(l.experience, false);
+            m_situation.changeExperience(l.experience, false);
         QString verbe = QStringLiteral("Détruire");
         if (l.voie)
-            verbe = mode(this->*l.image) == ModeHormonal ? QStringLiteral("Bloquer")
-                                                         : QStringLiteral("Sectionner");
+            verbe = m_situation.modeVoie(l.experience) == ModeHormonal
+                        ? QStringLiteral("Bloquer")
+                        : QStringLiteral("Sectionner");
         else if (l.effecteur)
             verbe = QStringLiteral("Rendre insensible");
         QString texte = QStringLiteral("%1 : %2").arg(verbe, nomElement(*this, l));
@@ -234,7 +227,7 @@ void TForm1::actualiseExperiences()
         action->setText(texte.replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setToolTip(explication(*this, l));
         action->setVisible(present);
-        action->setChecked(m_experiences.contient(l.experience));
+        action->setChecked(m_situation.experiences().contient(l.experience));
     }
 
     // On the scheme: veils on lost organs, cuts across pathways; screen
@@ -246,9 +239,9 @@ void TForm1::actualiseExperiences()
         ImageControl *image = this->*l.image;
         const QString nom = nomElement(*this, l);
         // The sensor that is the centre's own cells goes with it.
-        const bool lese =
-            m_experiences.contient(l.experience) || (l.experience == Experience::CapteurDetruit &&
-                                                     m_experiences.capteurPerdu(modeSensitif()));
+        const bool lese = m_situation.experiences().contient(l.experience) ||
+                          (l.experience == Experience::CapteurDetruit &&
+                           m_situation.experiences().capteurPerdu(m_situation.modeSensitif()));
         if (!lese) {
             image->setAccessibleName(nom);
             continue;

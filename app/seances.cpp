@@ -125,23 +125,23 @@ Situation Seances::situation() const
     s.valeurReglee = f.ScrollBarValeurReglee->value();
     s.vitesse = f.TrackBarVitesse->value();
     s.son = f.SpeedButtonSon->isChecked();
-    s.experiences = f.experiences();
-    s.consignesActivite = m_consignesActivite;
+    s.experiences = f.situation().experiences();
+    s.consignesActivite = f.situation().consignesActivite();
     const auto boutons = boutonsEnregistrement(f);
     for (std::size_t i = 0; i < boutons.size(); ++i)
         s.enregistrementsAffiches[i] = boutons[i]->isChecked();
     EtatMecanisme &etat = f.etat();
     s.colonne = etat.PositionEnreg;
     s.vitesseModifiee = f.m_axesCourbe && f.m_axesCourbe->vitesseModifiee();
-    s.releve = f.releve().lignes();
+    s.releve = f.situation().releve().lignes();
     const auto images = bandes(f);
     for (std::size_t i = 0; i < images.size(); ++i)
         s.bandes[i] = images[i]->image().convertToFormat(QImage::Format_RGB32);
     const auto traces = niveauxTraces(etat);
     for (std::size_t i = 0; i < traces.size(); ++i)
         s.niveauxTraces[i] = *traces[i];
-    s.reference = f.reference();
-    s.situationReference = f.situationReference();
+    s.reference = f.situation().reference();
+    s.situationReference = f.situation().situationReference();
     return s;
 }
 
@@ -175,6 +175,8 @@ void Seances::applique(const Situation &s)
         f.EditValeurReglee->setText(QString::number(reglee));
         f.EditValeurConsigne->setText(QString::number(consigne));
     }
+    f.m_situation.changeValeurs(f.ScrollBarValeurReglee->value(),
+                                f.ScrollBarValeurConsigne->value());
     f.EditValeurRegleeChange();
     if (s.vitesse)
         f.TrackBarVitesse->setValue(*s.vitesse);
@@ -192,8 +194,7 @@ void Seances::applique(const Situation &s)
     }
     // The reference before the strips are cleared: clearing draws the curve's
     // background with it.
-    f.m_reference = s.reference;
-    f.m_situationReference = s.situationReference;
+    f.m_situation.changeReference(s.reference, s.situationReference);
     f.InitialiseEnregistrements();
     const auto images = bandes(f);
     for (std::size_t i = 0; i < images.size(); ++i) {
@@ -201,7 +202,7 @@ void Seances::applique(const Situation &s)
             images[i]->canvas().drawImage(s.bandes[i]);
     }
     for (const LigneReleve &ligne : s.releve)
-        f.m_releve.note(ligne);
+        f.m_situation.releve().note(ligne);
     etat.PositionEnreg = s.colonne;
     const auto traces = niveauxTraces(etat);
     const auto cibles = niveauxCibles(etat);
@@ -220,10 +221,10 @@ void Seances::applique(const Situation &s)
         f.m_axesCourbe->setVitesseModifiee(s.vitesseModifiee);
     f.actualiseExport();
 
-    m_consignesActivite = s.consignesActivite;
-    f.MemoProtocole->setLines(m_consignesActivite.isEmpty()
+    f.m_situation.changeConsignes(s.consignesActivite);
+    f.MemoProtocole->setLines(s.consignesActivite.isEmpty()
                                   ? m_consignesStandard
-                                  : m_consignesActivite.split(QLatin1Char('\n')));
+                                  : s.consignesActivite.split(QLatin1Char('\n')));
 }
 
 bool Seances::ouvre(const QString &chemin)
@@ -278,7 +279,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
                               MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
     // Nothing recorded is lost without a question.
-    if (!m_form.releve().estVide() &&
+    if (!m_form.situation().releve().estVide() &&
         m_form.messages().ask(&m_form, MessageKind::Confirmation,
                               QStringLiteral("Remplacer les enregistrements par ceux de la "
                                              "séance « %1 » ?")
@@ -301,7 +302,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
 
 void Seances::oublie()
 {
-    m_consignesActivite.clear();
+    m_form.m_situation.changeConsignes(QString());
     m_form.MemoProtocole->setLines(m_consignesStandard);
     nomme(QString());
 }

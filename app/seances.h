@@ -59,5 +59,4 @@ private:
     QAction *m_ouvrir;
     QAction *m_enregistrer;
     QStringList m_consignesStandard;
-    QString m_consignesActivite;
 };

@@ -50,6 +50,8 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     auto *pacer = new FramePacer(this);
 
     FormCreate();
+    m_situation.changeValeurs(ScrollBarValeurReglee->value(), ScrollBarValeurConsigne->value());
+    m_situation.changeVitesse(TrackBarVitesse->value());
 
     // Connected only now, so that nothing of the stored state or of start-up
     // runs a handler.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "lessons/situationcourante.h"
 #include "mechanism/etatmecanisme.h"
 #include "mechanism/experiences.h"
 #include "recordings/courbe.h"
@@ -43,6 +44,8 @@ public:
     ~TForm1() override;
 
     EtatMecanisme &etat() { return m_etat; }
+    // The situation on screen, as our features read it.
+    const SituationCourante &situation() const { return m_situation; }
     const EtatMecanisme &etat() const { return m_etat; }
 
     // The five timers of the window (no screen presence).
@@ -94,8 +97,6 @@ public:
     void EnregistrerImage();
     void EnregistrerValeurs();
     void Imprimer();
-    // The rows of the values the strips drew since they were last cleared.
-    const Releve &releve() const { return m_releve; }
     // The recordings as exported: the strips' box and the curve's when shown,
     // under a caption line.
     QImage imageEnregistrements() const;
@@ -109,14 +110,9 @@ public:
     // The curve kept as a reference: its value at each column.
     void GarderReference();
     void EffacerReference();
-    const QMap<int, int> &reference() const { return m_reference; }
-    // The experiments in force when the reference was kept, in words, or
-    // "boucle intacte"; empty without a reference.
-    const QString &situationReference() const { return m_situationReference; }
     QMenu *menuCourbe() const { return m_menuCourbe; }
 
     // Experiments on the loop: set and undone by the pupil.
-    const Experiences &experiences() const { return m_experiences; }
     void ChangeExperience(Experience experience, bool active);
     void RetablirTout();
     QAction *actionExperience(Experience experience) const;
@@ -178,10 +174,6 @@ public:
     void ActionEffecteur(ImageControl *effecteur, int sens);
     // The centre sends a motor message after what it reads.
     void EnvoieMessageMoteur();
-    // The deviation class the centre acts on: the sensor's, or the lowest
-    // value's when a sensory nerve has fallen silent.
-    int classeLueParLeCentre() const;
-    ModeVoie modeSensitif() const;
 
     // True when the list names the system that has no inhibiting effector.
     bool SystemeSansEffecteurInhibiteur() const;
@@ -242,10 +234,9 @@ private:
     RegistreSystemes *m_registre;
     MarkerLayer *m_calqueMessages = nullptr;
     EtatMecanisme m_etat;
-    Releve m_releve;
     QList<QAction *> m_actionsExport;
     QMenu *m_menuEnregistrements = nullptr;
-    Experiences m_experiences;
+    SituationCourante m_situation;
     QMenu *m_menuExperiences = nullptr;
     std::array<QAction *, toutesExperiences.size()> m_actionsExperiences{};
     QAction *m_retablirTout = nullptr;
@@ -253,8 +244,6 @@ private:
     // The experiments in force in words, joined, as each recorded column
     // carries them (kept here: the tick should not build them again).
     QString m_motsExperiences;
-    QMap<int, int> m_reference;
-    QString m_situationReference;
     FondCourbe m_fondCourbe;
     AxesCourbe *m_axesCourbe = nullptr;
     QMenu *m_menuCourbe = nullptr;

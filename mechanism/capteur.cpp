@@ -21,17 +21,6 @@ int classeDeviation(int ecart, int minimum, int maximum)
 
 } // namespace
 
-ModeVoie TForm1::modeSensitif() const
-{
-    return ModeVoie(ImageVoieSensitive->tag());
-}
-
-int TForm1::classeLueParLeCentre() const
-{
-    return m_experiences.silenceLuCommeMinimum(modeSensitif()) ? ClasseEcartMax
-                                                               : m_etat.ClasseEcart;
-}
-
 void TForm1::PeintCapteur(const QColor &couleur)
 {
     // Filled and outlined over the window's size: only the top and left
@@ -58,7 +47,7 @@ void TForm1::TimerCapteurTimer()
 
     // A lost sensor detects nothing: it takes no colour and sends nothing,
     // while the tick goes on driving the recordings and the drift.
-    const bool capteurDetruit = m_experiences.capteurPerdu(modeSensitif());
+    const bool capteurDetruit = m_situation.experiences().capteurPerdu(m_situation.modeSensitif());
     if (capteurDetruit) {
         ImageCapteur->setShown(true);
     } else {
@@ -67,7 +56,7 @@ void TForm1::TimerCapteurTimer()
     }
 
     m_etat.PeriodeSensitive = ligne.PeriodeSensitive;
-    const ClasseEcartLigne &lue = ligneClasse(classeLueParLeCentre());
+    const ClasseEcartLigne &lue = ligneClasse(m_situation.classeLue(m_etat.ClasseEcart));
     m_etat.PeriodeInhibitrice = lue.PeriodeInhibitrice;
     m_etat.PeriodeStimulatrice = lue.PeriodeStimulatrice;
 
@@ -98,7 +87,8 @@ void TForm1::TimerCapteurTimer()
 
     // With its sensory nerve silent the centre needs no message to act: it
     // stimulates at every tick its motor pathway is free.
-    if (m_experiences.silenceLuCommeMinimum(modeSensitif()) && !m_etat.InfluxMoteur)
+    if (m_situation.experiences().silenceLuCommeMinimum(m_situation.modeSensitif()) &&
+        !m_etat.InfluxMoteur)
         EnvoieMessageMoteur();
 
     // An effector that has just acted was off for one tick.

@@ -39,7 +39,7 @@ QPoint TForm1::pointDeCoupure(Experience coupure) const
 bool TForm1::arreteALaCoupure(Experience coupure, std::unique_ptr<Marker> &influx,
                               IntervalTimer *minuterie)
 {
-    if (!influx || !m_experiences.contient(coupure))
+    if (!influx || !m_situation.experiences().contient(coupure))
         return false;
     const trajets::Trajet &trajet = trajetCoupe(coupure);
     // The crossing leg: rightwards along the top for the sensory pathway,
@@ -69,7 +69,7 @@ void TForm1::TimerVoieSensitiveTimer()
     // Arrival at the integrating centre.
     m_etat.InfluxSensitif.reset();
     // A destroyed centre takes the message in and sends nothing on.
-    if (m_experiences.contient(Experience::CentreDetruit)) {
+    if (m_situation.experiences().contient(Experience::CentreDetruit)) {
         TimerVoieSensitive->setInterval(0);
         return;
     }
@@ -86,7 +86,9 @@ void TForm1::EnvoieMessageMoteur()
 {
     // A silent sensory nerve reads as the lowest value: the centre
     // stimulates, whatever the value really is.
-    const int ecart = m_experiences.silenceLuCommeMinimum(modeSensitif()) ? 1 : m_etat.Ecart;
+    const int ecart = m_situation.experiences().silenceLuCommeMinimum(m_situation.modeSensitif())
+                          ? 1
+                          : m_etat.Ecart;
     if (ecart == 0)
         return; // on the set point, nothing leaves the centre
 
@@ -129,9 +131,9 @@ void TForm1::ActionEffecteur(ImageControl *effecteur, int sens)
 {
     m_etat.InfluxMoteur.reset();
     // An insensitive effector receives the message and does nothing.
-    if (m_experiences.contient(effecteur == ImageEffecteurStimulateur
-                                   ? Experience::EffecteurStimulateurInsensible
-                                   : Experience::EffecteurInhibiteurInsensible))
+    if (m_situation.experiences().contient(effecteur == ImageEffecteurStimulateur
+                                               ? Experience::EffecteurStimulateurInsensible
+                                               : Experience::EffecteurInhibiteurInsensible))
         return;
     effecteur->setShown(false);
     // The value never leaves its bar's range, even when nothing corrects it

@@ -84,6 +84,7 @@ void TForm1::TimerPerturbationTimer()
 
 void TForm1::TrackBarVitesseChange()
 {
+    m_situation.changeVitesse(TrackBarVitesse->value());
     if (SpeedButtonAide->isChecked()) {
         MemoAideTrackBarVitesse->show();
         return;

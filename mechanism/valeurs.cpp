@@ -66,11 +66,13 @@ void TForm1::EditValeurConsigneChange()
 
 void TForm1::ScrollBarValeurRegleeChange()
 {
+    m_situation.changeValeurs(ScrollBarValeurReglee->value(), ScrollBarValeurConsigne->value());
     EditValeurReglee->setText(QString::number(ScrollBarValeurReglee->value()));
 }
 
 void TForm1::ScrollBarValeurConsigneChange()
 {
+    m_situation.changeValeurs(ScrollBarValeurReglee->value(), ScrollBarValeurConsigne->value());
     m_etat.ValeurConsigne = ScrollBarValeurConsigne->value();
     // The set point is never taken equal to the regulated value from the bar.
     if (m_etat.ValeurConsigne == m_etat.ValeurReglee)

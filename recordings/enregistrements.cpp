@@ -74,7 +74,7 @@ void TForm1::InitialiseEnregistrements()
     }
     m_etat.OrdonneeCourbe = -1;
     m_etat.PositionEnreg = 0;
-    m_releve.efface();
+    m_situation.releve().efface();
     actualiseExport();
 }
 
@@ -105,7 +105,7 @@ bool TForm1::EnregistreColonne()
     // The class and periods are those of the previous tick: the sensor tick
     // computes the new ones after this step.
     const ClasseEcartLigne &ligne = ligneClasse(m_etat.ClasseEcart);
-    const ClasseEcartLigne &lue = ligneClasse(classeLueParLeCentre());
+    const ClasseEcartLigne &lue = ligneClasse(m_situation.classeLue(m_etat.ClasseEcart));
     LigneReleve releve;
     releve.colonne = position;
     releve.classeEcart = m_etat.ClasseEcart;
@@ -117,7 +117,8 @@ bool TForm1::EnregistreColonne()
         const int hauteurBande = voie.enregistrement->height();
         // Past a lesion a pathway carries nothing: no impulse, no hormone.
         // The motor pathways carry what the centre reads.
-        const bool muette = m_experiences.voieMuette(int(v), modeSensitif());
+        const bool muette =
+            m_situation.experiences().voieMuette(int(v), m_situation.modeSensitif());
         const ClasseEcartLigne &activite = v == 0 ? ligne : lue;
         switch (voie.mode()) {
         case ModeNerveux: {
@@ -153,8 +154,8 @@ bool TForm1::EnregistreColonne()
     // Column 0 is only the strips' resting place: what a pupil recorded
     // starts at column 1.
     if (position > 0) {
-        const bool premiere = m_releve.estVide();
-        m_releve.note(releve);
+        const bool premiere = m_situation.releve().estVide();
+        m_situation.releve().note(releve);
         if (premiere)
             actualiseExport();
     }

@@ -114,7 +114,7 @@ void TForm1::setUpExport()
 void TForm1::actualiseExport()
 {
     for (QAction *action : std::as_const(m_actionsExport))
-        action->setEnabled(!m_releve.estVide());
+        action->setEnabled(!m_situation.releve().estVide());
     actualiseReference();
 }
 
@@ -132,8 +132,8 @@ QString TForm1::legendeEnregistrements() const
                  QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat))};
     const QString experiences = phraseExperiences();
     lignes << (experiences.isEmpty() ? QStringLiteral("Boucle intacte") : experiences);
-    if (!GroupBoxCourbe->isHidden() && !m_reference.isEmpty())
-        lignes << QStringLiteral("Référence (courbe grise) : ") + m_situationReference;
+    if (!GroupBoxCourbe->isHidden() && !m_situation.reference().isEmpty())
+        lignes << QStringLiteral("Référence (courbe grise) : ") + m_situation.situationReference();
     return lignes.join(QLatin1Char('\n'));
 }
 
@@ -152,7 +152,7 @@ QImage TForm1::imageEnregistrements() const
 
 void TForm1::CopierImage()
 {
-    if (m_releve.estVide())
+    if (m_situation.releve().estVide())
         return;
     QGuiApplication::clipboard()->setImage(imageEnregistrements());
 }
@@ -238,7 +238,7 @@ void TForm1::avertit(const QString &texte)
 
 void TForm1::EnregistrerImage()
 {
-    if (m_releve.estVide())
+    if (m_situation.releve().estVide())
         return;
     const QImage image = imageEnregistrements();
     QByteArray png;
@@ -255,7 +255,7 @@ void TForm1::EnregistrerImage()
 
 void TForm1::EnregistrerValeurs()
 {
-    if (m_releve.estVide())
+    if (m_situation.releve().estVide())
         return;
     EnTeteReleve enTete;
     enTete.unite = ScrollBarValeurReglee->unit();
@@ -264,9 +264,10 @@ void TForm1::EnregistrerValeurs()
         enTete.nomsVoies[v] = voies[v].nom;
         enTete.modesVoies[v] = voies[v].mode();
     }
-    enTete.reference = m_reference;
+    enTete.reference = m_situation.reference();
     enregistre(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
-               QStringLiteral("Valeurs CSV"), QStringLiteral("csv"), releveEnCsv(m_releve, enTete));
+               QStringLiteral("Valeurs CSV"), QStringLiteral("csv"),
+               releveEnCsv(m_situation.releve(), enTete));
 }
 
 // The scheme's elements this system has, in the order of the loop: each
@@ -305,7 +306,7 @@ QStringList TForm1::elementsDuSchema() const
 
 void TForm1::Imprimer()
 {
-    if (m_releve.estVide())
+    if (m_situation.releve().estVide())
         return;
     // The page sets the caption above the image itself.
     const QImage image = imageAvecLegende(cadresEnregistrements(), QString());

@@ -27,15 +27,15 @@ void TForm1::setUpCourbe()
     // A screen reader hears the values at the last column.
     EnregCourbe->setStateInWords(
         [this] {
-            if (m_releve.estVide())
+            if (m_situation.releve().estVide())
                 return QString();
             const QString unite = ScrollBarValeurReglee->unit();
-            const LigneReleve &derniere = m_releve.lignes().last();
+            const LigneReleve &derniere = m_situation.releve().lignes().last();
             QString mots =
                 QStringLiteral("Valeur réglée : %1 %2.").arg(derniere.valeurReglee).arg(unite);
-            if (m_reference.contains(derniere.colonne))
+            if (m_situation.reference().contains(derniere.colonne))
                 mots += QStringLiteral(" Référence : %1 %2.")
-                            .arg(m_reference.value(derniere.colonne))
+                            .arg(m_situation.reference().value(derniere.colonne))
                             .arg(unite);
             return mots;
         },
@@ -57,14 +57,15 @@ void TForm1::actualiseFondCourbe()
         graduationsAxe << AxesCourbe::Graduation{ligne, QString::number(valeur)};
     }
     m_fondCourbe.reference.fill(-1, EnregCourbe->width() + 1);
-    for (auto it = m_reference.cbegin(); it != m_reference.cend(); ++it) {
+    for (auto it = m_situation.reference().cbegin(); it != m_situation.reference().cend(); ++it) {
         if (it.key() < m_fondCourbe.reference.size())
             m_fondCourbe.reference[it.key()] =
                 ordonneeCourbe(it.value(), minimum, maximum, hauteur);
     }
     if (m_axesCourbe) {
         m_axesCourbe->setGraduations(graduationsAxe);
-        m_axesCourbe->setReference(m_reference.isEmpty() ? QString() : m_situationReference);
+        m_axesCourbe->setReference(
+            m_situation.reference().isEmpty() ? QString() : m_situation.situationReference());
     }
 }
 
@@ -87,34 +88,25 @@ void TForm1::redessineCourbe()
     actualiseFondCourbe();
     effaceCourbe(EnregCourbe, m_fondCourbe);
     int precedente = -1;
-    for (const LigneReleve &ligne : m_releve.lignes())
+    for (const LigneReleve &ligne : m_situation.releve().lignes())
         precedente = dessineColonneCourbe(ligne.colonne, ligne.valeurReglee, ligne.valeurConsigne,
                                           precedente);
-    if (!m_releve.estVide())
+    if (!m_situation.releve().estVide())
         m_etat.OrdonneeCourbe = precedente;
 }
 
 void TForm1::GarderReference()
 {
-    if (m_releve.estVide())
+    if (!m_situation.gardeReference(m_motsExperiences))
         return;
-    m_reference.clear();
-    for (const LigneReleve &ligne : m_releve.lignes())
-        m_reference.insert(ligne.colonne, ligne.valeurReglee);
-    // The grey curve says which situation it shows, so that an exported
-    // image reads alone.
-    m_situationReference =
-        m_motsExperiences.isEmpty() ? QStringLiteral("boucle intacte") : m_motsExperiences;
     redessineCourbe();
     actualiseReference();
 }
 
 void TForm1::EffacerReference()
 {
-    if (m_reference.isEmpty())
+    if (!m_situation.effaceReference())
         return;
-    m_reference.clear();
-    m_situationReference.clear();
     redessineCourbe();
     actualiseReference();
 }
@@ -123,15 +115,15 @@ void TForm1::actualiseReference()
 {
     if (!m_garderReference)
         return;
-    m_garderReference->setEnabled(!m_releve.estVide());
-    m_effacerReference->setEnabled(!m_reference.isEmpty());
+    m_garderReference->setEnabled(!m_situation.releve().estVide());
+    m_effacerReference->setEnabled(!m_situation.reference().isEmpty());
 }
 
 // The speed changed while the curve records: its ticks no longer all last
 // the same time, and its time axis says so.
 void TForm1::noteChangementDeVitesse()
 {
-    if (m_releve.estVide() || !m_axesCourbe)
+    if (m_situation.releve().estVide() || !m_axesCourbe)
         return;
     m_axesCourbe->setVitesseModifiee(true);
 }

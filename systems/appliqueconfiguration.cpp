@@ -42,6 +42,8 @@ void TForm1::ComboBoxSystemeChange()
 // The mechanism and any marker in flight carry on through a change of system.
 void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
 {
+    // Another range and unit: the reference goes (the experiments, at the end).
+    m_situation.changeSysteme(ComboBoxSysteme->currentText(), configuration);
     // Only a teacher's names are measured: the list's six keep their texts
     // whole, as the stored layout was drawn for them.
     const bool mesure = m_registre->estDeLEnseignant(ComboBoxSysteme->currentText());
@@ -132,8 +134,6 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     LabelUnites->setCaption(configuration.TexteUnites, place("TexteUnites"));
     NommeSelonEtiquettes();
 
-    // Another range and unit: the reference goes.
-    m_reference.clear();
     InitialiseEnregistrements();
     // Other organs: the experiments made on the last ones are undone.
     RetablirTout();

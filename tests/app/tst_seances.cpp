@@ -134,7 +134,8 @@ void TestSeances::savedThenOpenedIsTheSame()
     for (int i = 0; i < 5; ++i)
         unInstant(b.form);
     QCOMPARE(b.form.etat().PositionEnreg, colonne + 5);
-    QCOMPARE(b.form.releve().lignes().size(), a.form.releve().lignes().size() + 5);
+    QCOMPARE(b.form.situation().releve().lignes().size(),
+             a.form.situation().releve().lignes().size() + 5);
 }
 
 // Not a lesson, or not a file: a warning names it and why, and the screen
@@ -326,11 +327,12 @@ void TestSeances::teachersExamples()
     QCOMPARE(f.form.ComboBoxSysteme->currentText(), systeme);
     QCOMPARE(f.form.ScrollBarValeurConsigne->value(), consigne);
     QCOMPARE(f.form.ScrollBarValeurReglee->value(), depart);
-    QCOMPARE(f.form.experiences().contient(Experience::VoieInhibitriceCoupee), insulineBloquee);
-    QCOMPARE(f.form.experiences().contient(Experience::CentreDetruit), false);
-    QCOMPARE(!f.form.reference().isEmpty(), reference);
+    QCOMPARE(f.form.situation().experiences().contient(Experience::VoieInhibitriceCoupee),
+             insulineBloquee);
+    QCOMPARE(f.form.situation().experiences().contient(Experience::CentreDetruit), false);
+    QCOMPARE(!f.form.situation().reference().isEmpty(), reference);
     if (reference)
-        QCOMPARE(f.form.situationReference(), QStringLiteral("boucle intacte"));
+        QCOMPARE(f.form.situation().situationReference(), QStringLiteral("boucle intacte"));
     QVERIFY(f.form.MemoProtocole->toPlainText().contains(question));
     QCOMPARE(f.form.windowTitle(), fichier + QStringLiteral(" — Systèmes de régulation"));
 

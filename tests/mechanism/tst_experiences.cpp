@@ -43,7 +43,7 @@ Route route(TForm1 &form, int depart)
         unInstant(form);
     Route r;
     r.valeurFinale = form.etat().ValeurReglee;
-    r.fin = form.releve().lignes().mid(form.releve().lignes().size() - 100);
+    r.fin = form.situation().releve().lignes().mid(form.situation().releve().lignes().size() - 100);
     return r;
 }
 
@@ -320,10 +320,10 @@ void TestExperiences::undoneByRetablirAndBySystem()
     const auto poseTout = [&form] {
         for (E e : toutesExperiences)
             form.actionExperience(e)->setChecked(true);
-        QVERIFY(!form.experiences().aucune());
+        QVERIFY(!form.situation().experiences().aucune());
     };
     const auto commeAuDepart = [&form] {
-        QVERIFY(form.experiences().aucune());
+        QVERIFY(form.situation().experiences().aucune());
         for (E e : toutesExperiences)
             QVERIFY(!form.actionExperience(e)->isChecked());
         QVERIFY(form.StatusBar1->currentMessage().isEmpty());
@@ -341,7 +341,7 @@ void TestExperiences::undoneByRetablirAndBySystem()
     unInstant(form);
     poseTout();
     QVERIFY(form.etat().MecanismeEnMarche);
-    QCOMPARE(form.releve().lignes().size(), 1);
+    QCOMPARE(form.situation().releve().lignes().size(), 1);
 
     tapeSysteme(form, QStringLiteral("Homéothermie"));
     commeAuDepart();

@@ -377,7 +377,8 @@ void TestCourbe::libellesAleurPlace()
     QVERIFY(QFontMetrics(titre).horizontalAdvance(f.form.GroupBoxCourbe->title()) + 10 <
             libelles.at(libelles.size() - legende.size()).marque.left());
     if (reference) {
-        const QString situation = QStringLiteral("référence (%1)").arg(f.form.situationReference());
+        const QString situation =
+            QStringLiteral("référence (%1)").arg(f.form.situation().situationReference());
         QVERIFY2(situation.startsWith(QStringLiteral("référence (destruction : ")),
                  qPrintable(situation));
         QVERIFY2(legende.last() == situation || (legende.last().endsWith(QChar(0x2026)) &&
@@ -415,7 +416,7 @@ void TestCourbe::referenceGardee()
         unInstant(f.form);
     QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
     f.form.GarderReference();
-    QCOMPARE(f.form.reference().size(), 100);
+    QCOMPARE(f.form.situation().reference().size(), 100);
 
     if (evenement == QLatin1String("wrap")) {
         f.messages.answers << MessageAnswer::Oui;
@@ -432,7 +433,7 @@ void TestCourbe::referenceGardee()
     } else {
         tapeSysteme(f.form, QStringLiteral("Intégrité de l'organisme"));
     }
-    QCOMPARE(f.form.reference().isEmpty(), !gardee);
+    QCOMPARE(f.form.situation().reference().isEmpty(), !gardee);
     if (evenement == QLatin1String("system"))
         return;
     if (evenement != QLatin1String("reset") && evenement != QLatin1String("wrap")) {
@@ -464,7 +465,7 @@ void TestCourbe::referenceAuMaximum()
     f.form.GarderReference();
     f.messages.answers << MessageAnswer::Oui;
     f.form.SpeedButtonEnreg->click();
-    const QMap<int, int> &reference = f.form.reference();
+    const QMap<int, int> &reference = f.form.situation().reference();
     QVERIFY(reference.size() > 20);
     QCOMPARE(reference.value(1), 100);
     QVERIFY(reference.last() < 60);
@@ -488,10 +489,10 @@ void TestCourbe::referenceJusquAuBord()
     f.tics(f.form.EnregCourbe->width());
     f.form.GarderReference();
     const int derniere = f.form.EnregCourbe->width() - 1;
-    QVERIFY(f.form.reference().contains(derniere));
+    QVERIFY(f.form.situation().reference().contains(derniere));
     f.messages.answers << MessageAnswer::Oui;
     f.form.SpeedButtonEnreg->click();
-    QCOMPARE(pixelCourbe(f.form, derniere, 100 - f.form.reference().value(derniere)),
+    QCOMPARE(pixelCourbe(f.form, derniere, 100 - f.form.situation().reference().value(derniere)),
              grisReference);
 }
 

@@ -255,14 +255,14 @@ void TestExportation::wrapClearsTheValues()
     f.form.ButtonMarche->click();
     f.form.SpeedButtonEnregSensitif->click();
     f.tics(550);
-    QCOMPARE(f.form.releve().lignes().size(), 550);
+    QCOMPARE(f.form.situation().releve().lignes().size(), 550);
     f.messages.answers << reponse;
     f.tics(1);
-    QCOMPARE(f.form.releve().lignes().size(), lignesApres);
+    QCOMPARE(f.form.situation().releve().lignes().size(), lignesApres);
     if (reponse == MessageAnswer::Oui) {
         f.tics(1);
-        QCOMPARE(f.form.releve().lignes().size(), 1);
-        QCOMPARE(f.form.releve().lignes().first().colonne, 1);
+        QCOMPARE(f.form.situation().releve().lignes().size(), 1);
+        QCOMPARE(f.form.situation().releve().lignes().first().colonne, 1);
     }
 }
 
@@ -587,7 +587,7 @@ void TestExportation::fileNamedKeptOrRefused()
                      .arg(QDir::toNativeSeparators(racine.filePath(nom)), avertissement));
     }
     // The recording goes on untouched.
-    QCOMPARE(f.form.releve().lignes().size(), 10);
+    QCOMPARE(f.form.situation().releve().lignes().size(), 10);
     QVERIFY(f.form.TimerCapteur->isRunning());
 }
 

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lessons/situationcourante.h"
+
+#include "mechanism/tableclassesecart.h"
+#include "systems/cataloguesystemes.h"
+
+SituationCourante::SituationCourante()
+    : m_nomSysteme(CatalogueSystemes[0].nom), m_systeme(CatalogueSystemes[0].configuration),
+      m_valeurReglee(m_systeme.ValeurInitiale), m_valeurConsigne(m_systeme.ValeurInitiale)
+{
+}
+
+void SituationCourante::changeSysteme(const QString &nom, const ConfigurationSysteme &systeme)
+{
+    m_nomSysteme = nom;
+    m_systeme = systeme;
+    m_reference.clear();
+    m_situationReference.clear();
+}
+
+bool SituationCourante::aElement(Experience experience) const
+{
+    switch (experience) {
+    case Experience::VoieSensitiveCoupee:
+    case Experience::VoieStimulatriceCoupee:
+    case Experience::VoieInhibitriceCoupee:
+        return modeVoie(experience) != ModeAbsent;
+    case Experience::EffecteurStimulateurInsensible:
+        return m_systeme.ModeEffecteurStimulateur == 1;
+    case Experience::EffecteurInhibiteurInsensible:
+        return m_systeme.ModeEffecteurInhibiteur == 1;
+    case Experience::CapteurDetruit:
+    case Experience::CentreDetruit:
+        return true;
+    }
+    return false;
+}
+
+ModeVoie SituationCourante::modeVoie(Experience experience) const
+{
+    switch (experience) {
+    case Experience::VoieSensitiveCoupee:
+        return m_systeme.ModeVoieSensitive;
+    case Experience::VoieStimulatriceCoupee:
+        return m_systeme.ModeVoieStimulatrice;
+    case Experience::VoieInhibitriceCoupee:
+        return m_systeme.ModeVoieInhibitrice;
+    default:
+        return ModeAbsent;
+    }
+}
+
+int SituationCourante::classeLue(int classeCapteur) const
+{
+    return m_experiences.silenceLuCommeMinimum(modeSensitif()) ? ClasseEcartMax : classeCapteur;
+}
+
+void SituationCourante::changeValeurs(int reglee, int consigne)
+{
+    m_valeurReglee = reglee;
+    m_valeurConsigne = consigne;
+}
+
+bool SituationCourante::changeExperience(Experience experience, bool active)
+{
+    if (active && !aElement(experience))
+        return false;
+    m_experiences.change(experience, active);
+    return true;
+}
+
+bool SituationCourante::gardeReference(const QString &experiencesEnMots)
+{
+    if (m_releve.estVide())
+        return false;
+    m_reference.clear();
+    for (const LigneReleve &ligne : m_releve.lignes())
+        m_reference.insert(ligne.colonne, ligne.valeurReglee);
+    // The grey curve says which situation it shows, so that an exported
+    // image reads alone.
+    m_situationReference =
+        experiencesEnMots.isEmpty() ? QStringLiteral("boucle intacte") : experiencesEnMots;
+    return true;
+}
+
+void SituationCourante::changeReference(const QMap<int, int> &reference, const QString &situation)
+{
+    m_reference = reference;
+    m_situationReference = situation;
+}
+
+bool SituationCourante::effaceReference()
+{
+    if (m_reference.isEmpty())
+        return false;
+    m_reference.clear();
+    m_situationReference.clear();
+    return true;
+}
