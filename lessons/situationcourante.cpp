@@ -8,6 +8,9 @@ SituationCourante::SituationCourante()
     : m_nomSysteme(CatalogueSystemes[0].nom), m_systeme(CatalogueSystemes[0].configuration),
       m_valeurReglee(m_systeme.ValeurInitiale), m_valeurConsigne(m_systeme.ValeurInitiale)
 {
+    // Until a system is picked the scheme is the stored one, which writes
+    // its unit so.
+    m_systeme.TexteUnites = QStringLiteral("en u.a");
 }
 
 void SituationCourante::changeSysteme(const QString &nom, const ConfigurationSysteme &systeme)

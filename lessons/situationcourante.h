@@ -18,7 +18,7 @@
 class SituationCourante
 {
 public:
-    // The list's first look: "Schéma général (nerveux)", its values at start.
+    // The first look: the stored scheme, which is "Schéma général (nerveux)".
     SituationCourante();
 
     const QString &nomSysteme() const { return m_nomSysteme; }

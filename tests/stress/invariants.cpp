@@ -6,7 +6,10 @@
 #include "app/window_services/markerlayer.h"
 #include "systems/modevoie.h"
 
+#include <QAction>
 #include <QRegularExpression>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -164,6 +167,41 @@ void verifieEnregistrements(TForm1 &form, Bilan &bilan)
     }
 }
 
+// The situation our features read says what the scheme shows: the values of
+// the bars, the speed, the system's pathways and effectors, its texts, and
+// the experiments the menus offer and have checked.
+void verifieSituation(TForm1 &form, Bilan &bilan)
+{
+    const SituationCourante &situation = form.situation();
+    const ConfigurationSysteme &systeme = situation.systeme();
+    const auto accord = [&bilan](const QString &quoi, const auto &situation, const auto &ecran) {
+        bilan.verifie(situation == ecran,
+                      QStringLiteral("the situation's %1 is not the screen's").arg(quoi));
+    };
+    accord(u"value"_s, situation.valeurReglee(), form.ScrollBarValeurReglee->value());
+    accord(u"set point"_s, situation.valeurConsigne(), form.ScrollBarValeurConsigne->value());
+    accord(u"speed"_s, situation.vitesse(), form.TrackBarVitesse->value());
+    accord(u"minimum"_s, systeme.ValeurMin, form.ScrollBarValeurReglee->minimum());
+    accord(u"maximum"_s, systeme.ValeurMax, form.ScrollBarValeurReglee->maximum());
+    accord(u"sensory mode"_s, int(systeme.ModeVoieSensitive), form.ImageVoieSensitive->tag());
+    accord(u"stimulating mode"_s, int(systeme.ModeVoieStimulatrice),
+           form.ImageVoieStimulatrice->tag());
+    accord(u"inhibiting mode"_s, int(systeme.ModeVoieInhibitrice),
+           form.ImageVoieInhibitrice->tag());
+    accord(u"inhibiting effector"_s, systeme.ModeEffecteurInhibiteur == 1,
+           !form.LabelEffecteurInhibiteur->isHidden());
+    accord(u"sensor"_s, systeme.TexteCapteur, form.LabelCapteur->caption());
+    accord(u"centre"_s, systeme.TexteCentreIntegrateur, form.LabelCentreIntegrateur->caption());
+    accord(u"unit"_s, systeme.TexteUnites, form.LabelUnites->caption());
+    for (Experience experience : toutesExperiences) {
+        const QAction *action = form.actionExperience(experience);
+        accord(u"experiment %1 offered"_s.arg(int(experience)), situation.aElement(experience),
+               action->isVisible());
+        accord(u"experiment %1 set"_s.arg(int(experience)),
+               situation.experiences().contient(experience), action->isChecked());
+    }
+}
+
 } // namespace
 
 int marqueursDansLeSchema(TForm1 &form)
@@ -178,5 +216,6 @@ QString invariantsRompus(TForm1 &form)
     verifieMarqueurs(form, bilan);
     verifieValeurs(form, bilan);
     verifieEnregistrements(form, bilan);
+    verifieSituation(form, bilan);
     return bilan.ruptures.join(QStringLiteral("; "));
 }
