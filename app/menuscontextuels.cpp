@@ -16,6 +16,7 @@
 void TForm1::setUpMenus()
 {
     m_menuEnregistrements = new QMenu(this);
+    m_menuEnregistrements->setObjectName(QStringLiteral("menuEnregistrements"));
     m_menuEnregistrements->addActions(m_actionsExport);
 
     // The curve's menu: the recordings' actions, then the reference's.
@@ -27,6 +28,7 @@ void TForm1::setUpMenus()
     // The window's own menu, on its free parts: the lessons, and the
     // recordings' actions for the keyboard.
     m_menuFenetre = new QMenu(this);
+    m_menuFenetre->setObjectName(QStringLiteral("menuFenetre"));
     m_menuFenetre->addActions({m_seances->actionOuvrir(), m_seances->actionEnregistrer()});
     m_menuFenetre->addSeparator();
     m_menuFenetre->addActions(m_editeurSystemes->actions());
@@ -34,6 +36,7 @@ void TForm1::setUpMenus()
     m_menuFenetre->addActions(m_actionsExport);
 
     m_menuExperiences = new QMenu(QStringLiteral("Expériences"), this);
+    m_menuExperiences->setObjectName(QStringLiteral("menuExperiences"));
     m_menuExperiences->setToolTipsVisible(true);
     for (QAction *action : m_actionsExperiences)
         m_menuExperiences->addAction(action);

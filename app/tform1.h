@@ -54,12 +54,6 @@ public:
     IntervalTimer *TimerVoieSensitive;
     IntervalTimer *TimerVoieInhibitrice;
     IntervalTimer *TimerVoieStimulatrice;
-    // All five, the perturbation timer first.
-    std::array<IntervalTimer *, 5> Minuteries() const
-    {
-        return {TimerPerturbation, TimerCapteur, TimerVoieSensitive, TimerVoieStimulatrice,
-                TimerVoieInhibitrice};
-    }
 
     // Start-up.
     void FormCreate();
@@ -89,11 +83,9 @@ public:
     void SpeedButtonEnregStimulateurClick();
     void SpeedButtonEnregInhibiteurClick();
     void SpeedButtonEnregClick();
-    void SpeedButtonCourbeClick();
 
     // The recordings leave the window: for the pupil's report (context menu
     // of the strips and the curve, and shortcuts anywhere in the window).
-    void CopierImage();
     void EnregistrerImage();
     void EnregistrerValeurs();
     void Imprimer();
@@ -101,34 +93,19 @@ public:
     // under a caption line.
     QImage imageEnregistrements() const;
     QString legendeEnregistrements() const;
-    // The scheme's organs and pathways, with their roles and modes, one a line.
-    QStringList elementsDuSchema() const;
-    QMenu *menuEnregistrements() const { return m_menuEnregistrements; }
-    // The window's own menu: the lessons, and the recordings' actions.
-    QMenu *menuFenetre() const { return m_menuFenetre; }
-    const QList<QAction *> &actionsExport() const { return m_actionsExport; }
     // The curve kept as a reference: its value at each column.
     void GarderReference();
     void EffacerReference();
-    QMenu *menuCourbe() const { return m_menuCourbe; }
 
     // Experiments on the loop: set and undone by the pupil.
     void ChangeExperience(Experience experience, bool active);
-    void RetablirTout();
     QAction *actionExperience(Experience experience) const;
-    QMenu *menuExperiences() const { return m_menuExperiences; }
-    // The experiments in force, in words ("voie sensitive sectionnée").
-    QStringList experiencesEnMots() const;
-    // They in one sentence, as the status bar shows them; empty with none.
-    QString phraseExperiences() const;
     // Where a cut pathway is cut: the middle of its messages' crossing.
     QPoint pointDeCoupure(Experience coupure) const;
 
     // Regulation systems.
     void ComboBoxSystemeChange();
     void AppliqueConfiguration(const ConfigurationSysteme &configuration);
-    void NommeSelonEtiquettes();
-    void setUpAccessibility();
 
     // Contextual help.
     void AfficheLeMemo(Memo *memo);
@@ -160,8 +137,6 @@ public:
     void SpeedButtonEnregSensitifMouseMove();
     void SpeedButtonEnregStimulateurMouseMove();
     void SpeedButtonEnregInhibiteurMouseMove();
-    void SpeedButtonCourbeMouseMove();
-    void EnregistrementsMouseMove();
     void FormMouseMove();
     void GroupBoxSystemeReglantMouseMove();
 
@@ -170,23 +145,8 @@ public:
     void ButtonFermerAProposDeClick();
     void ButtonQuitterClick();
 
-    // A motor message reaches its effector (sens +1 stimulating, -1 inhibiting).
-    void ActionEffecteur(ImageControl *effecteur, int sens);
-    // The centre sends a motor message after what it reads.
-    void EnvoieMessageMoteur();
-
-    // True when the list names the system that has no inhibiting effector.
-    bool SystemeSansEffecteurInhibiteur() const;
-
-    // Paints the sensor in a class colour with its black top row and left column.
-    void PeintCapteur(const QColor &couleur);
-
-    // The layer on which the messages travel over the scheme.
-    MarkerLayer *calqueMessages() const { return m_calqueMessages; }
-
     MessageService &messages() { return m_messages; }
     Seances *seances() const { return m_seances; }
-    EditeurSystemes *editeurSystemes() const { return m_editeurSystemes; }
     // Every system the list may name.
     RegistreSystemes &registre() const { return *m_registre; }
 
@@ -194,14 +154,39 @@ signals:
     // A system picked from the list is on the scheme.
     void systemeChoisi();
 
-public:
-    Beeper &beeper() { return m_beeper; }
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // All five, the perturbation timer first.
+    std::array<IntervalTimer *, 5> Minuteries() const
+    {
+        return {TimerPerturbation, TimerCapteur, TimerVoieSensitive, TimerVoieStimulatrice,
+                TimerVoieInhibitrice};
+    }
+    // The window's own parts of the loop, run by its handlers.
+    // A motor message reaches its effector (sens +1 stimulating, -1 inhibiting).
+    void ActionEffecteur(ImageControl *effecteur, int sens);
+    // The centre sends a motor message after what it reads.
+    void EnvoieMessageMoteur();
+    // True when the list names the system that has no inhibiting effector.
+    bool SystemeSansEffecteurInhibiteur() const;
+    // Paints the sensor in a class colour with its black top row and left column.
+    void PeintCapteur(const QColor &couleur);
+    void NommeSelonEtiquettes();
+    void setUpAccessibility();
+    // The curve's toggle, and the pointer over the curve and the strips.
+    void SpeedButtonCourbeClick();
+    void SpeedButtonCourbeMouseMove();
+    void EnregistrementsMouseMove();
+    void CopierImage();
+    void RetablirTout();
+    // The experiments in force, in words ("voie sensitive sectionnée").
+    QStringList experiencesEnMots() const;
+    // They in one sentence, as the status bar shows them; empty with none.
+    QString phraseExperiences() const;
+
     void connectHandlers();
     void connectHoverHandlers();
     void showEffectors();

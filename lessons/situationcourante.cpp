@@ -58,6 +58,35 @@ int SituationCourante::classeLue(int classeCapteur) const
     return m_experiences.silenceLuCommeMinimum(modeSensitif()) ? ClasseEcartMax : classeCapteur;
 }
 
+QStringList SituationCourante::elementsDuSchema() const
+{
+    const ConfigurationSysteme &s = m_systeme;
+    QStringList elements;
+    const auto organe = [&elements](const QString &role, const QString &nom, bool present) {
+        if (present && !nom.isEmpty())
+            elements << QStringLiteral("%1 : %2").arg(role, nom);
+    };
+    const auto voie = [&elements](const QString &role, const QString &nom, ModeVoie mode) {
+        if (mode == ModeNerveux)
+            elements << QStringLiteral("%1 (nerveuse) : %2").arg(role, nom);
+        else if (mode == ModeHormonal)
+            elements << QStringLiteral("%1 (hormonale) : %2").arg(role, nom);
+    };
+    organe(QStringLiteral("Capteur"), s.TexteCapteur, true);
+    if (s.ModeVoieSensitive == ModeAbsent)
+        elements << QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)");
+    voie(QStringLiteral("Voie sensitive"), s.TexteVoieSensitive, s.ModeVoieSensitive);
+    organe(QStringLiteral("Centre intégrateur"), s.TexteCentreIntegrateur, true);
+    voie(QStringLiteral("Voie motrice stimulatrice"), s.TexteVoieStimulatrice,
+         s.ModeVoieStimulatrice);
+    voie(QStringLiteral("Voie motrice inhibitrice"), s.TexteVoieInhibitrice, s.ModeVoieInhibitrice);
+    organe(QStringLiteral("Effecteur stimulateur"), s.TexteEffecteurStimulateur,
+           s.ModeEffecteurStimulateur == 1);
+    organe(QStringLiteral("Effecteur inhibiteur"), s.TexteEffecteurInhibiteur,
+           s.ModeEffecteurInhibiteur == 1);
+    return elements;
+}
+
 void SituationCourante::changeValeurs(int reglee, int consigne)
 {
     m_valeurReglee = reglee;

@@ -7,6 +7,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // The situation the window shows, without a widget: the system on the
 // scheme, the values and the speed, the experiments in force, the rows the
@@ -35,6 +36,9 @@ public:
     // The deviation class the centre acts on: the sensor's, or the lowest
     // value's when a sensory nerve has fallen silent.
     int classeLue(int classeCapteur) const;
+    // The scheme's elements this system has, in the order of the loop, one a
+    // line: each organ with its role, each pathway with its role and mode.
+    QStringList elementsDuSchema() const;
 
     int valeurReglee() const { return m_valeurReglee; }
     int valeurConsigne() const { return m_valeurConsigne; }

@@ -270,40 +270,6 @@ void TForm1::EnregistrerValeurs()
                releveEnCsv(m_situation.releve(), enTete));
 }
 
-// The scheme's elements this system has, in the order of the loop: each
-// organ with its role, each pathway with its role and mode.
-QStringList TForm1::elementsDuSchema() const
-{
-    QStringList elements;
-    const auto organe = [&elements](const QString &role, const AutoSizeLabel *label) {
-        if (!label->isHidden() && !label->caption().isEmpty())
-            elements << QStringLiteral("%1 : %2").arg(role, label->caption());
-    };
-    const auto voie = [&elements](const QString &role, const AutoSizeLabel *label,
-                                  const ImageControl *image) {
-        switch (ModeVoie(image->tag())) {
-        case ModeNerveux:
-            elements << QStringLiteral("%1 (nerveuse) : %2").arg(role, label->caption());
-            break;
-        case ModeHormonal:
-            elements << QStringLiteral("%1 (hormonale) : %2").arg(role, label->caption());
-            break;
-        case ModeAbsent:
-            break;
-        }
-    };
-    organe(QStringLiteral("Capteur"), LabelCapteur);
-    if (ModeVoie(ImageVoieSensitive->tag()) == ModeAbsent)
-        elements << QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)");
-    voie(QStringLiteral("Voie sensitive"), LabelVoieSensitive, ImageVoieSensitive);
-    organe(QStringLiteral("Centre intégrateur"), LabelCentreIntegrateur);
-    voie(QStringLiteral("Voie motrice stimulatrice"), LabelVoieStimulatrice, ImageVoieStimulatrice);
-    voie(QStringLiteral("Voie motrice inhibitrice"), LabelVoieInhibitrice, ImageVoieInhibitrice);
-    organe(QStringLiteral("Effecteur stimulateur"), LabelEffecteurStimulateur);
-    organe(QStringLiteral("Effecteur inhibiteur"), LabelEffecteurInhibiteur);
-    return elements;
-}
-
 void TForm1::Imprimer()
 {
     if (m_situation.releve().estVide())
@@ -316,6 +282,6 @@ void TForm1::Imprimer()
     imprimante.setDocName(QStringLiteral("Enregistrements"));
     if (!pendantSuspension(*this, [&] { return messages().askPrinter(this, imprimante); }))
         return;
-    if (!imprimePage(imprimante, legende, image, elementsDuSchema()))
+    if (!imprimePage(imprimante, legende, image, m_situation.elementsDuSchema()))
         avertit(QStringLiteral("L'impression n'a pas pu commencer."));
 }

@@ -266,7 +266,8 @@ void TestAccessibilite::everyElementListed()
         connus << QString::fromLatin1(note);
     for (QWidget *widget : f.form.findChildren<QWidget *>()) {
         const QString nom = widget->objectName();
-        if (!nom.isEmpty() && !nom.startsWith(QLatin1String("qt_")))
+        // The menus are windows of their own, which Qt describes.
+        if (!nom.isEmpty() && !nom.startsWith(QLatin1String("qt_")) && !widget->isWindow())
             QVERIFY2(connus.contains(nom), qPrintable(nom));
     }
 }

@@ -41,7 +41,7 @@ void dansLEditeur(TForm1 &form, void (EditeurSystemes::*action)(),
 {
     bool ouvert = false;
     QTimer::singleShot(0, &form, [&form, &ouvert, remplit] {
-        DialogueSysteme *dialogue = form.editeurSystemes()->dialogue();
+        DialogueSysteme *dialogue = form.findChild<EditeurSystemes *>()->dialogue();
         if (!dialogue)
             return;
         ouvert = true;
@@ -49,7 +49,7 @@ void dansLEditeur(TForm1 &form, void (EditeurSystemes::*action)(),
         if (dialogue->isVisible())
             dialogue->reject();
     });
-    (form.editeurSystemes()->*action)();
+    (form.findChild<EditeurSystemes *>()->*action)();
     QVERIFY2(ouvert, "the editor did not open");
 }
 
@@ -230,7 +230,7 @@ void TestEditeurSystemes::removedAfterAQuestion()
     f.form.registre().adopte({QStringLiteral("Calcémie"), calcemie()});
     f.form.ComboBoxSysteme->setCurrentText(QStringLiteral("Calcémie"));
     f.form.ComboBoxSystemeChange();
-    const auto supprimer = f.form.editeurSystemes()->actions()[2];
+    const auto supprimer = f.form.findChild<EditeurSystemes *>()->actions()[2];
     QVERIFY(supprimer->isEnabled());
     f.messages.answers << MessageAnswer::Non << MessageAnswer::Oui;
     supprimer->trigger();

@@ -153,7 +153,7 @@ void TestMenusContextuels::keyboardOpensTheWindowMenu()
                         touche == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
     }
     QTRY_VERIFY(ouvert);
-    QCOMPARE(ouvert == form.menuFenetre(), leNotre);
+    QCOMPARE(ouvert == form.findChild<QMenu *>(QStringLiteral("menuFenetre")), leNotre);
     // Over the strips' first quarter, where the eye is.
     const QRect quart(QPoint(0, 0), form.GroupBox1->size() / 2);
     if (leNotre)

@@ -56,7 +56,7 @@ void TestStartup::mechanismStopped()
     TForm1 form(messages, beeper);
     QVERIFY(!form.etat().MecanismeEnMarche);
     QCOMPARE(form.ButtonMarche->text(), QStringLiteral("Marche"));
-    for (IntervalTimer *timer : form.Minuteries())
+    for (IntervalTimer *timer : form.findChildren<IntervalTimer *>())
         QCOMPARE(timer->interval(), 0);
     QCOMPARE(form.TrackBarVitesse->maximum(), 10);
     QCOMPARE(form.TrackBarVitesse->value(), 5);

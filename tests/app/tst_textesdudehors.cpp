@@ -102,7 +102,7 @@ void TestTextesDuDehors::everyBoxShowsItAsWritten_data()
     }) << QStringLiteral("« %1 » : ce n'est pas").arg(balises);
     QTest::addRow("a stored system, removed") << Scenario([](Fenetre &f, const QString &) {
         adopteEtChoisit(f.form, balises, calcemie());
-        f.form.editeurSystemes()->SupprimerSysteme();
+        f.form.findChild<EditeurSystemes *>()->SupprimerSysteme();
     }) << QStringLiteral("Supprimer le système « %1 » ?").arg(balises);
     QTest::addRow("a lesson that describes it otherwise")
         << Scenario([](Fenetre &f, const QString &) {

@@ -29,7 +29,7 @@ struct Fenetre
 
     bool aucuneMinuterie()
     {
-        for (IntervalTimer *timer : form.Minuteries()) {
+        for (IntervalTimer *timer : form.findChildren<IntervalTimer *>()) {
             if (timer->isRunning())
                 return false;
         }

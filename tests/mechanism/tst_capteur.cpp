@@ -236,7 +236,7 @@ void TestCapteur::launchesOneSensoryMarker()
     // While it travels, no other leaves the sensor.
     form.TimerCapteurTimer();
     QCOMPARE(form.etat().InfluxSensitif.get(), influx);
-    QCOMPARE(form.calqueMessages()->markers().size(), 1);
+    QCOMPARE(form.findChild<MarkerLayer *>()->markers().size(), 1);
 }
 
 // What the pupil sees: the sensor off on every other tick, and the message

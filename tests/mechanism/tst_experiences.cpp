@@ -330,7 +330,8 @@ void TestExperiences::undoneByRetablirAndBySystem()
         QCOMPARE(form.ImageVoieSensitive->accessibleName(), form.LabelVoieSensitive->text());
     };
     poseTout();
-    const QList<QAction *> menu = form.menuExperiences()->actions();
+    const QList<QAction *> menu =
+        form.findChild<QMenu *>(QStringLiteral("menuExperiences"))->actions();
     menu.last()->trigger(); // "Rétablir tout"
     QCOMPARE(menu.last()->text(), QStringLiteral("Rétablir tout"));
     commeAuDepart();

@@ -293,7 +293,7 @@ void TestValeurs::speedChangeWhileStoppedStartsNothing()
     TForm1 form(messages, beeper);
     QCOMPARE(form.etat().PasDeplacement, 25); // until the bar is first moved
     form.TrackBarVitesse->setValue(8);
-    for (IntervalTimer *timer : form.Minuteries())
+    for (IntervalTimer *timer : form.findChildren<IntervalTimer *>())
         QVERIFY(!timer->isRunning());
     form.ReprendreMecanisme();
     QCOMPARE(form.TimerCapteur->interval(), 201);
@@ -315,7 +315,7 @@ void TestValeurs::startThenStopLeavesNothing()
     QVERIFY(!form.etat().MecanismeEnMarche);
     QVERIFY(!form.etat().InfluxSensitif);
     QVERIFY(!form.etat().InfluxMoteur);
-    for (IntervalTimer *timer : form.Minuteries())
+    for (IntervalTimer *timer : form.findChildren<IntervalTimer *>())
         QCOMPARE(timer->interval(), 0);
 
     // A second start launches a fresh sensory marker at the next tick.

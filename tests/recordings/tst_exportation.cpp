@@ -269,7 +269,8 @@ void TestExportation::wrapClearsTheValues()
 void TestExportation::actionsWaitForARecording()
 {
     FenetreEnregistrement f;
-    const QList<QAction *> actions = f.form.menuEnregistrements()->actions();
+    const QList<QAction *> actions =
+        f.form.findChild<QMenu *>(QStringLiteral("menuEnregistrements"))->actions();
     // A web page is printed with the browser's own command.
 #ifdef Q_OS_WASM
     const int toutes = 3;
@@ -363,7 +364,7 @@ void TestExportation::pageCrispAtPrinterResolution()
     page.fill(Qt::white);
     QPainter peintre(&page);
     const MiseEnPage mise = dessinePage(peintre, page.rect(), 150, f.form.legendeEnregistrements(),
-                                        source, f.form.elementsDuSchema());
+                                        source, f.form.situation().elementsDuSchema());
     peintre.end();
     const int facteur = mise.image.width() / source.width();
     QVERIFY(facteur >= 1);
@@ -462,7 +463,7 @@ void TestExportation::elementsOfTheSystem()
     QFETCH(QStringList, elements);
     FenetreEnregistrement f;
     tapeSysteme(f.form, systeme);
-    QCOMPARE(f.form.elementsDuSchema(), elements);
+    QCOMPARE(f.form.situation().elementsDuSchema(), elements);
 }
 
 // The image saved is a PNG file of the recordings as exported, with its

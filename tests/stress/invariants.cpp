@@ -61,7 +61,7 @@ void verifieMarche(TForm1 &form, Bilan &bilan)
 
     if (etat.MecanismeEnMarche)
         return;
-    for (IntervalTimer *timer : form.Minuteries())
+    for (IntervalTimer *timer : form.findChildren<IntervalTimer *>())
         bilan.verifie(!timer->isRunning(),
                       QStringLiteral("%1 runs while stopped").arg(timer->objectName()));
     bilan.verifie(form.LabelPerturbation->isHidden(),
@@ -206,7 +206,7 @@ void verifieSituation(TForm1 &form, Bilan &bilan)
 
 int marqueursDansLeSchema(TForm1 &form)
 {
-    return int(form.calqueMessages()->markers().size());
+    return int(form.findChild<MarkerLayer *>()->markers().size());
 }
 
 QString invariantsRompus(TForm1 &form)

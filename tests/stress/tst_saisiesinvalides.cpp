@@ -54,8 +54,7 @@ void lanceAvecMessages(TForm1 &form)
 
 QList<IntervalTimer *> timers(TForm1 &form)
 {
-    const auto minuteries = form.Minuteries();
-    return {minuteries.begin(), minuteries.end()};
+    return form.findChildren<IntervalTimer *>();
 }
 
 // Counts the ticks the window's timers deliver from now on.

@@ -229,7 +229,7 @@ QString TestStress::tic(Partie &partie)
 {
     TForm1 &form = partie.form();
     QList<IntervalTimer *> enMarche;
-    for (IntervalTimer *timer : form.Minuteries()) {
+    for (IntervalTimer *timer : form.findChildren<IntervalTimer *>()) {
         if (timer->isRunning())
             enMarche << timer;
     }
