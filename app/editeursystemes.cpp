@@ -31,8 +31,8 @@ QString raccourci(const QString &sinon)
 
 } // namespace
 
-EditeurSystemes::EditeurSystemes(TForm1 &form, RegistreSystemes &registre)
-    : QObject(&form), m_form(form), m_registre(registre)
+EditeurSystemes::EditeurSystemes(TForm1 &form, RegistreSystemes &registre, MessageService &messages)
+    : QObject(&form), m_form(form), m_registre(registre), m_messages(messages)
 {
     // The list shows every system the registry has.
     connect(&registre, &RegistreSystemes::systemesChanges, this, &EditeurSystemes::remplitLaListe);
@@ -203,10 +203,10 @@ void EditeurSystemes::edite(const QString &nom, const ConfigurationSysteme &depa
         }
         // Only the count can keep it out now: the editor held it to the rules.
         if (const QList<DefautSysteme> defauts = m_registre.adopte(nouveau); !defauts.isEmpty()) {
-            m_form.messages().ask(&m_form, MessageKind::Avertissement,
-                                  u"Impossible de garder le système « %1 » : %2"_s.arg(
-                                      nouveau.nom, defauts[0].raison),
-                                  MessageButtons::Ok);
+            m_messages.ask(&m_form, MessageKind::Avertissement,
+                           u"Impossible de garder le système « %1 » : %2"_s.arg(nouveau.nom,
+                                                                                defauts[0].raison),
+                           MessageButtons::Ok);
         } else {
             m_form.ComboBoxSysteme->setCurrentText(nouveau.nom);
             m_form.ComboBoxSystemeChange();
@@ -220,9 +220,9 @@ void EditeurSystemes::SupprimerSysteme()
 {
     const QString nom = m_form.ComboBoxSysteme->currentText();
     if (!m_registre.estDeLEnseignant(nom) ||
-        m_form.messages().ask(&m_form, MessageKind::Confirmation,
-                              u"Supprimer le système « %1 » ?"_s.arg(nom),
-                              MessageButtons::OuiNon) != MessageAnswer::Oui)
+        m_messages.ask(&m_form, MessageKind::Confirmation,
+                       u"Supprimer le système « %1 » ?"_s.arg(nom),
+                       MessageButtons::OuiNon) != MessageAnswer::Oui)
         return;
     m_registre.supprime(nom);
     m_form.ComboBoxSysteme->removeItem(m_form.ComboBoxSysteme->findText(nom));

@@ -12,6 +12,7 @@
 
 class QAction;
 class QLabel;
+class MessageService;
 class QWidget;
 class TForm1;
 
@@ -24,7 +25,7 @@ class EditeurSystemes : public QObject
     Q_OBJECT
 
 public:
-    EditeurSystemes(TForm1 &form, RegistreSystemes &registre);
+    EditeurSystemes(TForm1 &form, RegistreSystemes &registre, MessageService &messages);
     ~EditeurSystemes() override;
 
     // Whether each name fits its element's box on the scheme, measured with
@@ -48,6 +49,7 @@ private:
 
     TForm1 &m_form;
     RegistreSystemes &m_registre;
+    MessageService &m_messages;
     QAction *m_nouveau;
     QAction *m_modifier;
     QAction *m_supprimer;

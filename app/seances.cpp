@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/seances.h"
 
+#include "app/fichiers.h"
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
@@ -46,8 +47,8 @@ std::array<int *, 3> niveauxCibles(EtatMecanisme &e)
 
 } // namespace
 
-Seances::Seances(TForm1 &form, RegistreSystemes &registre)
-    : QObject(&form), m_form(form), m_registre(registre)
+Seances::Seances(TForm1 &form, RegistreSystemes &registre, MessageService &messages)
+    : QObject(&form), m_form(form), m_registre(registre), m_messages(messages)
 {
     m_consignesStandard = form.MemoProtocole->lines();
     const auto ajoute = [this, &form](const QString &texte, const QKeySequence &raccourci,
@@ -132,7 +133,8 @@ Situation Seances::situation() const
         s.enregistrementsAffiches[i] = boutons[i]->isChecked();
     EtatMecanisme &etat = f.etat();
     s.colonne = etat.PositionEnreg;
-    s.vitesseModifiee = f.m_axesCourbe && f.m_axesCourbe->vitesseModifiee();
+    const AxesCourbe *axes = f.findChild<AxesCourbe *>();
+    s.vitesseModifiee = axes && axes->vitesseModifiee();
     s.releve = f.situation().releve().lignes();
     const auto images = bandes(f);
     for (std::size_t i = 0; i < images.size(); ++i)
@@ -175,7 +177,7 @@ void Seances::applique(const Situation &s)
         f.EditValeurReglee->setText(QString::number(reglee));
         f.EditValeurConsigne->setText(QString::number(consigne));
     }
-    f.m_situation.changeValeurs(f.ScrollBarValeurReglee->value(),
+    f.situation().changeValeurs(f.ScrollBarValeurReglee->value(),
                                 f.ScrollBarValeurConsigne->value());
     f.EditValeurRegleeChange();
     if (s.vitesse)
@@ -194,7 +196,7 @@ void Seances::applique(const Situation &s)
     }
     // The reference before the strips are cleared: clearing draws the curve's
     // background with it.
-    f.m_situation.changeReference(s.reference, s.situationReference);
+    f.situation().changeReference(s.reference, s.situationReference);
     f.InitialiseEnregistrements();
     const auto images = bandes(f);
     for (std::size_t i = 0; i < images.size(); ++i) {
@@ -202,7 +204,7 @@ void Seances::applique(const Situation &s)
             images[i]->canvas().drawImage(s.bandes[i]);
     }
     for (const LigneReleve &ligne : s.releve)
-        f.m_situation.releve().note(ligne);
+        f.situation().releve().note(ligne);
     etat.PositionEnreg = s.colonne;
     const auto traces = niveauxTraces(etat);
     const auto cibles = niveauxCibles(etat);
@@ -217,11 +219,11 @@ void Seances::applique(const Situation &s)
             ordonneeCourbe(derniere.valeurReglee, f.ScrollBarValeurReglee->minimum(),
                            f.ScrollBarValeurReglee->maximum(), f.EnregCourbe->height());
     }
-    if (f.m_axesCourbe)
-        f.m_axesCourbe->setVitesseModifiee(s.vitesseModifiee);
+    if (auto *axes = f.findChild<AxesCourbe *>())
+        axes->setVitesseModifiee(s.vitesseModifiee);
     f.actualiseExport();
 
-    f.m_situation.changeConsignes(s.consignesActivite);
+    f.situation().changeConsignes(s.consignesActivite);
     f.MemoProtocole->setLines(s.consignesActivite.isEmpty()
                                   ? m_consignesStandard
                                   : s.consignesActivite.split(QLatin1Char('\n')));
@@ -248,7 +250,7 @@ bool Seances::ouvre(const QString &chemin)
 
 void Seances::refuse(const QString &designation, const QString &pourquoi)
 {
-    m_form.avertit(
+    m_form.fichiers().avertit(
         QStringLiteral("Impossible d'ouvrir la séance « %1 » : %2").arg(designation, pourquoi));
 }
 
@@ -272,19 +274,19 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
     const ConfigurationSysteme *ici =
         lue.systemeEnseignant ? m_registre.systeme(lue.systeme) : nullptr;
     if (ici && !(*ici == *lue.systemeEnseignant) &&
-        m_form.messages().ask(&m_form, MessageKind::Confirmation,
-                              QStringLiteral("La séance « %1 » décrit autrement le système « %2 ». "
-                                             "Remplacer le vôtre par le sien ?")
-                                  .arg(nom, lue.systeme),
-                              MessageButtons::OuiNon) != MessageAnswer::Oui)
+        m_messages.ask(&m_form, MessageKind::Confirmation,
+                       QStringLiteral("La séance « %1 » décrit autrement le système « %2 ». "
+                                      "Remplacer le vôtre par le sien ?")
+                           .arg(nom, lue.systeme),
+                       MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
     // Nothing recorded is lost without a question.
     if (!m_form.situation().releve().estVide() &&
-        m_form.messages().ask(&m_form, MessageKind::Confirmation,
-                              QStringLiteral("Remplacer les enregistrements par ceux de la "
-                                             "séance « %1 » ?")
-                                  .arg(nom),
-                              MessageButtons::OuiNon) != MessageAnswer::Oui)
+        m_messages.ask(&m_form, MessageKind::Confirmation,
+                       QStringLiteral("Remplacer les enregistrements par ceux de la "
+                                      "séance « %1 » ?")
+                           .arg(nom),
+                       MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
     // The lesson kept the rules; only the count of systems can keep it out.
     if (lue.systemeEnseignant) {
@@ -302,7 +304,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
 
 void Seances::oublie()
 {
-    m_form.m_situation.changeConsignes(QString());
+    m_form.situation().changeConsignes(QString());
     m_form.MemoProtocole->setLines(m_consignesStandard);
     nomme(QString());
 }
@@ -319,13 +321,13 @@ void Seances::nomme(const QString &nom)
 void Seances::Ouvrir()
 {
     // Where files are uploads, the lesson opens once the pupil has chosen it.
-    const bool envoi = m_form.messages().upload(
+    const bool envoi = m_messages.upload(
         QStringLiteral("Séance (*.regulation)"),
         [this](const QString &nom, const QByteArray &octets) { ouvreContenu(nom, octets); });
     if (envoi)
         return;
-    const QString chemin = m_form.demandeFichierAOuvrir(QStringLiteral("Ouvrir une séance"),
-                                                        QStringLiteral("Séance (*.regulation)"));
+    const QString chemin = m_form.fichiers().demandeFichierAOuvrir(
+        QStringLiteral("Ouvrir une séance"), QStringLiteral("Séance (*.regulation)"));
     if (!chemin.isEmpty())
         ouvre(chemin);
 }
@@ -334,13 +336,14 @@ void Seances::Enregistrer()
 {
     const Situation s = situation();
     if (!m_registre.systeme(s.systeme)) {
-        m_form.avertit(QStringLiteral("Choisissez d'abord un système de la liste : la séance "
-                                      "garde le système affiché."));
+        m_form.fichiers().avertit(
+            QStringLiteral("Choisissez d'abord un système de la liste : la séance "
+                           "garde le système affiché."));
         return;
     }
-    const QString fichier =
-        m_form.enregistre(QStringLiteral("Enregistrer la séance"), QStringLiteral("seance"),
-                          QStringLiteral("Séance"), QStringLiteral("regulation"), ecritSeance(s));
+    const QString fichier = m_form.fichiers().enregistre(
+        QStringLiteral("Enregistrer la séance"), QStringLiteral("seance"), QStringLiteral("Séance"),
+        QStringLiteral("regulation"), ecritSeance(s));
     if (!fichier.isEmpty())
         nomme(QFileInfo(fichier).completeBaseName());
 }

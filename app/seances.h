@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAction;
+class MessageService;
 class QMimeData;
 class RegistreSystemes;
 class TForm1;
@@ -20,7 +21,7 @@ class Seances : public QObject
     Q_OBJECT
 
 public:
-    Seances(TForm1 &form, RegistreSystemes &registre);
+    Seances(TForm1 &form, RegistreSystemes &registre, MessageService &messages);
 
     QAction *actionOuvrir() const { return m_ouvrir; }
     QAction *actionEnregistrer() const { return m_enregistrer; }
@@ -56,6 +57,7 @@ private:
 
     TForm1 &m_form;
     RegistreSystemes &m_registre;
+    MessageService &m_messages;
     QAction *m_ouvrir;
     QAction *m_enregistrer;
     QStringList m_consignesStandard;

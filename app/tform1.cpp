@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
+#include "app/fichiers.h"
 #include "systems/registresystemes.h"
 
 #include "app/editeursystemes.h"
@@ -16,7 +17,8 @@
 
 TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     : QWidget(parent), m_messages(messages), m_beeper(beeper),
-      m_registre(new RegistreSystemes(this))
+      m_registre(new RegistreSystemes(this)),
+      m_fichiers(std::make_unique<Fichiers>(*this, messages))
 {
     loadWindowFontFamily();
     installAccessibleInterfaces();
@@ -60,8 +62,8 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     setUpExport();
     setUpCourbe();
     setUpExperiences();
-    m_editeurSystemes = new EditeurSystemes(*this, *m_registre);
-    m_seances = new Seances(*this, *m_registre);
+    m_editeurSystemes = new EditeurSystemes(*this, *m_registre, m_messages);
+    m_seances = new Seances(*this, *m_registre, m_messages);
     // A system picked from the list is no longer the lesson that was open.
     connect(this, &TForm1::systemeChoisi, m_seances, &Seances::oublie);
     setUpMenus();

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class AxesCourbe;
 class Beeper;
@@ -25,6 +26,7 @@ class MarkerLayer;
 class RegistreSystemes;
 class Memo;
 class EditeurSystemes;
+class Fichiers;
 class Seances;
 class RegistreSystemes;
 struct ConfigurationSysteme;
@@ -34,8 +36,6 @@ struct ConfigurationSysteme;
 // its subsystem (mechanism/, recordings/, systems/, guidance/).
 class TForm1 : public QWidget, public Ui_TForm1
 {
-    // The lessons collect the whole situation and show one again.
-    friend class Seances;
 
     Q_OBJECT
 
@@ -46,6 +46,9 @@ public:
     EtatMecanisme &etat() { return m_etat; }
     // The situation on screen, as our features read it.
     const SituationCourante &situation() const { return m_situation; }
+    // For the lessons, which show a situation again and write it here and on
+    // the scheme together.
+    SituationCourante &situation() { return m_situation; }
     const EtatMecanisme &etat() const { return m_etat; }
 
     // The five timers of the window (no screen presence).
@@ -100,8 +103,6 @@ public:
     // Experiments on the loop: set and undone by the pupil.
     void ChangeExperience(Experience experience, bool active);
     QAction *actionExperience(Experience experience) const;
-    // Where a cut pathway is cut: the middle of its messages' crossing.
-    QPoint pointDeCoupure(Experience coupure) const;
 
     // Regulation systems.
     void ComboBoxSystemeChange();
@@ -145,7 +146,10 @@ public:
     void ButtonFermerAProposDeClick();
     void ButtonQuitterClick();
 
-    MessageService &messages() { return m_messages; }
+    // The exports' and the reference's actions follow the rows recorded.
+    void actualiseExport();
+    // The files the pupil saves and opens, and their warnings.
+    Fichiers &fichiers() { return *m_fichiers; }
     Seances *seances() const { return m_seances; }
     // Every system the list may name.
     RegistreSystemes &registre() const { return *m_registre; }
@@ -159,6 +163,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    MessageService &messages() { return m_messages; }
+    // Where a cut pathway is cut: the middle of its messages' crossing.
+    QPoint pointDeCoupure(Experience coupure) const;
     // All five, the perturbation timer first.
     std::array<IntervalTimer *, 5> Minuteries() const
     {
@@ -205,14 +212,6 @@ private:
     QMenu *menuElement(const QWidget *element);
     QAction *experienceDeLElement(const QWidget *element) const;
     QList<QWidget *> cadresEnregistrements() const;
-    void actualiseExport();
-    QString demandeFichier(const QString &titre, const QString &nom, const QString &genre,
-                           const QString &extension);
-    QString enregistre(const QString &titre, const QString &nom, const QString &genre,
-                       const QString &extension, const QByteArray &contenu);
-    QString demandeFichierAOuvrir(const QString &titre, const QString &filtre);
-    bool ecritFichier(const QString &chemin, const QByteArray &contenu);
-    void avertit(const QString &texte);
 
     MessageService &m_messages;
     Beeper &m_beeper;
@@ -234,8 +233,7 @@ private:
     QMenu *m_menuCourbe = nullptr;
     QAction *m_garderReference = nullptr;
     QAction *m_effacerReference = nullptr;
-    // Where the pupil last saved, offered again.
-    QString m_dossierExport;
+    std::unique_ptr<Fichiers> m_fichiers;
     Seances *m_seances = nullptr;
     EditeurSystemes *m_editeurSystemes = nullptr;
     QMenu *m_menuFenetre = nullptr;

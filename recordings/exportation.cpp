@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
+#include "app/fichiers.h"
+
 #include "app/window_services/messageservice.h"
 #include "app/window_services/selectioncopyfilter.h"
 #include "recordings/imageexport.h"
@@ -19,62 +21,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-namespace {
-
-// Why the file cannot be written, said before trying: what stands at its
-// place or its name. Empty when nothing does. A read-only file is left alone
-// even where the system would let it be replaced.
-QString obstacle(const QFileInfo &cible)
-{
-    if (cible.isDir())
-        return QStringLiteral("c'est un dossier, pas un fichier.");
-    // The longest name the usual file systems take is 255 bytes or
-    // characters, and the file is first written beside its place under its
-    // name and 7 more characters.
-    if (cible.fileName().toUtf8().size() > 255 - 7)
-        return QStringLiteral("le nom du fichier est trop long.");
-    // The file's own marks, not what this user may do (an administrator may
-    // do everything).
-    const auto marques = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    if (cible.exists() && (!(cible.permissions() & marques) || !cible.isWritable()))
-        return QStringLiteral("le fichier existant est en lecture seule.");
-    return QString();
-}
-
-// The sentence that says why writing failed.
-QString raison(const QFileInfo &cible, const QSaveFile &fichier)
-{
-    const QFileInfo dossier(cible.absolutePath());
-    if (!dossier.isDir())
-        return QStringLiteral("ce dossier n'existe pas.");
-    switch (fichier.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("ce dossier n'accepte pas l'écriture.");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("l'écriture a échoué (le disque est peut-être plein).");
-    case QFileDevice::RenameError:
-        return QStringLiteral("le fichier n'a pas pu être remplacé.");
-    default:
-        return QStringLiteral("l'écriture a échoué.");
-    }
-}
-
-// Runs `demande` with the mechanism suspended, then resumes it as it was.
-template <typename Demande> auto pendantSuspension(TForm1 &form, Demande demande)
-{
-    const bool enMarche = form.etat().MecanismeEnMarche;
-    if (enMarche)
-        form.SuspendreMecanisme();
-    auto reponse = demande();
-    if (enMarche)
-        form.ReprendreMecanisme();
-    return reponse;
-}
-
-} // namespace
 
 // The four ways out for the recordings, as actions of the window: their
 // shortcuts work wherever the focus is, and the window's menus offer them.
@@ -157,85 +103,6 @@ void TForm1::CopierImage()
     QGuiApplication::clipboard()->setImage(imageEnregistrements());
 }
 
-// The file the pupil names, with its extension added when it has none; empty
-// when cancelled, or when the pupil keeps a file that already exists.
-QString TForm1::demandeFichier(const QString &titre, const QString &nom, const QString &genre,
-                               const QString &extension)
-{
-    if (m_dossierExport.isEmpty())
-        m_dossierExport = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString filtre = QStringLiteral("%1 (*.%2)").arg(genre, extension);
-    return pendantSuspension(*this, [&] {
-        QString chemin = messages().askSaveFileName(
-            this, titre, QDir(m_dossierExport).filePath(nom + QLatin1Char('.') + extension),
-            filtre);
-        if (chemin.isEmpty())
-            return chemin;
-        if (QFileInfo(chemin).suffix().isEmpty())
-            chemin += QLatin1Char('.') + extension;
-        if (QFileInfo(chemin).isFile() &&
-            messages().ask(this, MessageKind::Confirmation,
-                           QStringLiteral("Le fichier « %1 » existe déjà. Le remplacer ?")
-                               .arg(QFileInfo(chemin).fileName()),
-                           MessageButtons::OuiNon) != MessageAnswer::Oui)
-            return QString();
-        m_dossierExport = QFileInfo(chemin).absolutePath();
-        return chemin;
-    });
-}
-
-// The file the pupil picks to open, from where the pupil last saved or
-// opened; empty when cancelled.
-QString TForm1::demandeFichierAOuvrir(const QString &titre, const QString &filtre)
-{
-    if (m_dossierExport.isEmpty())
-        m_dossierExport = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chemin = pendantSuspension(
-        *this, [&] { return messages().askOpenFileName(this, titre, m_dossierExport, filtre); });
-    if (!chemin.isEmpty())
-        m_dossierExport = QFileInfo(chemin).absolutePath();
-    return chemin;
-}
-
-// Saves the content under the name the pupil gives, `nom` with its extension
-// suggested, or as a download where the program has no files of its own:
-// the file saved, empty when it was not.
-QString TForm1::enregistre(const QString &titre, const QString &nom, const QString &genre,
-                           const QString &extension, const QByteArray &contenu)
-{
-    const QString telechargement = nom + QLatin1Char('.') + extension;
-    if (messages().download(contenu, telechargement))
-        return telechargement;
-    const QString chemin = demandeFichier(titre, nom, genre, extension);
-    return !chemin.isEmpty() && ecritFichier(chemin, contenu) ? chemin : QString();
-}
-
-// Written whole or not at all: the file appears only once complete. A failure
-// says why, in a warning that names the file.
-bool TForm1::ecritFichier(const QString &chemin, const QByteArray &contenu)
-{
-    const QFileInfo cible(chemin);
-    QString pourquoi = obstacle(cible);
-    if (pourquoi.isEmpty()) {
-        QSaveFile fichier(chemin);
-        if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
-            fichier.commit())
-            return true;
-        fichier.cancelWriting();
-        pourquoi = raison(cible, fichier);
-    }
-    avertit(QStringLiteral("Impossible d'enregistrer « %1 » : %2")
-                .arg(QDir::toNativeSeparators(chemin), pourquoi));
-    return false;
-}
-
-void TForm1::avertit(const QString &texte)
-{
-    pendantSuspension(*this, [&] {
-        return messages().ask(this, MessageKind::Avertissement, texte, MessageButtons::Ok);
-    });
-}
-
 void TForm1::EnregistrerImage()
 {
     if (m_situation.releve().estVide())
@@ -244,13 +111,14 @@ void TForm1::EnregistrerImage()
     QByteArray png;
     QBuffer tampon(&png);
     if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) {
-        avertit(QStringLiteral("Impossible d'enregistrer l'image : elle n'a pas pu être "
-                               "encodée en PNG."));
+        m_fichiers->avertit(
+            QStringLiteral("Impossible d'enregistrer l'image : elle n'a pas pu être "
+                           "encodée en PNG."));
         return;
     }
-    enregistre(QStringLiteral("Enregistrer l'image des enregistrements"),
-               QStringLiteral("enregistrements"), QStringLiteral("Image PNG"),
-               QStringLiteral("png"), png);
+    m_fichiers->enregistre(QStringLiteral("Enregistrer l'image des enregistrements"),
+                           QStringLiteral("enregistrements"), QStringLiteral("Image PNG"),
+                           QStringLiteral("png"), png);
 }
 
 void TForm1::EnregistrerValeurs()
@@ -265,9 +133,9 @@ void TForm1::EnregistrerValeurs()
         enTete.modesVoies[v] = voies[v].mode();
     }
     enTete.reference = m_situation.reference();
-    enregistre(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
-               QStringLiteral("Valeurs CSV"), QStringLiteral("csv"),
-               releveEnCsv(m_situation.releve(), enTete));
+    m_fichiers->enregistre(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
+                           QStringLiteral("Valeurs CSV"), QStringLiteral("csv"),
+                           releveEnCsv(m_situation.releve(), enTete));
 }
 
 void TForm1::Imprimer()
@@ -280,8 +148,8 @@ void TForm1::Imprimer()
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageOrientation(QPageLayout::Landscape);
     imprimante.setDocName(QStringLiteral("Enregistrements"));
-    if (!pendantSuspension(*this, [&] { return messages().askPrinter(this, imprimante); }))
+    if (!m_fichiers->suspendu([&] { return messages().askPrinter(this, imprimante); }))
         return;
     if (!imprimePage(imprimante, legende, image, m_situation.elementsDuSchema()))
-        avertit(QStringLiteral("L'impression n'a pas pu commencer."));
+        m_fichiers->avertit(QStringLiteral("L'impression n'a pas pu commencer."));
 }

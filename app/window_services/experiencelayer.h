@@ -12,12 +12,15 @@
 // Made before the scheme's message layer, it stays under the messages.
 class ExperienceLayer : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit ExperienceLayer(QWidget *scheme);
 
     // In the scheme's coordinates: the organs veiled, and the middle of each
     // cut pathway's horizontal line.
     void setMarks(const QList<QRect> &veils, const QList<QPoint> &cuts);
+    const QList<QPoint> &cuts() const { return m_cuts; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -3,6 +3,7 @@
 // perturbation with what reaches the centre and the effectors, the value and
 // the strips; their names after the system's organs; and their undoing.
 #include "app/window_services/canvas.h"
+#include "app/window_services/experiencelayer.h"
 #include "app/window_services/glyphbutton.h"
 #include "app/window_services/imagecontrol.h"
 #include "app/window_services/markerlayer.h"
@@ -370,7 +371,9 @@ void TestExperiences::messageStopsAtTheDrawnCut()
     TForm1 form(messages, beeper);
     form.actionExperience(E(experience))->trigger();
     const auto *image = form.findChild<ImageControl *>(voie);
-    const QPoint coupure = form.pointDeCoupure(E(experience));
+    const QList<QPoint> coupures = form.findChild<ExperienceLayer *>()->cuts();
+    QCOMPARE(coupures.size(), 1);
+    const QPoint coupure = coupures.constFirst();
 
     // On the band the picture draws (neither its silver ground nor its black
     // outline), between the ends of its crossing.
