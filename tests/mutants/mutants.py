@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Does the suite notice a changed operator?
 
-Flips each binary operator of the loop's and the recordings' code once
+Flips each binary operator of the loop's, the recordings', the systems' and the
+situation's and lessons' code once
 (< and <=, > and >=, == and !=, + and -, / and *, && and ||), builds the copy
 incrementally, runs the suite and lists the changes no test noticed.
 
@@ -27,7 +28,7 @@ FLIPS = {'<': '<=', '<=': '<', '>': '>=', '>=': '>', '==': '!=', '!=': '==',
 # clang-format spaces binary operators and nothing else this way: a template's
 # angle brackets, a pointer's star and a unary minus are written without.
 OPERATOR = re.compile(r'(?<= )(<=|>=|==|!=|&&|\|\||<|>|\+|-|/|\*)(?= )')
-DEFAULT_FILES = ['mechanism', 'recordings', 'app/experiencesschema.cpp',
+DEFAULT_FILES = ['mechanism', 'recordings', 'systems', 'lessons', 'app/experiencesschema.cpp',
                  'app/menuscontextuels.cpp']
 
 
