@@ -28,21 +28,44 @@ class TestSituationCourante : public QObject
     Q_OBJECT
 
 private slots:
-    void eachSystemOffersTheExperimentsOfItsElements_data();
-    void eachSystemOffersTheExperimentsOfItsElements();
+    void eachSystemAsTheSituationReadsIt_data();
+    void eachSystemAsTheSituationReadsIt();
     void theReferenceIsTheRowsRecorded();
 };
 
-void TestSituationCourante::eachSystemOffersTheExperimentsOfItsElements_data()
+void TestSituationCourante::eachSystemAsTheSituationReadsIt_data()
 {
     QTest::addColumn<int>("systeme");
-    for (int i = 0; i < int(std::size(systemesReference)); ++i)
-        QTest::addRow("%s", systemesReference[i].nom) << i;
+    QTest::addColumn<QStringList>("elements");
+    const auto mode = [](int m) {
+        return m == 1 ? QStringLiteral(" (nerveuse) : ") : QStringLiteral(" (hormonale) : ");
+    };
+    for (int i = 0; i < int(std::size(systemesReference)); ++i) {
+        const SystemeReference &r = systemesReference[i];
+        QStringList elements{QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur)};
+        elements << (r.modeSensitif == 0
+                         ? QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)")
+                         : QStringLiteral("Voie sensitive") + mode(r.modeSensitif) +
+                               QString::fromUtf8(r.voieSensitive));
+        elements << QStringLiteral("Centre intégrateur : ") + QString::fromUtf8(r.centreIntegrateur)
+                 << QStringLiteral("Voie motrice stimulatrice") + mode(r.modeStimulateur) +
+                        QString::fromUtf8(r.voieStimulatrice);
+        if (r.modeInhibiteur != 0)
+            elements << QStringLiteral("Voie motrice inhibitrice") + mode(r.modeInhibiteur) +
+                            QString::fromUtf8(r.voieInhibitrice);
+        elements << QStringLiteral("Effecteur stimulateur : ") +
+                        QString::fromUtf8(r.effecteurStimulateur);
+        if (r.effecteurInhibiteurPresent)
+            elements << QStringLiteral("Effecteur inhibiteur : ") +
+                            QString::fromUtf8(r.effecteurInhibiteur);
+        QTest::addRow("%s", r.nom) << i << elements;
+    }
 }
 
-void TestSituationCourante::eachSystemOffersTheExperimentsOfItsElements()
+void TestSituationCourante::eachSystemAsTheSituationReadsIt()
 {
     QFETCH(int, systeme);
+    QFETCH(QStringList, elements);
     const SystemeReference &r = systemesReference[systeme];
     SituationCourante situation = avec(r);
 
@@ -65,12 +88,9 @@ void TestSituationCourante::eachSystemOffersTheExperimentsOfItsElements()
     situation.changeExperience(E::CentreDetruit, true);
     QCOMPARE(situation.classeLue(-2), -2);
 
-    // The printed page lists each organ and pathway the system has, once.
-    const QStringList elements = situation.elementsDuSchema();
-    const int voies = (r.modeSensitif != 0) + (r.modeStimulateur != 0) + (r.modeInhibiteur != 0);
-    QCOMPARE(elements.size(),
-             3 + voies + r.effecteurInhibiteurPresent + (r.modeSensitif == 0 ? 1 : 0));
-    QCOMPARE(elements.constFirst(), QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur));
+    // The printed page lists the organs and pathways this system has, with
+    // their roles and the pathways' modes.
+    QCOMPARE(situation.elementsDuSchema(), elements);
 }
 
 void TestSituationCourante::theReferenceIsTheRowsRecorded()

@@ -101,8 +101,6 @@ private slots:
     void printsOneLandscapePage();
     void pageLaidOut_data();
     void pageLaidOut();
-    void elementsOfTheSystem_data();
-    void elementsOfTheSystem();
     void imageSavedAsPng();
     void fileNamedKeptOrRefused_data();
     void fileNamedKeptOrRefused();
@@ -425,45 +423,6 @@ void TestExportation::pageLaidOut()
     QCOMPARE(page.legende, QRect(0, 0, 3300, 60));
     QCOMPARE(page.image, place);
     QCOMPARE(page.organes, QRect(0, hautOrganes, 3300, 200));
-}
-
-void TestExportation::elementsOfTheSystem_data()
-{
-    QTest::addColumn<QString>("systeme");
-    QTest::addColumn<QStringList>("elements");
-    const auto mode = [](int m) {
-        return m == 1 ? QStringLiteral(" (nerveuse) : ") : QStringLiteral(" (hormonale) : ");
-    };
-    for (const SystemeReference &r : systemesReference) {
-        QStringList elements{QStringLiteral("Capteur : ") + QString::fromUtf8(r.capteur)};
-        elements << (r.modeSensitif == 0
-                         ? QStringLiteral("Voie sensitive : aucune (sensibilité directe du centre)")
-                         : QStringLiteral("Voie sensitive") + mode(r.modeSensitif) +
-                               QString::fromUtf8(r.voieSensitive));
-        elements << QStringLiteral("Centre intégrateur : ") + QString::fromUtf8(r.centreIntegrateur)
-                 << QStringLiteral("Voie motrice stimulatrice") + mode(r.modeStimulateur) +
-                        QString::fromUtf8(r.voieStimulatrice);
-        if (r.modeInhibiteur != 0)
-            elements << QStringLiteral("Voie motrice inhibitrice") + mode(r.modeInhibiteur) +
-                            QString::fromUtf8(r.voieInhibitrice);
-        elements << QStringLiteral("Effecteur stimulateur : ") +
-                        QString::fromUtf8(r.effecteurStimulateur);
-        if (r.effecteurInhibiteurPresent)
-            elements << QStringLiteral("Effecteur inhibiteur : ") +
-                            QString::fromUtf8(r.effecteurInhibiteur);
-        QTest::addRow("%s", r.nom) << QString::fromUtf8(r.nom) << elements;
-    }
-}
-
-// The printed page lists the organs and pathways this system has, with their
-// roles and the pathways' modes.
-void TestExportation::elementsOfTheSystem()
-{
-    QFETCH(QString, systeme);
-    QFETCH(QStringList, elements);
-    FenetreEnregistrement f;
-    tapeSysteme(f.form, systeme);
-    QCOMPARE(f.form.situation().elementsDuSchema(), elements);
 }
 
 // The image saved is a PNG file of the recordings as exported, with its
