@@ -40,6 +40,8 @@
 // trusted before it is checked: every count, length and number is bounded.
 #include "lessons/fichierseance.h"
 
+#include "lessons/situationcourante.h"
+
 #include "systems/cataloguesystemes.h"
 #include "systems/descriptionsysteme.h"
 
@@ -73,25 +75,6 @@ const std::array<const char *, 4> nomsAffiches{"voieSensitive", "voieStimulatric
                                                "voieInhibitrice", "courbe"};
 const std::array<const char *, 5> nomsBandes{"voieSensitive", "voieStimulatrice", "voieInhibitrice",
                                              "perturbation", "courbe"};
-
-// Whether the system has the element the experiment acts on.
-bool experiencePossible(Experience e, const ConfigurationSysteme &c)
-{
-    switch (e) {
-    case Experience::VoieSensitiveCoupee:
-        return c.ModeVoieSensitive != ModeAbsent;
-    case Experience::VoieStimulatriceCoupee:
-        return c.ModeVoieStimulatrice != ModeAbsent;
-    case Experience::VoieInhibitriceCoupee:
-        return c.ModeVoieInhibitrice != ModeAbsent;
-    case Experience::EffecteurStimulateurInsensible:
-        return c.ModeEffecteurStimulateur == 1;
-    case Experience::EffecteurInhibiteurInsensible:
-        return c.ModeEffecteurInhibiteur == 1;
-    default:
-        return true;
-    }
-}
 
 QString enPng(const QImage &image)
 {
@@ -495,7 +478,7 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
                 return refuse(QStringLiteral("« experiences » : « %1 » n'est pas une expérience "
                                              "connue.")
                                   .arg(citation(nom)));
-            if (!experiencePossible(trouvee->first, *systeme))
+            if (!SituationCourante::aElement(*systeme, trouvee->first))
                 return refuse(QStringLiteral("« experiences » : « %1 » est impossible dans « %2 », "
                                              "qui n'a pas cet élément.")
                                   .arg(nom, citation(s.systeme)));

@@ -21,17 +21,17 @@ void SituationCourante::changeSysteme(const QString &nom, const ConfigurationSys
     m_situationReference.clear();
 }
 
-bool SituationCourante::aElement(Experience experience) const
+bool SituationCourante::aElement(const ConfigurationSysteme &systeme, Experience experience)
 {
     switch (experience) {
     case Experience::VoieSensitiveCoupee:
     case Experience::VoieStimulatriceCoupee:
     case Experience::VoieInhibitriceCoupee:
-        return modeVoie(experience) != ModeAbsent;
+        return modeVoie(systeme, experience) != ModeAbsent;
     case Experience::EffecteurStimulateurInsensible:
-        return m_systeme.ModeEffecteurStimulateur == 1;
+        return systeme.ModeEffecteurStimulateur == 1;
     case Experience::EffecteurInhibiteurInsensible:
-        return m_systeme.ModeEffecteurInhibiteur == 1;
+        return systeme.ModeEffecteurInhibiteur == 1;
     case Experience::CapteurDetruit:
     case Experience::CentreDetruit:
         return true;
@@ -39,15 +39,15 @@ bool SituationCourante::aElement(Experience experience) const
     return false;
 }
 
-ModeVoie SituationCourante::modeVoie(Experience experience) const
+ModeVoie SituationCourante::modeVoie(const ConfigurationSysteme &systeme, Experience experience)
 {
     switch (experience) {
     case Experience::VoieSensitiveCoupee:
-        return m_systeme.ModeVoieSensitive;
+        return systeme.ModeVoieSensitive;
     case Experience::VoieStimulatriceCoupee:
-        return m_systeme.ModeVoieStimulatrice;
+        return systeme.ModeVoieStimulatrice;
     case Experience::VoieInhibitriceCoupee:
-        return m_systeme.ModeVoieInhibitrice;
+        return systeme.ModeVoieInhibitrice;
     default:
         return ModeAbsent;
     }

@@ -27,11 +27,14 @@ public:
     // Another system on the scheme: the reference, of another range, goes.
     void changeSysteme(const QString &nom, const ConfigurationSysteme &systeme);
 
-    // Whether the element an experiment acts on is on this system's scheme.
-    bool aElement(Experience experience) const;
+    // Whether the element an experiment acts on is on this system's scheme
+    // (or that system's).
+    bool aElement(Experience experience) const { return aElement(m_systeme, experience); }
+    static bool aElement(const ConfigurationSysteme &systeme, Experience experience);
     // A pathway's mode (the sensory, the stimulating or the inhibiting one,
     // by its experiment); absent for an organ.
-    ModeVoie modeVoie(Experience experience) const;
+    ModeVoie modeVoie(Experience experience) const { return modeVoie(m_systeme, experience); }
+    static ModeVoie modeVoie(const ConfigurationSysteme &systeme, Experience experience);
     ModeVoie modeSensitif() const { return m_systeme.ModeVoieSensitive; }
     // The deviation class the centre acts on: the sensor's, or the lowest
     // value's when a sensory nerve has fallen silent.
