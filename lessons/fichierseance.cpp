@@ -41,7 +41,6 @@
 #include "lessons/fichierseance.h"
 
 #include "lessons/situationcourante.h"
-
 #include "systems/cataloguesystemes.h"
 #include "systems/descriptionsysteme.h"
 
