@@ -22,7 +22,7 @@ photos build/dev build/captures/ici
 
 revision=$(git rev-parse --short "$1")
 arbre=build/captures/arbre-$revision
-[ -d "$arbre" ] || git worktree add --detach "$arbre" "$revision" >/dev/null
+[ -d "$arbre" ] || git worktree add --quiet --detach "$arbre" "$revision" >/dev/null
 # The same script of moments on the other revision.
 mkdir -p "$arbre/tests/captures"
 cp tests/captures/captures.cpp tests/captures/CMakeLists.txt "$arbre/tests/captures/"
