@@ -101,6 +101,15 @@ const Regle regles[] = {
      "PetitPas", "le petit pas ne peut pas dépasser le grand pas."},
     {"a large step beyond the range", [](QString &, ConfigurationSysteme &s) { s.GrandPas = 81; },
      "GrandPas", "le grand pas dépasse l'intervalle."},
+    {"a small step above a large step of 1",
+     [](QString &, ConfigurationSysteme &s) {
+         s.PetitPas = 2;
+         s.GrandPas = 1;
+     },
+     "PetitPas", "le petit pas ne peut pas dépasser le grand pas."},
+    {"equal steps beyond the range",
+     [](QString &, ConfigurationSysteme &s) { s.PetitPas = s.GrandPas = 81; }, "GrandPas",
+     "le grand pas dépasse l'intervalle."},
     {"a maximum beyond the bars", [](QString &, ConfigurationSysteme &s) { s.ValeurMax = 10000; },
      "ValeurMax", "les barres de valeur vont de -9999 à 9999."},
     {"a minimum beyond the bars", [](QString &, ConfigurationSysteme &s) { s.ValeurMin = -10000; },
@@ -114,7 +123,10 @@ class TestValidationSysteme : public QObject
     Q_OBJECT
 
 private slots:
+    void aGoodDescriptionPasses_data();
     void aGoodDescriptionPasses();
+    void aNumberIsWholeAndBounded_data();
+    void aNumberIsWholeAndBounded();
     void eachRuleNamesItsFieldWhereverItComesFrom_data();
     void eachRuleNamesItsFieldWhereverItComesFrom();
     void eachFieldIsWrittenAndReadUnderItsOwnKey_data();
@@ -124,16 +136,71 @@ private:
     QTemporaryDir m_dossier;
 };
 
+// Calcaemia as described, and each rule's bound reached but not passed.
+void TestValidationSysteme::aGoodDescriptionPasses_data()
+{
+    using C = ConfigurationSysteme;
+    QTest::addColumn<std::function<void(QString &, C &)>>("change");
+    const auto ligne = [](const char *tag, std::function<void(QString &, C &)> change) {
+        QTest::newRow(tag) << change;
+    };
+    ligne("as described", [](QString &, C &) {});
+    // Without an inhibiting side, both its names go.
+    ligne("no inhibiting side", [](QString &, C &s) {
+        s.ModeVoieInhibitrice = ModeAbsent;
+        s.TexteVoieInhibitrice.clear();
+        s.ModeEffecteurInhibiteur = 0;
+        s.TexteEffecteurInhibiteur.clear();
+    });
+    ligne("a name of 200 characters", [](QString &n, C &) { n = QString(200, QLatin1Char('a')); });
+    ligne("a sensor's name of 200 characters",
+          [](QString &, C &s) { s.TexteCapteur = QString(200, QLatin1Char('a')); });
+    ligne("the bars' lowest minimum", [](QString &, C &s) { s.ValeurMin = -9999; });
+    ligne("the bars' highest maximum", [](QString &, C &s) { s.ValeurMax = 9999; });
+    ligne("a range of ten", [](QString &, C &s) {
+        s.ValeurMin = 90;
+        s.ValeurMax = 100;
+    });
+    ligne("starting at the minimum", [](QString &, C &s) { s.ValeurInitiale = 60; });
+    ligne("starting at the maximum", [](QString &, C &s) { s.ValeurInitiale = 140; });
+    ligne("equal steps", [](QString &, C &s) { s.PetitPas = 5; });
+    ligne("steps of 1", [](QString &, C &s) { s.GrandPas = 1; });
+    ligne("a large step as wide as the range", [](QString &, C &s) { s.GrandPas = 80; });
+}
+
 void TestValidationSysteme::aGoodDescriptionPasses()
 {
-    QVERIFY(valideSysteme(QStringLiteral("Calcémie"), calcemie()).isEmpty());
-    // Without an inhibiting side, both its names go.
+    QFETCH(std::function<void(QString &, ConfigurationSysteme &)>, change);
+    QString nom = QStringLiteral("Calcémie");
     ConfigurationSysteme s = calcemie();
-    s.ModeVoieInhibitrice = ModeAbsent;
-    s.TexteVoieInhibitrice.clear();
-    s.ModeEffecteurInhibiteur = 0;
-    s.TexteEffecteurInhibiteur.clear();
-    QVERIFY(valideSysteme(QStringLiteral("Calcémie"), s).isEmpty());
+    change(nom, s);
+    QCOMPARE(valideSysteme(nom, s), QList<DefautSysteme>());
+}
+
+// A number in a file is one a person could type: whole, at most a billion.
+void TestValidationSysteme::aNumberIsWholeAndBounded_data()
+{
+    QTest::addColumn<double>("nombre");
+    QTest::addColumn<bool>("lu");
+    QTest::newRow("whole") << 140.0 << true;
+    QTest::newRow("a billion") << 1e9 << true;
+    QTest::newRow("minus a billion") << -1e9 << true;
+    QTest::newRow("beyond a billion") << 1e9 + 1 << false;
+    QTest::newRow("a fraction") << 140.5 << false;
+}
+
+void TestValidationSysteme::aNumberIsWholeAndBounded()
+{
+    QFETCH(double, nombre);
+    QFETCH(bool, lu);
+    QJsonObject objet = descriptionEnJson(calcemie());
+    objet.insert(QStringLiteral("ValeurMax"), nombre);
+    const LectureDescription lecture = lisDescription(objet);
+    QCOMPARE(bool(lecture.systeme), lu);
+    if (lu)
+        QCOMPARE(lecture.systeme->ValeurMax, int(nombre));
+    else
+        QCOMPARE(lecture.defaut.champ, QStringLiteral("ValeurMax"));
 }
 
 void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom_data()
