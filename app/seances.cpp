@@ -120,11 +120,11 @@ Situation Seances::situation() const
     s.systeme = f.ComboBoxSysteme->currentText();
     if (m_registre.estDeLEnseignant(s.systeme))
         s.systemeEnseignant = *m_registre.systeme(s.systeme);
-    // The edits may hold a number typed beyond the range: the bars hold the
-    // values the loop works with.
-    s.valeurConsigne = f.ScrollBarValeurConsigne->value();
-    s.valeurReglee = f.ScrollBarValeurReglee->value();
-    s.vitesse = f.TrackBarVitesse->value();
+    // The edits may hold a number typed beyond the range: the situation
+    // holds the bars' values, the ones the loop works with.
+    s.valeurConsigne = f.situation().valeurConsigne();
+    s.valeurReglee = f.situation().valeurReglee();
+    s.vitesse = f.situation().vitesse();
     s.son = f.SpeedButtonSon->isChecked();
     s.experiences = f.situation().experiences();
     s.consignesActivite = f.situation().consignesActivite();

@@ -262,7 +262,6 @@ void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom()
 // under its own key and no other, reads it back, and the comparison sees it.
 void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey_data()
 {
-    QTest::addColumn<QString>("cle");
     QTest::addColumn<std::function<void(ConfigurationSysteme &)>>("change");
     using C = ConfigurationSysteme;
     const auto texte = [](QString C::*m) {
@@ -274,38 +273,31 @@ void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey_data()
     const auto mode = [](ModeVoie C::*m) {
         return std::function<void(C &)>([m](C &s) { s.*m = ModeVoie(int(s.*m) + 5); });
     };
-    QTest::newRow("TexteCapteur") << "TexteCapteur" << texte(&C::TexteCapteur);
-    QTest::newRow("TexteValeurReglee") << "TexteValeurReglee" << texte(&C::TexteValeurReglee);
-    QTest::newRow("TexteVoieSensitive") << "TexteVoieSensitive" << texte(&C::TexteVoieSensitive);
-    QTest::newRow("ModeVoieSensitive") << "ModeVoieSensitive" << mode(&C::ModeVoieSensitive);
-    QTest::newRow("TexteCentreIntegrateur")
-        << "TexteCentreIntegrateur" << texte(&C::TexteCentreIntegrateur);
-    QTest::newRow("TexteVoieStimulatrice")
-        << "TexteVoieStimulatrice" << texte(&C::TexteVoieStimulatrice);
-    QTest::newRow("ModeVoieStimulatrice")
-        << "ModeVoieStimulatrice" << mode(&C::ModeVoieStimulatrice);
-    QTest::newRow("TexteVoieInhibitrice")
-        << "TexteVoieInhibitrice" << texte(&C::TexteVoieInhibitrice);
-    QTest::newRow("ModeVoieInhibitrice") << "ModeVoieInhibitrice" << mode(&C::ModeVoieInhibitrice);
-    QTest::newRow("TexteEffecteurStimulateur")
-        << "TexteEffecteurStimulateur" << texte(&C::TexteEffecteurStimulateur);
-    QTest::newRow("ModeEffecteurStimulateur")
-        << "ModeEffecteurStimulateur" << nombre(&C::ModeEffecteurStimulateur);
-    QTest::newRow("TexteEffecteurInhibiteur")
-        << "TexteEffecteurInhibiteur" << texte(&C::TexteEffecteurInhibiteur);
-    QTest::newRow("ModeEffecteurInhibiteur")
-        << "ModeEffecteurInhibiteur" << nombre(&C::ModeEffecteurInhibiteur);
-    QTest::newRow("TexteUnites") << "TexteUnites" << texte(&C::TexteUnites);
-    QTest::newRow("ValeurInitiale") << "ValeurInitiale" << nombre(&C::ValeurInitiale);
-    QTest::newRow("ValeurMin") << "ValeurMin" << nombre(&C::ValeurMin);
-    QTest::newRow("ValeurMax") << "ValeurMax" << nombre(&C::ValeurMax);
-    QTest::newRow("PetitPas") << "PetitPas" << nombre(&C::PetitPas);
-    QTest::newRow("GrandPas") << "GrandPas" << nombre(&C::GrandPas);
+    QTest::newRow("TexteCapteur") << texte(&C::TexteCapteur);
+    QTest::newRow("TexteValeurReglee") << texte(&C::TexteValeurReglee);
+    QTest::newRow("TexteVoieSensitive") << texte(&C::TexteVoieSensitive);
+    QTest::newRow("ModeVoieSensitive") << mode(&C::ModeVoieSensitive);
+    QTest::newRow("TexteCentreIntegrateur") << texte(&C::TexteCentreIntegrateur);
+    QTest::newRow("TexteVoieStimulatrice") << texte(&C::TexteVoieStimulatrice);
+    QTest::newRow("ModeVoieStimulatrice") << mode(&C::ModeVoieStimulatrice);
+    QTest::newRow("TexteVoieInhibitrice") << texte(&C::TexteVoieInhibitrice);
+    QTest::newRow("ModeVoieInhibitrice") << mode(&C::ModeVoieInhibitrice);
+    QTest::newRow("TexteEffecteurStimulateur") << texte(&C::TexteEffecteurStimulateur);
+    QTest::newRow("ModeEffecteurStimulateur") << nombre(&C::ModeEffecteurStimulateur);
+    QTest::newRow("TexteEffecteurInhibiteur") << texte(&C::TexteEffecteurInhibiteur);
+    QTest::newRow("ModeEffecteurInhibiteur") << nombre(&C::ModeEffecteurInhibiteur);
+    QTest::newRow("TexteUnites") << texte(&C::TexteUnites);
+    QTest::newRow("ValeurInitiale") << nombre(&C::ValeurInitiale);
+    QTest::newRow("ValeurMin") << nombre(&C::ValeurMin);
+    QTest::newRow("ValeurMax") << nombre(&C::ValeurMax);
+    QTest::newRow("PetitPas") << nombre(&C::PetitPas);
+    QTest::newRow("GrandPas") << nombre(&C::GrandPas);
 }
 
 void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey()
 {
-    QFETCH(QString, cle);
+    // Each row is named after its field's key.
+    const QString cle = QString::fromLatin1(QTest::currentDataTag());
     QFETCH(std::function<void(ConfigurationSysteme &)>, change);
     const ConfigurationSysteme avant = calcemie();
     ConfigurationSysteme apres = avant;
