@@ -5,7 +5,6 @@
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
-#include "recordings/axescourbe.h"
 #include "recordings/courbe.h"
 #include "systems/registresystemes.h"
 
@@ -133,8 +132,7 @@ Situation Seances::situation() const
         s.enregistrementsAffiches[i] = boutons[i]->isChecked();
     EtatMecanisme &etat = f.etat();
     s.colonne = etat.PositionEnreg;
-    const AxesCourbe *axes = f.findChild<AxesCourbe *>();
-    s.vitesseModifiee = axes && axes->vitesseModifiee();
+    s.vitesseModifiee = f.situation().releve().vitesseModifiee();
     s.releve = f.situation().releve().lignes();
     const auto images = bandes(f);
     for (std::size_t i = 0; i < images.size(); ++i)
@@ -219,8 +217,7 @@ void Seances::applique(const Situation &s)
             ordonneeCourbe(derniere.valeurReglee, f.ScrollBarValeurReglee->minimum(),
                            f.ScrollBarValeurReglee->maximum(), f.EnregCourbe->height());
     }
-    if (auto *axes = f.findChild<AxesCourbe *>())
-        axes->setVitesseModifiee(s.vitesseModifiee);
+    f.situation().releve().changeVitesseModifiee(s.vitesseModifiee);
     f.actualiseExport();
 
     f.situation().changeConsignes(s.consignesActivite);

@@ -189,10 +189,6 @@ private:
     void EnregistrementsMouseMove();
     void CopierImage();
     void RetablirTout();
-    // The experiments in force, in words ("voie sensitive sectionnée").
-    QStringList experiencesEnMots() const;
-    // They in one sentence, as the status bar shows them; empty with none.
-    QString phraseExperiences() const;
 
     void connectHandlers();
     void connectHoverHandlers();

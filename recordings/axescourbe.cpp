@@ -42,6 +42,8 @@ void AxesCourbe::setUnite(const QString &unite)
 
 void AxesCourbe::setVitesseModifiee(bool modifiee)
 {
+    if (modifiee == m_vitesseModifiee)
+        return;
     m_vitesseModifiee = modifiee;
     update();
 }

@@ -44,7 +44,6 @@ public:
     void setUnite(const QString &unite);
     // The speed changed during the recording: the ticks are not all alike.
     void setVitesseModifiee(bool modifiee);
-    bool vitesseModifiee() const { return m_vitesseModifiee; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

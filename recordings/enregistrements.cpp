@@ -68,10 +68,8 @@ void TForm1::InitialiseEnregistrements()
     // The curve's scale is the regulated-value bar's range, in its unit.
     actualiseFondCourbe();
     effaceCourbe(EnregCourbe, m_fondCourbe);
-    if (m_axesCourbe) {
-        m_axesCourbe->setVitesseModifiee(false);
+    if (m_axesCourbe)
         m_axesCourbe->setUnite(ScrollBarValeurReglee->unit());
-    }
     m_etat.OrdonneeCourbe = -1;
     m_etat.PositionEnreg = 0;
     m_situation.releve().efface();

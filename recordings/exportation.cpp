@@ -5,6 +5,7 @@
 
 #include "app/window_services/messageservice.h"
 #include "app/window_services/selectioncopyfilter.h"
+#include "lessons/motsexperiences.h"
 #include "recordings/imageexport.h"
 #include "recordings/voiesenregistrees.h"
 #include "systems/modevoie.h"
@@ -76,7 +77,7 @@ QString TForm1::legendeEnregistrements() const
         QStringLiteral("%1 – valeur consigne : %2 – %3")
             .arg(ComboBoxSysteme->currentText(), consigne,
                  QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat))};
-    const QString experiences = phraseExperiences();
+    const QString experiences = phraseExperiences(m_situation);
     lignes << (experiences.isEmpty() ? QStringLiteral("Boucle intacte") : experiences);
     if (!GroupBoxCourbe->isHidden() && !m_situation.reference().isEmpty())
         lignes << QStringLiteral("Référence (courbe grise) : ") + m_situation.situationReference();

@@ -117,13 +117,15 @@ void TForm1::actualiseReference()
         return;
     m_garderReference->setEnabled(!m_situation.releve().estVide());
     m_effacerReference->setEnabled(!m_situation.reference().isEmpty());
+    m_axesCourbe->setVitesseModifiee(m_situation.releve().vitesseModifiee());
 }
 
 // The speed changed while the curve records: its ticks no longer all last
 // the same time, and its time axis says so.
 void TForm1::noteChangementDeVitesse()
 {
-    if (m_situation.releve().estVide() || !m_axesCourbe)
+    if (m_situation.releve().estVide())
         return;
-    m_axesCourbe->setVitesseModifiee(true);
+    m_situation.releve().noteChangementDeVitesse();
+    actualiseReference();
 }

@@ -34,13 +34,24 @@ struct LigneReleve
 class Releve
 {
 public:
-    void efface() { m_lignes.clear(); }
+    void efface()
+    {
+        m_lignes.clear();
+        m_vitesseModifiee = false;
+    }
     void note(const LigneReleve &ligne);
     const QList<LigneReleve> &lignes() const { return m_lignes; }
     bool estVide() const { return m_lignes.isEmpty(); }
 
+    // The speed changed during the recording: its ticks no longer all last
+    // the same time. Noted only once a row is kept.
+    bool vitesseModifiee() const { return m_vitesseModifiee; }
+    void noteChangementDeVitesse() { m_vitesseModifiee = !m_lignes.isEmpty(); }
+    void changeVitesseModifiee(bool modifiee) { m_vitesseModifiee = modifiee; }
+
 private:
     QList<LigneReleve> m_lignes;
+    bool m_vitesseModifiee = false;
 };
 
 // The names and modes the header of the values takes from the current system.

@@ -3,6 +3,7 @@
 // systems (typed from the teaching material), which experiments it offers,
 // what the centre reads past a lesion, what the printed page lists, and the
 // reference kept from the rows recorded.
+#include "lessons/motsexperiences.h"
 #include "lessons/situationcourante.h"
 #include "systems/registresystemes.h"
 #include "tests/systems/cataloguereference.h"
@@ -30,6 +31,8 @@ class TestSituationCourante : public QObject
 private slots:
     void eachSystemAsTheSituationReadsIt_data();
     void eachSystemAsTheSituationReadsIt();
+    void experimentsNamedAfterTheSystem_data();
+    void experimentsNamedAfterTheSystem();
     void theReferenceIsTheRowsRecorded();
 };
 
@@ -91,6 +94,86 @@ void TestSituationCourante::eachSystemAsTheSituationReadsIt()
     // The printed page lists the organs and pathways this system has, with
     // their roles and the pathways' modes.
     QCOMPARE(situation.elementsDuSchema(), elements);
+}
+
+void TestSituationCourante::experimentsNamedAfterTheSystem_data()
+{
+    QTest::addColumn<int>("systeme");
+    QTest::addColumn<int>("experience");
+    QTest::addColumn<QString>("menu"); // empty: not offered
+    QTest::addColumn<QString>("etat");
+    QTest::addColumn<QString>("nomAccessible"); // of a picture of the scheme
+    QTest::addRow("nervous pathway")
+        << 4 << int(E::VoieSensitiveCoupee) << "Sectionner : Nerfs X, de Cyon et de Héring"
+        << "Expérience – section : Nerfs X, de Cyon et de Héring"
+        << "Nerfs X, de Cyon et de Héring – section";
+    QTest::addRow("hormonal pathway")
+        << 2 << int(E::VoieInhibitriceCoupee) << "Bloquer : Insuline-Voie sanguine"
+        << "Expérience – blocage : Insuline-Voie sanguine"
+        << "Insuline-Voie sanguine – blocage";
+    QTest::addRow("organ") << 5 << int(E::CentreDetruit) << "Détruire : Hypothalamus"
+                           << "Expérience – destruction : Hypothalamus"
+                           << "Hypothalamus – destruction";
+    // The pancreas takes its alpha and beta cells, the sensor, with it.
+    QTest::addRow("organ with the sensor")
+        << 2 << int(E::CentreDetruit)
+        << "Détruire : Pancréas (et Cellules alpha et béta du pancréas)"
+        << "Expérience – destruction : Pancréas (avec Cellules alpha et béta du pancréas)"
+        << "Pancréas – destruction";
+    QTest::addRow("effector") << 2 << int(E::EffecteurStimulateurInsensible)
+                              << "Rendre insensible : Cellules hépatiques (déstockage)"
+                              << "Expérience – insensibilité : Cellules hépatiques (déstockage)"
+                              << "Cellules hépatiques (déstockage) – insensibilité";
+    // Two elements with one label: the role tells them apart.
+    QTest::addRow("same effectors")
+        << 4 << int(E::EffecteurInhibiteurInsensible)
+        << "Rendre insensible : Muscle cardiaque (effecteur inhibiteur)"
+        << "Expérience – insensibilité : Muscle cardiaque (effecteur inhibiteur)"
+        << "Muscle cardiaque (effecteur inhibiteur) – insensibilité";
+    QTest::addRow("same pathways")
+        << 5 << int(E::VoieStimulatriceCoupee)
+        << "Sectionner : Voie nerveuse (orthosympathique, voie motrice stimulatrice)"
+        << "Expérience – section : Voie nerveuse (orthosympathique, voie motrice stimulatrice)"
+        << "Voie nerveuse (orthosympathique, voie motrice stimulatrice) – section";
+    // The sensory and the stimulating pathways are both "Milieu intérieur".
+    QTest::addRow("hormonal pathways of one name") << 3 << int(E::VoieStimulatriceCoupee)
+                                      << "Bloquer : Milieu intérieur (voie motrice stimulatrice)"
+                                      << "Expérience – blocage : Milieu intérieur (voie motrice "
+                                         "stimulatrice)"
+                                      << "Milieu intérieur (voie motrice stimulatrice) – blocage";
+    QTest::addRow("direct sensitivity") << 2 << int(E::VoieSensitiveCoupee) << ""
+                                        << ""
+                                        << "";
+    QTest::addRow("no inhibiting effector") << 3 << int(E::EffecteurInhibiteurInsensible) << ""
+                                            << ""
+                                            << "";
+}
+
+// Named with the system's labels, with the verb of the pathway's mode, as the
+// menus, the status bar and the element's accessible name say it.
+void TestSituationCourante::experimentsNamedAfterTheSystem()
+{
+    QFETCH(int, systeme);
+    QFETCH(int, experience);
+    QFETCH(QString, menu);
+    QFETCH(QString, etat);
+    QFETCH(QString, nomAccessible);
+    SituationCourante situation = avec(systemesReference[systeme]);
+    const E e = E(experience);
+    QCOMPARE(situation.aElement(e), !menu.isEmpty());
+    if (menu.isEmpty())
+        return;
+    QCOMPARE(texteAction(situation, e), menu);
+    // The explanation says what is lost: a hormone for a hormonal pathway.
+    QCOMPARE(explication(situation, e).contains(QLatin1String("hormone")),
+             menu.startsWith(QLatin1String("Bloquer")));
+    QVERIFY(phraseExperiences(situation).isEmpty());
+    situation.changeExperience(e, true);
+    QCOMPARE(phraseExperiences(situation), etat);
+    QCOMPARE(QStringLiteral("%1 – %2").arg(nomElement(situation, e), lesion(situation, e)),
+             nomAccessible);
+    situation.changeExperience(E::CapteurDetruit, true);
+    QVERIFY(phraseExperiences(situation).startsWith(QStringLiteral("Expériences – ")));
 }
 
 void TestSituationCourante::theReferenceIsTheRowsRecorded()

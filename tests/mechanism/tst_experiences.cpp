@@ -73,7 +73,6 @@ class TestExperiences : public QObject
 private slots:
     void experimentOnTheRoad_data();
     void experimentOnTheRoad();
-    void namedAfterTheSystem_data();
     void namedAfterTheSystem();
     void undoneByRetablirAndBySystem();
     void messageStopsAtTheDrawnCut_data();
@@ -235,82 +234,24 @@ void TestExperiences::experimentOnTheRoad()
         QCOMPARE(form.ImageCapteur->canvas().brushColor() == capteurAvant, capteurMuet);
 }
 
-void TestExperiences::namedAfterTheSystem_data()
-{
-    QTest::addColumn<QString>("systeme");
-    QTest::addColumn<int>("experience");
-    QTest::addColumn<QString>("menu"); // empty: not offered
-    QTest::addColumn<QString>("etat");
-    QTest::addColumn<QString>("nomAccessible"); // of a picture of the scheme
-    QTest::addRow("nervous pathway")
-        << "Pression artérielle (Activité cardiaque)" << int(E::VoieSensitiveCoupee)
-        << "Sectionner : Nerfs X, de Cyon et de Héring"
-        << "Expérience – section : Nerfs X, de Cyon et de Héring"
-        << "Nerfs X, de Cyon et de Héring – section";
-    QTest::addRow("hormonal pathway")
-        << "Glycémie directe" << int(E::VoieInhibitriceCoupee) << "Bloquer : Insuline-Voie sanguine"
-        << "Expérience – blocage : Insuline-Voie sanguine"
-        << "Insuline-Voie sanguine – blocage";
-    QTest::addRow("organ") << "Homéothermie" << int(E::CentreDetruit) << "Détruire : Hypothalamus"
-                           << "Expérience – destruction : Hypothalamus"
-                           << "Hypothalamus – destruction";
-    // The pancreas takes its alpha and beta cells, the sensor, with it.
-    QTest::addRow("organ with the sensor")
-        << "Glycémie directe" << int(E::CentreDetruit)
-        << "Détruire : Pancréas (et Cellules alpha et béta du pancréas)"
-        << "Expérience – destruction : Pancréas (avec Cellules alpha et béta du pancréas)"
-        << "Cellules alpha et béta du pancréas – destruction";
-    QTest::addRow("effector") << "Glycémie directe" << int(E::EffecteurStimulateurInsensible)
-                              << "Rendre insensible : Cellules hépatiques (déstockage)"
-                              << "Expérience – insensibilité : Cellules hépatiques (déstockage)"
-                              << "Cellules hépatiques (déstockage) – insensibilité";
-    // Two elements with one label: the role tells them apart.
-    QTest::addRow("same effectors")
-        << "Pression artérielle (Activité cardiaque)" << int(E::EffecteurInhibiteurInsensible)
-        << "Rendre insensible : Muscle cardiaque (effecteur inhibiteur)"
-        << "Expérience – insensibilité : Muscle cardiaque (effecteur inhibiteur)"
-        << "Muscle cardiaque (effecteur inhibiteur) – insensibilité";
-    QTest::addRow("same pathways")
-        << "Homéothermie" << int(E::VoieStimulatriceCoupee)
-        << "Sectionner : Voie nerveuse (orthosympathique, voie motrice stimulatrice)"
-        << "Expérience – section : Voie nerveuse (orthosympathique, voie motrice stimulatrice)"
-        << "Voie nerveuse (orthosympathique, voie motrice stimulatrice) – section";
-    QTest::addRow("direct sensitivity") << "Glycémie directe" << int(E::VoieSensitiveCoupee) << ""
-                                        << ""
-                                        << "";
-    QTest::addRow("no inhibiting effector")
-        << "Intégrité de l'organisme" << int(E::EffecteurInhibiteurInsensible) << ""
-        << ""
-        << "";
-}
-
-// Named with the system's labels, with the verb of the pathway's mode; shown
-// in the status bar and in the element's accessible name.
+// The window shows the experiment in the system's words: the action, the
+// status bar and the element's accessible name; one absent is not offered.
 void TestExperiences::namedAfterTheSystem()
 {
-    QFETCH(QString, systeme);
-    QFETCH(int, experience);
-    QFETCH(QString, menu);
-    QFETCH(QString, etat);
-    QFETCH(QString, nomAccessible);
     ScriptedMessages messages;
     CountingBeeper beeper;
     TForm1 form(messages, beeper);
-    tapeSysteme(form, systeme);
-    QAction *action = form.actionExperience(E(experience));
-    QCOMPARE(action->isVisible(), !menu.isEmpty());
-    if (menu.isEmpty())
-        return;
-    QCOMPARE(action->text(), menu);
-    // The explanation says what is lost: a hormone for a hormonal pathway.
-    QVERIFY(!action->toolTip().isEmpty());
-    QCOMPARE(action->toolTip().contains(QLatin1String("hormone")),
-             menu.startsWith(QLatin1String("Bloquer")));
+    tapeSysteme(form, QStringLiteral("Glycémie directe"));
+    QVERIFY(!form.actionExperience(E::VoieSensitiveCoupee)->isVisible());
+    QAction *action = form.actionExperience(E::VoieInhibitriceCoupee);
+    QVERIFY(action->isVisible());
+    QCOMPARE(action->text(), QStringLiteral("Bloquer : Insuline-Voie sanguine"));
+    QVERIFY(action->toolTip().contains(QLatin1String("hormone")));
     action->trigger();
-    QCOMPARE(form.StatusBar1->currentMessage(), etat);
-    const QList<QWidget *> images = form.GroupBoxSystemeReglant->findChildren<QWidget *>();
-    QVERIFY(std::any_of(images.cbegin(), images.cend(),
-                        [&](QWidget *image) { return image->accessibleName() == nomAccessible; }));
+    QCOMPARE(form.StatusBar1->currentMessage(),
+             QStringLiteral("Expérience – blocage : Insuline-Voie sanguine"));
+    QCOMPARE(form.ImageVoieInhibitrice->accessibleName(),
+             QStringLiteral("Insuline-Voie sanguine – blocage"));
 }
 
 void TestExperiences::undoneByRetablirAndBySystem()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "invariants.h"
+#include "recordings/axescourbe.h"
 
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
@@ -193,6 +194,11 @@ void verifieSituation(TForm1 &form, Bilan &bilan)
     accord(u"sensor"_s, systeme.TexteCapteur, form.LabelCapteur->caption());
     accord(u"centre"_s, systeme.TexteCentreIntegrateur, form.LabelCentreIntegrateur->caption());
     accord(u"unit"_s, systeme.TexteUnites, form.LabelUnites->caption());
+    const QList<AxesCourbe::Libelle> axes = form.findChild<AxesCourbe *>()->libelles();
+    accord(u"speed changed while recording"_s, situation.releve().vitesseModifiee(),
+           std::any_of(axes.cbegin(), axes.cend(), [](const AxesCourbe::Libelle &l) {
+               return l.texte == u"tops (vitesse modifiée)"_s;
+           }));
     for (Experience experience : toutesExperiences) {
         const QAction *action = form.actionExperience(experience);
         accord(u"experiment %1 offered"_s.arg(int(experience)), situation.aElement(experience),
