@@ -71,6 +71,19 @@ void TestSystemesEnseignant::damagedSettingsKeepTheGoodSystems_data()
     QTest::addRow("101 good ones")
         << 101 << cent1 << cent << "laissés de côté : 1 au-delà des 100 gardés au plus.";
     QTest::addRow("a negative count") << -5 << Entrees{} << QStringList{} << "";
+    const QByteArray decrite = description(calcemie());
+    QTest::addRow("one written by hand as text, one of 16384 bytes")
+        << 2
+        << Entrees{{"Calcémie", QString::fromUtf8(decrite)},
+                   {"Grande", QByteArray(TailleMaxDescription - decrite.size(), ' ') + decrite}}
+        << QStringList{"Calcémie", "Grande"} << "";
+    const QVariant liste = QStringList{"a", "b"};
+    QTest::addRow("three bad ones, all named")
+        << 3
+        << Entrees{{liste, calcemieDecrite}, {liste, calcemieDecrite}, {liste, calcemieDecrite}}
+        << QStringList{}
+        << "laissés de côté : n° 1 : « nom » devrait être un texte ; n° 2 : « nom » devrait être "
+           "un texte ; n° 3 : « nom » devrait être un texte.";
     QTest::addRow("a description of 20 000 bytes")
         << 1 << Entrees{{"Calcémie", QByteArray(20'000, ' ') + description(calcemie())}}
         << QStringList{} << "« description » dépasse 16384 octets.";
@@ -214,6 +227,14 @@ void TestSystemesEnseignant::theRegistryFindsEverySystemOnce()
     QCOMPARE(changes.size(), 2);
     QVERIFY(!registre.systeme(QStringLiteral("Calcémie")));
     QVERIFY(SystemesEnseignant(&reglages).noms().isEmpty());
+
+    // A hundred at most: the hundred and first is refused, one of them may
+    // still be changed.
+    for (int i = 1; i <= NombreMaxSystemesEnseignant; ++i)
+        QVERIFY(registre.adopte({QStringLiteral("S%1").arg(i), calcemie()}).isEmpty());
+    QCOMPARE(registre.adopte({QStringLiteral("S101"), calcemie()}).value(0).champ,
+             QStringLiteral("nom"));
+    QVERIFY(registre.adopte({QStringLiteral("S100"), calcemie()}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSystemesEnseignant)

@@ -114,6 +114,10 @@ const Regle regles[] = {
      "ValeurMax", "les barres de valeur vont de -9999 à 9999."},
     {"a minimum beyond the bars", [](QString &, ConfigurationSysteme &s) { s.ValeurMin = -10000; },
      "ValeurMin", "les barres de valeur vont de -9999 à 9999."},
+    // Said of the minimum alone: the range is not judged on a value the bars refuse.
+    {"a minimum beyond the bars, above the maximum",
+     [](QString &, ConfigurationSysteme &s) { s.ValeurMin = 10000; }, "ValeurMin",
+     "les barres de valeur vont de -9999 à 9999."},
 };
 
 } // namespace
