@@ -107,6 +107,11 @@ bool Seances::eventFilter(QObject *objet, QEvent *evenement)
         QTimer::singleShot(0, this, [this, chemin] { ouvre(chemin); });
         return true;
     }
+    case QEvent::Close:
+        if (laisseLaSeance())
+            return false;
+        evenement->ignore();
+        return true;
     default:
         return QObject::eventFilter(objet, evenement);
     }
@@ -277,13 +282,17 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
                            .arg(nom, lue.systeme),
                        MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
-    // Nothing recorded is lost without a question.
-    if (!m_form.situation().releve().estVide() &&
-        m_messages.ask(&m_form, MessageKind::Confirmation,
-                       QStringLiteral("Remplacer les enregistrements par ceux de la "
-                                      "séance « %1 » ?")
-                           .arg(nom),
-                       MessageButtons::OuiNon) != MessageAnswer::Oui)
+    // Nothing changed in the lesson on screen, nor anything recorded, is
+    // lost without a question (one is enough).
+    if (modifiee()) {
+        if (!laisseLaSeance())
+            return false;
+    } else if (!m_form.situation().releve().estVide() &&
+               m_messages.ask(&m_form, MessageKind::Confirmation,
+                              QStringLiteral("Remplacer les enregistrements par ceux de la "
+                                             "séance « %1 » ?")
+                                  .arg(nom),
+                              MessageButtons::OuiNon) != MessageAnswer::Oui)
         return false;
     // The lesson kept the rules; only the count of systems can keep it out.
     if (lue.systemeEnseignant) {
@@ -296,6 +305,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
     }
     applique(lue);
     nomme(nom);
+    m_telleQuEnregistree = situation();
     return true;
 }
 
@@ -304,6 +314,27 @@ void Seances::oublie()
     m_form.situation().changeConsignes(QString());
     m_form.MemoProtocole->setLines(m_consignesStandard);
     nomme(QString());
+    m_telleQuEnregistree.reset();
+}
+
+bool Seances::modifiee() const
+{
+    return m_telleQuEnregistree && !(situation() == *m_telleQuEnregistree);
+}
+
+bool Seances::laisseLaSeance()
+{
+    if (!modifiee())
+        return true;
+    const MessageAnswer reponse = m_form.fichiers().suspendu([this] {
+        return m_messages.ask(
+            &m_form, MessageKind::Confirmation,
+            QStringLiteral("La séance « %1 » a changé. L'enregistrer ?").arg(m_nom),
+            MessageButtons::OuiNonAnnuler);
+    });
+    if (reponse == MessageAnswer::Oui)
+        return enregistre();
+    return reponse == MessageAnswer::Non;
 }
 
 void Seances::nomme(const QString &nom)
@@ -311,6 +342,7 @@ void Seances::nomme(const QString &nom)
     // A file's "[*]" is three characters, not the title's mark of a change.
     QString litteral = nom;
     litteral.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    m_nom = nom;
     m_form.setWindowTitle(nom.isEmpty() ? titreProgramme
                                         : QStringLiteral("%1 — %2").arg(litteral, titreProgramme));
 }
@@ -331,16 +363,25 @@ void Seances::Ouvrir()
 
 void Seances::Enregistrer()
 {
+    enregistre();
+}
+
+// Saved under the name the pupil gives, the lesson's own suggested.
+bool Seances::enregistre()
+{
     const Situation s = situation();
     if (!m_registre.systeme(s.systeme)) {
         m_form.fichiers().avertit(
             QStringLiteral("Choisissez d'abord un système de la liste : la séance "
                            "garde le système affiché."));
-        return;
+        return false;
     }
     const QString fichier = m_form.fichiers().enregistre(
-        QStringLiteral("Enregistrer la séance"), QStringLiteral("seance"), QStringLiteral("Séance"),
-        QStringLiteral("regulation"), ecritSeance(s));
-    if (!fichier.isEmpty())
-        nomme(QFileInfo(fichier).completeBaseName());
+        QStringLiteral("Enregistrer la séance"), m_nom.isEmpty() ? QStringLiteral("seance") : m_nom,
+        QStringLiteral("Séance"), QStringLiteral("regulation"), ecritSeance(s));
+    if (fichier.isEmpty())
+        return false;
+    nomme(QFileInfo(fichier).completeBaseName());
+    m_telleQuEnregistree = s;
+    return true;
 }

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QAction;
 class MessageService;
 class QMimeData;
@@ -40,6 +42,12 @@ public:
     // Another system, or a situation that is no longer the lesson's: the
     // standard instructions and title come back.
     void oublie();
+    // Whether the lesson opened or saved last differs from the screen now.
+    bool modifiee() const;
+    // Before the lesson on screen is lost (the window closes, another lesson
+    // opens): when it changed since it was opened or saved, asks whether to
+    // save it. False when the pupil gives up, or the save did not happen.
+    bool laisseLaSeance();
 
     void Ouvrir();
     void Enregistrer();
@@ -54,6 +62,7 @@ protected:
 private:
     void applique(const Situation &situation);
     void nomme(const QString &nom);
+    bool enregistre();
 
     TForm1 &m_form;
     RegistreSystemes &m_registre;
@@ -61,4 +70,8 @@ private:
     QAction *m_ouvrir;
     QAction *m_enregistrer;
     QStringList m_consignesStandard;
+    // The lesson's name and the situation as it was opened or saved; none
+    // when the screen holds no lesson.
+    QString m_nom;
+    std::optional<Situation> m_telleQuEnregistree;
 };

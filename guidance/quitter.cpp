@@ -13,9 +13,10 @@ void TForm1::ButtonQuitterClick()
         return;
     }
     SuspendreMecanisme();
+    // The window may stay open after Oui: a changed lesson the pupil chose
+    // not to leave.
     if (messages().ask(this, MessageKind::Avertissement, QStringLiteral("Quitter ?"),
-                       MessageButtons::OuiNon) == MessageAnswer::Oui)
-        close();
-    else
+                       MessageButtons::OuiNon) != MessageAnswer::Oui ||
+        !close())
         ReprendreMecanisme();
 }

@@ -128,8 +128,9 @@ public:
     bool nombre(const QJsonValue &v, const QString &champ, double minimum, double maximum,
                 double &sortie)
     {
+        // Anything but a number reads as NaN.
         const double d = v.toDouble(std::nan(""));
-        if (!v.isDouble() || !std::isfinite(d) || d < minimum || d > maximum)
+        if (!std::isfinite(d) || d < minimum || d > maximum)
             return echoue(
                 champ,
                 QStringLiteral("devrait être un nombre de %1 à %2.").arg(minimum).arg(maximum));

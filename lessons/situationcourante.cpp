@@ -63,7 +63,7 @@ QStringList SituationCourante::elementsDuSchema() const
     const ConfigurationSysteme &s = m_systeme;
     QStringList elements;
     const auto organe = [&elements](const QString &role, const QString &nom, bool present) {
-        if (present && !nom.isEmpty())
+        if (present)
             elements << QStringLiteral("%1 : %2").arg(role, nom);
     };
     const auto voie = [&elements](const QString &role, const QString &nom, ModeVoie mode) {

@@ -43,11 +43,17 @@ MessageAnswer MessageBoxService::ask(QWidget *parent, MessageKind kind, const QS
     QPushButton *oui = nullptr;
     QPushButton *non = nullptr;
     QPushButton *ok = nullptr;
-    if (buttons == MessageButtons::OuiNon) {
+    QPushButton *annuler = nullptr;
+    if (buttons != MessageButtons::Ok) {
         oui = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
         non = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
         box.setDefaultButton(oui);
         box.setEscapeButton(non);
+        // Escape gives up rather than answering.
+        if (buttons == MessageButtons::OuiNonAnnuler) {
+            annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+            box.setEscapeButton(annuler);
+        }
     } else {
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
@@ -69,6 +75,8 @@ MessageAnswer MessageBoxService::ask(QWidget *parent, MessageKind kind, const QS
         return MessageAnswer::Non;
     if (chosen == ok)
         return MessageAnswer::Ok;
+    if (chosen == annuler)
+        return MessageAnswer::Annuler;
     return MessageAnswer::Aucune;
 }
 

@@ -22,7 +22,8 @@ enum class MessageKind
 enum class MessageButtons
 {
     OuiNon,
-    Ok
+    Ok,
+    OuiNonAnnuler
 };
 // Aucune: the box was dismissed without an answer.
 enum class MessageAnswer
@@ -30,7 +31,8 @@ enum class MessageAnswer
     Oui,
     Non,
     Ok,
-    Aucune
+    Aucune,
+    Annuler
 };
 
 class MessageService
@@ -60,7 +62,8 @@ public:
     virtual bool upload(const QString &filter, const Opened &opened);
 };
 
-// The real message box, with French captions and buttons "&Oui", "&Non", "OK",
+// The real message box, with French captions and buttons "&Oui", "&Non",
+// "&Annuler", "OK",
 // and the platform's file and print dialogs.
 class MessageBoxService : public MessageService
 {

@@ -13,6 +13,7 @@
 #include "tests/systems/saisiesysteme.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +84,8 @@ private slots:
     void badFileChangesNothing();
     void inAWebPageByDownloadAndUpload();
     void recordingsReplacedOnlyAfterAQuestion();
+    void aChangedLessonIsNotLostWithoutAQuestion_data();
+    void aChangedLessonIsNotLostWithoutAQuestion();
     void dropOpensOneLessonFile_data();
     void dropOpensOneLessonFile();
     void teachersExamples_data();
@@ -216,6 +219,115 @@ void TestSeances::recordingsReplacedOnlyAfterAQuestion()
     b.messages.answers << MessageAnswer::Oui;
     QVERIFY(b.form.seances()->ouvre(chemin));
     QCOMPARE(b.form.ComboBoxSysteme->currentText(), QStringLiteral("Glycémie directe"));
+}
+
+void TestSeances::aChangedLessonIsNotLostWithoutAQuestion_data()
+{
+    QTest::addColumn<QString>("depart"); // "ouverte", "enregistree" or "aucune"
+    QTest::addColumn<bool>("changee");
+    QTest::addColumn<QString>("sortie"); // "quitter", "fermer" or "ouvrir"
+    QTest::addColumn<QList<MessageAnswer>>("reponses");
+    QTest::addColumn<int>("questions");    // asked in all
+    QTest::addColumn<bool>("laissee");     // the window closed, or the other lesson on screen
+    QTest::addColumn<bool>("enregistree"); // the changed lesson written
+    using R = QList<MessageAnswer>;
+    const auto O = MessageAnswer::Oui;
+    const auto N = MessageAnswer::Non;
+    const auto A = MessageAnswer::Annuler;
+    QTest::addRow("unchanged, Quitter")
+        << "ouverte" << false << "quitter" << R{O} << 1 << true << false;
+    QTest::addRow("no lesson, Quitter")
+        << "aucune" << true << "quitter" << R{O} << 1 << true << false;
+    QTest::addRow("changed, Quitter, Non")
+        << "ouverte" << true << "quitter" << R{O, N} << 2 << true << false;
+    QTest::addRow("changed, Quitter, Oui")
+        << "ouverte" << true << "quitter" << R{O, O} << 2 << true << true;
+    QTest::addRow("changed, Quitter, Annuler")
+        << "enregistree" << true << "quitter" << R{O, A} << 2 << false << false;
+    QTest::addRow("changed, close box, Oui but the save cancelled")
+        << "enregistree" << true << "fermer" << R{O} << 1 << false << false;
+    QTest::addRow("changed, close box, Non")
+        << "enregistree" << true << "fermer" << R{N} << 1 << true << false;
+    QTest::addRow("changed, another lesson, Annuler")
+        << "ouverte" << true << "ouvrir" << R{A} << 1 << false << false;
+    QTest::addRow("changed, another lesson, Oui")
+        << "ouverte" << true << "ouvrir" << R{O} << 1 << true << true;
+    QTest::addRow("unchanged, another lesson")
+        << "ouverte" << false << "ouvrir" << R{} << 0 << true << false;
+}
+
+// A lesson opened or saved, then changed, is saved, left or kept as the
+// pupil answers; nothing is asked of a lesson unchanged, or of no lesson.
+void TestSeances::aChangedLessonIsNotLostWithoutAQuestion()
+{
+    QFETCH(QString, depart);
+    QFETCH(bool, changee);
+    QFETCH(QString, sortie);
+    QFETCH(QList<MessageAnswer>, reponses);
+    QFETCH(int, questions);
+    QFETCH(bool, laissee);
+    QFETCH(bool, enregistree);
+    const QString lecon = m_dossier.filePath(QStringLiteral("lecon.regulation"));
+    const QString autre = m_dossier.filePath(QStringLiteral("autre.regulation"));
+    for (const QString &chemin : {lecon, autre}) {
+        QFile::remove(chemin);
+        Fenetre a;
+        tapeSysteme(a.form, chemin == lecon ? QStringLiteral("Homéothermie")
+                                            : QStringLiteral("Glycémie directe"));
+        a.messages.fileNames << chemin;
+        a.form.seances()->Enregistrer();
+    }
+    const QByteArray ecrite = [&lecon] {
+        QFile f(lecon);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    Fenetre f;
+    f.form.show();
+    if (depart == QLatin1String("ouverte")) {
+        QVERIFY(f.form.seances()->ouvre(lecon));
+    } else if (depart == QLatin1String("enregistree")) {
+        tapeSysteme(f.form, QStringLiteral("Homéothermie"));
+        f.messages.fileNames << lecon;
+        f.messages.answers << MessageAnswer::Oui; // it exists: replaced
+        f.form.seances()->Enregistrer();
+        f.messages.asked.clear();
+    }
+    if (changee)
+        f.form.ScrollBarValeurReglee->setValue(30);
+    QCOMPARE(f.form.seances()->modifiee(), changee && depart != QLatin1String("aucune"));
+    // Saving it again under its own name replaces the file after its question.
+    if (enregistree)
+        f.messages.fileNames << lecon;
+    for (MessageAnswer r : reponses)
+        f.messages.answers << r;
+    if (enregistree)
+        f.messages.answers << MessageAnswer::Oui;
+
+    if (sortie == QLatin1String("quitter"))
+        f.form.ButtonQuitter->click();
+    else if (sortie == QLatin1String("fermer"))
+        f.form.close();
+    else
+        f.form.seances()->ouvre(autre);
+
+    QCOMPARE(f.messages.asked.size(), questions + (enregistree ? 1 : 0));
+    if (questions > 0 && changee && depart != QLatin1String("aucune")) {
+        const auto &question = f.messages.asked[sortie == QLatin1String("quitter") ? 1 : 0];
+        QCOMPARE(question.text, QStringLiteral("La séance « lecon » a changé. L'enregistrer ?"));
+        QCOMPARE(question.buttons, MessageButtons::OuiNonAnnuler);
+    }
+    if (sortie == QLatin1String("ouvrir"))
+        QCOMPARE(f.form.ComboBoxSysteme->currentText() == QStringLiteral("Glycémie directe"),
+                 laissee);
+    else
+        QCOMPARE(f.form.isVisible(), !laissee);
+    QFile fichier(lecon);
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    QCOMPARE(fichier.readAll() != ecrite, enregistree);
+    // Kept: the lesson still changed.
+    if (!laissee)
+        QVERIFY(f.form.seances()->modifiee());
 }
 
 void TestSeances::dropOpensOneLessonFile_data()

@@ -95,6 +95,20 @@ QByteArray avecEnregistrement(const QString &cle, const QJsonValue &valeur)
     return QJsonDocument(o).toJson();
 }
 
+// The first row of the values with its element `i` changed.
+QByteArray avecLigne(int i, const QJsonValue &valeur)
+{
+    QJsonObject o = objet(complete());
+    QJsonObject e = o.value(QLatin1String("enregistrements")).toObject();
+    QJsonArray lignes = e.value(QLatin1String("valeurs")).toArray();
+    QJsonArray ligne = lignes[0].toArray();
+    ligne[i] = valeur;
+    lignes[0] = ligne;
+    e.insert(QStringLiteral("valeurs"), lignes);
+    o.insert(QStringLiteral("enregistrements"), e);
+    return QJsonDocument(o).toJson();
+}
+
 // A small PNG whose header declares a huge image: the size is written into
 // a real file's header, its checksum made anew so that the header reads.
 QString bombe(quint32 largeur, quint32 hauteur)
@@ -118,6 +132,8 @@ QString bombe(quint32 largeur, quint32 hauteur)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Situation)
+
 class TestFichierSeance : public QObject
 {
     Q_OBJECT
@@ -125,6 +141,8 @@ class TestFichierSeance : public QObject
 private slots:
     void everyFieldComesBack();
     void unknownFieldsAndMissingOnes();
+    void boundsReachedAreRead_data();
+    void boundsReachedAreRead();
     void badFileRefused_data();
     void badFileRefused();
     void damagedFilesNeverCrash();
@@ -205,6 +223,14 @@ void TestFichierSeance::badFileRefused_data()
     QTest::addRow("a row past the column")
         << avecEnregistrement(QStringLiteral("colonne"), 2) << "« valeurs[2][0] »";
     // The row as a value: Clang reads a list of one list as a copy of it.
+    QTest::addRow("a level as text")
+        << avecLigne(4, QStringLiteral("1")) << "« valeurs[0][4] » devrait être un nombre";
+    QTest::addRow("a level above 100")
+        << avecLigne(6, 100.5) << "« valeurs[0][6] » devrait être un nombre de 0 à 100.";
+    QTest::addRow("a level below 0") << avecLigne(5, -0.5) << "« valeurs[0][5] »";
+    QTest::addRow("a column repeated") << avecLigne(0, 2) << "« valeurs[1][0] »";
+    QTest::addRow("a trace level below its strip")
+        << avecEnregistrement(QStringLiteral("niveaux"), QJsonArray{40, 0, 0}) << "« niveaux[0] »";
     QTest::addRow("a short row") << avecEnregistrement(QStringLiteral("valeurs"),
                                                        QJsonArray{QJsonValue(QJsonArray{1, 2})})
                                  << "9 éléments";
@@ -258,6 +284,38 @@ void TestFichierSeance::badFileRefused_data()
     QByteArray profond = "{\"format\": \"systemes-regulation/seance\", \"version\": 1, \"x\": ";
     profond += QByteArray(100000, '[') + QByteArray(100000, ']') + '}';
     QTest::addRow("deep nesting") << profond << "JSON incorrect";
+}
+
+void TestFichierSeance::boundsReachedAreRead_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<Situation>("attendue");
+    Situation s = complete();
+    s.consignesActivite = QString(100'000, QLatin1Char('a'));
+    QTest::addRow("instructions of 100 000 characters") << ecritSeance(s) << s;
+    const QByteArray bon = ecritSeance(complete());
+    QTest::addRow("a file of 5 MB")
+        << bon + QByteArray(tailleMaxSeance - bon.size(), ' ') << complete();
+    s = complete();
+    for (int c = 0; c <= 550; ++c)
+        s.reference.insert(c, 100);
+    QTest::addRow("a reference at every column") << ecritSeance(s) << s;
+    s = complete();
+    s.reference.clear();
+    QTest::addRow("a reference's situation alone") << ecritSeance(s) << s;
+    s = complete();
+    s.releve[0].voies = {0, 100, 100};
+    s.niveauxTraces = {39, 0, 39};
+    QTest::addRow("levels at their ends") << ecritSeance(s) << s;
+}
+
+void TestFichierSeance::boundsReachedAreRead()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(Situation, attendue);
+    const LectureSeance lue = lisSeance(octets, gabarit);
+    QVERIFY2(lue.situation, qPrintable(lue.erreur));
+    QVERIFY(*lue.situation == attendue);
 }
 
 // Refused with one reason that names the field, never a situation.

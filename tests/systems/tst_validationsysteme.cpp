@@ -133,6 +133,8 @@ private slots:
     void aNumberIsWholeAndBounded();
     void eachRuleNamesItsFieldWhereverItComesFrom_data();
     void eachRuleNamesItsFieldWhereverItComesFrom();
+    void aNameIsQuotedShortAndOnOneLine_data();
+    void aNameIsQuotedShortAndOnOneLine();
     void eachFieldIsWrittenAndReadUnderItsOwnKey_data();
     void eachFieldIsWrittenAndReadUnderItsOwnKey();
 
@@ -260,6 +262,24 @@ void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom()
                  .arg(champ == QStringLiteral("nom") ? QStringLiteral("systeme")
                                                      : QStringLiteral("systemeEnseignant.") + champ,
                       raison));
+}
+
+void TestValidationSysteme::aNameIsQuotedShortAndOnOneLine_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("cite");
+    const QString soixante(60, QLatin1Char('x'));
+    QTest::addRow("60 characters, whole") << soixante << soixante;
+    QTest::addRow("61 characters, cut") << soixante + QLatin1Char('y') << soixante + u'…';
+    QTest::addRow("two lines") << QStringLiteral("A\nB") << QStringLiteral("A\uFFFDB");
+}
+
+// A name from outside, quoted in a message: its first 60 characters on one line.
+void TestValidationSysteme::aNameIsQuotedShortAndOnOneLine()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, cite);
+    QCOMPARE(citation(nom), cite);
 }
 
 // The description's nineteen fields, each changed alone: the file names it

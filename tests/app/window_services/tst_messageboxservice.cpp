@@ -36,6 +36,20 @@ private slots:
             << MessageKind::Confirmation << MessageButtons::OuiNon << QStringLiteral("escape")
             << QStringLiteral("Confirmation") << QMessageBox::Question << ouiNon
             << MessageAnswer::Non;
+        const QStringList ouiNonAnnuler{QStringLiteral("&Oui"), QStringLiteral("&Non"),
+                                        QStringLiteral("&Annuler")};
+        QTest::addRow("with Annuler, Annuler")
+            << MessageKind::Confirmation << MessageButtons::OuiNonAnnuler
+            << QStringLiteral("&Annuler") << QStringLiteral("Confirmation") << QMessageBox::Question
+            << ouiNonAnnuler << MessageAnswer::Annuler;
+        QTest::addRow("with Annuler, Escape")
+            << MessageKind::Confirmation << MessageButtons::OuiNonAnnuler
+            << QStringLiteral("escape") << QStringLiteral("Confirmation") << QMessageBox::Question
+            << ouiNonAnnuler << MessageAnswer::Annuler;
+        QTest::addRow("with Annuler, Non")
+            << MessageKind::Confirmation << MessageButtons::OuiNonAnnuler << QStringLiteral("&Non")
+            << QStringLiteral("Confirmation") << QMessageBox::Question << ouiNonAnnuler
+            << MessageAnswer::Non;
         QTest::addRow("information notice, OK")
             << MessageKind::Information << MessageButtons::Ok << QStringLiteral("OK")
             << QStringLiteral("Information") << QMessageBox::Information
