@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -418,7 +419,7 @@ void TestSeances::teachersExamples_data()
     // A teacher's own system the lesson brings: a low calcaemia climbs back.
     QTest::addRow("calcaemia") << "calcemie"
                                << "Calcémie" << 95 << 70 << false << false << 95
-                               << "Quelle hormone agit";
+                               << "Quelle glande répond";
 }
 
 // The lessons shipped for teachers open, show what their description says
@@ -446,7 +447,21 @@ void TestSeances::teachersExamples()
     if (reference)
         QCOMPARE(f.form.situation().situationReference(), QStringLiteral("boucle intacte"));
     QVERIFY(f.form.MemoProtocole->toPlainText().contains(question));
+    const QString &consignes = f.form.situation().consignesActivite();
+    // Written as French is: quotation marks « », a non-breaking space before
+    // a colon, a semicolon, a question or an exclamation mark.
+    static const QRegularExpression typographie(
+        QStringLiteral("[\"“”]| [:;?!]|«[^\\x{00a0}]|[^\\x{00a0}]»"));
+    QVERIFY2(!consignes.contains(typographie), qPrintable(consignes));
     QCOMPARE(f.form.windowTitle(), fichier + QStringLiteral(" — Systèmes de régulation"));
+    // Every name of the scheme shown whole (a teacher's too long is shortened).
+    const ConfigurationSysteme &decrit = f.form.situation().systeme();
+    QCOMPARE(f.form.LabelCapteur->text(), decrit.TexteCapteur);
+    QCOMPARE(f.form.LabelCentreIntegrateur->text(), decrit.TexteCentreIntegrateur);
+    QCOMPARE(f.form.LabelVoieStimulatrice->text(), decrit.TexteVoieStimulatrice);
+    QCOMPARE(f.form.LabelVoieInhibitrice->text(), decrit.TexteVoieInhibitrice);
+    QCOMPARE(f.form.LabelEffecteurStimulateur->text(), decrit.TexteEffecteurStimulateur);
+    QCOMPARE(f.form.LabelEffecteurInhibiteur->text(), decrit.TexteEffecteurInhibiteur);
 
     f.form.ButtonMarche->click();
     for (int i = 0; i < 300; ++i)
