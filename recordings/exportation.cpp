@@ -129,8 +129,11 @@ void TForm1::EnregistrerValeurs()
     EnTeteReleve enTete;
     enTete.unite = ScrollBarValeurReglee->unit();
     const auto voies = voiesEnregistrees(*this);
+    constexpr Experience coupures[] = {Experience::VoieSensitiveCoupee,
+                                       Experience::VoieStimulatriceCoupee,
+                                       Experience::VoieInhibitriceCoupee};
     for (std::size_t v = 0; v < voies.size(); ++v) {
-        enTete.nomsVoies[v] = voies[v].nom;
+        enTete.nomsVoies[v] = nomElement(m_situation, coupures[v]);
         enTete.modesVoies[v] = voies[v].mode();
     }
     enTete.reference = m_situation.reference();

@@ -57,21 +57,23 @@ void Releve::note(const LigneReleve &ligne)
 
 QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
 {
-    // Each header says how to read its column: a pupil copies it into a
-    // report without the program beside it.
-    QStringList entete{QStringLiteral("Tops du capteur depuis l'effacement"),
-                       avecUnite(QStringLiteral("Valeur réglée"), enTete.unite),
-                       avecUnite(QStringLiteral("Valeur consigne"), enTete.unite),
-                       QStringLiteral("Classe d'écart (positive : valeur sous la consigne)")};
+    // Each header says how to read its column in a pupil's words: a pupil
+    // copies it into a report without the program beside it.
+    QStringList entete{
+        QStringLiteral("Temps (tops du capteur)"),
+        avecUnite(QStringLiteral("Valeur réglée"), enTete.unite),
+        avecUnite(QStringLiteral("Valeur consigne"), enTete.unite),
+        QStringLiteral(
+            "Écart à la consigne (classe de −5 à +5, +\u00a0: valeur trop basse)")};
     for (std::size_t v = 0; v < enTete.modesVoies.size(); ++v) {
         if (enTete.modesVoies[v] == ModeNerveux)
-            entete << enTete.nomsVoies[v] + QStringLiteral(" : influx (1 = oui)");
+            entete << enTete.nomsVoies[v] + QStringLiteral("\u00a0: influx (1 = oui)");
         else if (enTete.modesVoies[v] == ModeHormonal)
-            entete << enTete.nomsVoies[v] +
-                          QStringLiteral(" : niveau (%, 0 = Min : aucune hormone, 100 = Max)");
+            entete << enTete.nomsVoies[v] + QStringLiteral("\u00a0: niveau d'hormone (%, 0 = "
+                                                           "Min\u00a0: aucune, 100 = Max)");
     }
-    entete << QStringLiteral("Perturbation (rouge : valeur abaissée, vert : valeur élevée, "
-                             "olive : aucune)")
+    entete << QStringLiteral("Perturbation (rouge\u00a0: valeur abaissée, vert\u00a0: valeur "
+                             "élevée, olive\u00a0: aucune)")
            << QStringLiteral("Expériences") << avecUnite(QStringLiteral("Référence"), enTete.unite);
 
     QStringList lignes;

@@ -58,6 +58,7 @@ private:
 struct EnTeteReleve
 {
     QString unite;
+    // As the scheme names them, with their role where two share a label.
     std::array<QString, 3> nomsVoies;
     std::array<ModeVoie, 3> modesVoies{ModeAbsent, ModeAbsent, ModeAbsent};
     // The reference curve's value at each column it has.

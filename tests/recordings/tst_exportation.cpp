@@ -91,6 +91,8 @@ class TestExportation : public QObject
 private slots:
     void valuesOfTheClassicRoad();
     void hormonalLevelsWithDecimalComma();
+    void pathwaysNamedAsTheScheme_data();
+    void pathwaysNamedAsTheScheme();
     void textCellsAreData_data();
     void textCellsAreData();
     void wrapClearsTheValues_data();
@@ -125,14 +127,15 @@ void TestExportation::valuesOfTheClassicRoad()
     QList<QStringList> lignes;
     QVERIFY2(lisCsv(chemin, lignes, &bom), qPrintable(chemin));
     QCOMPARE(bom, QByteArray("\xEF\xBB\xBF"));
-    QCOMPARE(
-        lignes.first(),
-        (QStringList{"Tops du capteur depuis l'effacement", "Valeur réglée (u.a)",
-                     "Valeur consigne (u.a)", "Classe d'écart (positive : valeur sous la consigne)",
-                     "Voie Sensitive : influx (1 = oui)", "Voie Stimulatrice : influx (1 = oui)",
-                     "Voie Inhibitrice : influx (1 = oui)",
-                     "Perturbation (rouge : valeur abaissée, vert : valeur élevée, olive : aucune)",
-                     "Expériences", "Référence (u.a)"}));
+    QCOMPARE(lignes.first(),
+             (QStringList{"Temps (tops du capteur)", "Valeur réglée (u.a)", "Valeur consigne (u.a)",
+                          "Écart à la consigne (classe de −5 à +5, +\u00a0: valeur trop basse)",
+                          "Voie sensitive\u00a0: influx (1 = oui)",
+                          "Voie motrice stimulatrice\u00a0: influx (1 = oui)",
+                          "Voie motrice inhibitrice\u00a0: influx (1 = oui)",
+                          "Perturbation (rouge\u00a0: valeur abaissée, vert\u00a0: valeur élevée, "
+                          "olive\u00a0: aucune)",
+                          "Expériences", "Référence (u.a)"}));
     QCOMPARE(lignes.size(), 1 + 400);
 
     // Column 1 was drawn before the first tick read the deviation; from then
@@ -178,8 +181,10 @@ void TestExportation::hormonalLevelsWithDecimalComma()
     f.form.EnregistrerValeurs();
     QList<QStringList> lignes;
     QVERIFY2(lisCsv(chemin, lignes), qPrintable(chemin));
-    QCOMPARE(lignes[0][4],
-             QStringLiteral("Voie Sensitive : niveau (%, 0 = Min : aucune hormone, 100 = Max)"));
+    QCOMPARE(
+        lignes[0][4],
+        QStringLiteral("Voie sensitive\u00a0: niveau d'hormone (%, 0 = Min\u00a0: aucune, 100 = "
+                       "Max)"));
     // The trace starts halfway between Max (row 2) and Min (row 38) and moves
     // one pixel a column toward the row of its class: 20 for class 0 at
     // column 1, then 30 for class 3.
@@ -187,24 +192,57 @@ void TestExportation::hormonalLevelsWithDecimalComma()
     QCOMPARE(lignes[2][4], QStringLiteral("47,2"));
 }
 
+void TestExportation::pathwaysNamedAsTheScheme_data()
+{
+    QTest::addColumn<QString>("systeme");
+    QTest::addColumn<QStringList>("voies");
+    QTest::addRow("blood pressure")
+        << "Pression artérielle (Activité cardiaque)"
+        << QStringList{"Nerfs X, de Cyon et de Héring", "Nerf orthosympathique",
+                       "Nerf X (fibres motrices)"};
+    // Two pathways of one label: their roles tell them apart.
+    QTest::addRow("body temperature")
+        << "Homéothermie"
+        << QStringList{"Voie nerveuse",
+                       "Voie nerveuse (orthosympathique, voie motrice stimulatrice)",
+                       "Voie nerveuse (orthosympathique, voie motrice inhibitrice)"};
+}
+
+void TestExportation::pathwaysNamedAsTheScheme()
+{
+    QFETCH(QString, systeme);
+    QFETCH(QStringList, voies);
+    FenetreEnregistrement f;
+    tapeSysteme(f.form, systeme);
+    routeClassique(f, 3);
+    const QString chemin =
+        m_dossier.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".csv"));
+    f.messages.fileNames << chemin;
+    f.form.EnregistrerValeurs();
+    QList<QStringList> lignes;
+    QVERIFY2(lisCsv(chemin, lignes), qPrintable(chemin));
+    for (int v = 0; v < 3; ++v)
+        QCOMPARE(lignes[0][4 + v], voies[v] + QStringLiteral("\u00a0: influx (1 = oui)"));
+}
+
 void TestExportation::textCellsAreData_data()
 {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("lu"); // as the spreadsheet shows the header cell
     QTest::addRow("plain") << "Nerf"
-                           << "Nerf : influx (1 = oui)";
+                           << "Nerf\u00a0: influx (1 = oui)";
     QTest::addRow("separator and quote") << "Voie \"A\"; B"
-                                         << "Voie \"A\"; B : influx (1 = oui)";
+                                         << "Voie \"A\"; B\u00a0: influx (1 = oui)";
     QTest::addRow("line ends") << "Voie\r\nA\nB"
-                               << "Voie\r\nA\nB : influx (1 = oui)";
+                               << "Voie\r\nA\nB\u00a0: influx (1 = oui)";
     QTest::addRow("formula") << "=SOMME(A1:A9)"
-                             << "'=SOMME(A1:A9) : influx (1 = oui)";
+                             << "'=SOMME(A1:A9)\u00a0: influx (1 = oui)";
     QTest::addRow("plus") << "+1"
-                          << "'+1 : influx (1 = oui)";
+                          << "'+1\u00a0: influx (1 = oui)";
     QTest::addRow("minus") << "-2+3"
-                           << "'-2+3 : influx (1 = oui)";
+                           << "'-2+3\u00a0: influx (1 = oui)";
     QTest::addRow("at") << "@cmd"
-                        << "'@cmd : influx (1 = oui)";
+                        << "'@cmd\u00a0: influx (1 = oui)";
 }
 
 // Names that reach the values' header are data: quoted where they hold the
