@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/figures.h"
 
+#include "app/seances.h"
 #include "app/tform1.h"
 #include "app/window_services/glyphbutton.h"
 #include "app/window_services/imagecontrol.h"
 #include "app/window_services/intervaltimer.h"
 #include "bench/mesures.h"
 #include "bench/pleinevitesse.h"
-#include "app/seances.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

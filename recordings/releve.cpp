@@ -63,8 +63,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
         QStringLiteral("Temps (tops du capteur)"),
         avecUnite(QStringLiteral("Valeur réglée"), enTete.unite),
         avecUnite(QStringLiteral("Valeur consigne"), enTete.unite),
-        QStringLiteral(
-            "Écart à la consigne (classe de −5 à +5, +\u00a0: valeur trop basse)")};
+        QStringLiteral("Écart à la consigne (classe de −5 à +5, +\u00a0: valeur trop basse)")};
     for (std::size_t v = 0; v < enTete.modesVoies.size(); ++v) {
         if (enTete.modesVoies[v] == ModeNerveux)
             entete << enTete.nomsVoies[v] + QStringLiteral("\u00a0: influx (1 = oui)");

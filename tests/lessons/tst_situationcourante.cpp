@@ -136,11 +136,12 @@ void TestSituationCourante::experimentsNamedAfterTheSystem_data()
         << "Expérience – section : Voie nerveuse (orthosympathique, voie motrice stimulatrice)"
         << "Voie nerveuse (orthosympathique, voie motrice stimulatrice) – section";
     // The sensory and the stimulating pathways are both "Milieu intérieur".
-    QTest::addRow("hormonal pathways of one name") << 3 << int(E::VoieStimulatriceCoupee)
-                                      << "Bloquer : Milieu intérieur (voie motrice stimulatrice)"
-                                      << "Expérience – blocage : Milieu intérieur (voie motrice "
-                                         "stimulatrice)"
-                                      << "Milieu intérieur (voie motrice stimulatrice) – blocage";
+    QTest::addRow("hormonal pathways of one name")
+        << 3 << int(E::VoieStimulatriceCoupee)
+        << "Bloquer : Milieu intérieur (voie motrice stimulatrice)"
+        << "Expérience – blocage : Milieu intérieur (voie motrice "
+           "stimulatrice)"
+        << "Milieu intérieur (voie motrice stimulatrice) – blocage";
     QTest::addRow("direct sensitivity") << 2 << int(E::VoieSensitiveCoupee) << ""
                                         << ""
                                         << "";
