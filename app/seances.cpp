@@ -285,7 +285,7 @@ bool Seances::ouvreContenu(const QString &designation, const QByteArray &octets)
     // Nothing changed in the lesson on screen, nor anything recorded, is
     // lost without a question (one is enough).
     if (modifiee()) {
-        if (!laisseLaSeance())
+        if (!demandeDEnregistrer())
             return false;
     } else if (!m_form.situation().releve().estVide() &&
                m_messages.ask(&m_form, MessageKind::Confirmation,
@@ -324,8 +324,11 @@ bool Seances::modifiee() const
 
 bool Seances::laisseLaSeance()
 {
-    if (!modifiee())
-        return true;
+    return !modifiee() || demandeDEnregistrer();
+}
+
+bool Seances::demandeDEnregistrer()
+{
     const MessageAnswer reponse = m_form.fichiers().suspendu([this] {
         return m_messages.ask(
             &m_form, MessageKind::Confirmation,

@@ -63,6 +63,8 @@ private:
     void applique(const Situation &situation);
     void nomme(const QString &nom);
     bool enregistre();
+    // Asks whether to save the changed lesson: true once saved, or left.
+    bool demandeDEnregistrer();
 
     TForm1 &m_form;
     RegistreSystemes &m_registre;

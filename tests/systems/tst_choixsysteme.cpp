@@ -11,12 +11,8 @@
 #include "messageboxanswer.h"
 #include "saisiesysteme.h"
 #include "scriptedmessages.h"
-#include "systemecalcemie.h"
-#include "systems/registresystemes.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 
 namespace {
@@ -34,8 +30,6 @@ private slots:
     void typingLetterByLetter();
     void pickingAnItemApplies();
     void pickedNameShowsItsBeginning();
-    void theOpenListShowsEveryNameWhole_data();
-    void theOpenListShowsEveryNameWhole();
     void typedNameAppliedOnce_data();
     void typedNameAppliedOnce();
     void markerInFlightCarriesOn_data() { ajouteLignesSystemes(); }
@@ -111,39 +105,6 @@ void TestChoixSysteme::pickedNameShowsItsBeginning()
     }
     QCOMPARE(form.ComboBoxSysteme->currentText(), nom);
     QCOMPARE(form.ComboBoxSysteme->lineEdit()->cursorPosition(), 0);
-}
-
-// The open list, wider than the field, shows every name whole (the text with
-// the item's margins on both sides), in the style a pupil may choose too.
-void TestChoixSysteme::theOpenListShowsEveryNameWhole_data()
-{
-    QTest::addColumn<QString>("style");
-    QTest::addRow("Fusion") << "Fusion";
-    QTest::addRow("Windows") << "Windows";
-}
-
-void TestChoixSysteme::theOpenListShowsEveryNameWhole()
-{
-    QFETCH(QString, style);
-    QApplication::setStyle(QStyleFactory::create(style));
-    ScriptedMessages messages;
-    CountingBeeper beeper;
-    TForm1 form(messages, beeper);
-    form.registre().adopte({QStringLiteral("Glycémie d'un diabétique de type 1 après un repas "
-                                           "puis une injection d'insuline"),
-                            calcemie()});
-    form.show();
-    form.ComboBoxSysteme->showPopup();
-    const QAbstractItemView *liste = form.ComboBoxSysteme->view();
-    QTRY_VERIFY(liste->isVisible());
-    const int marges = 2 * (liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    for (int i = 0; i < form.ComboBoxSysteme->count(); ++i) {
-        const QString texte = form.ComboBoxSysteme->itemText(i);
-        const QRect place = liste->visualRect(liste->model()->index(i, 0));
-        QVERIFY2(liste->fontMetrics().horizontalAdvance(texte) + marges <= place.width(),
-                 qPrintable(texte));
-    }
-    form.ComboBoxSysteme->hidePopup();
 }
 
 // The end of an edit (Enter, or the focus leaving the list for another control
