@@ -5,7 +5,6 @@
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
-#include "recordings/courbe.h"
 #include "systems/registresystemes.h"
 
 #include <QAction>
@@ -217,10 +216,10 @@ void Seances::applique(const Situation &s)
         const LigneReleve &derniere = s.releve.last();
         etat.ClasseEcart = derniere.classeEcart;
         etat.Perturbation = derniere.perturbation;
-        // The curve as drawn; its next column joins the last value's row.
-        etat.OrdonneeCourbe =
-            ordonneeCourbe(derniere.valeurReglee, f.ScrollBarValeurReglee->minimum(),
-                           f.ScrollBarValeurReglee->maximum(), f.EnregCourbe->height());
+        // The curve drawn again from its values rather than as the file
+        // pictured it: a lesson kept before the curve's scale changed lines
+        // up with the columns to come.
+        f.redessineCourbe();
     }
     f.situation().releve().changeVitesseModifiee(s.vitesseModifiee);
     f.actualiseExport();

@@ -148,6 +148,8 @@ public:
 
     // The exports' and the reference's actions follow the rows recorded.
     void actualiseExport();
+    // The curve drawn again from the recorded rows, over its grid and reference.
+    void redessineCourbe();
     // The files the pupil saves and opens, and their warnings.
     Fichiers &fichiers() { return *m_fichiers; }
     Seances *seances() const { return m_seances; }
@@ -198,7 +200,6 @@ private:
     void setUpMenus();
     void setUpCourbe();
     void actualiseFondCourbe();
-    void redessineCourbe();
     int dessineColonneCourbe(int position, int valeurReglee, int valeurConsigne, int precedente);
     void actualiseReference();
     void noteChangementDeVitesse();

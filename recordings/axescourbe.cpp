@@ -102,14 +102,10 @@ QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
 
 void AxesCourbe::paintEvent(QPaintEvent *)
 {
+    // The numbers alone at the grid's lines: a mark beside them would read
+    // as a minus sign.
     QPainter painter(this);
-    const QRect surface = m_surface->geometry();
     painter.setPen(palette().color(QPalette::WindowText));
-    // Each value's level marked on the surface's right edge.
-    for (const Graduation &g : std::as_const(m_graduations)) {
-        const int y = surface.top() + g.ligne;
-        painter.drawLine(surface.right() + 1, y, surface.right() + 3, y);
-    }
     for (const Libelle &l : libelles()) {
         if (!l.marque.isNull())
             painter.fillRect(l.marque, l.couleur);

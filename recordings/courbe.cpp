@@ -41,12 +41,16 @@ void colonneDeFond(Canvas &canvas, const FondCourbe &fond, int x, int hauteur)
 
 int ordonneeCourbe(int valeur, int minimum, int maximum, int hauteur)
 {
+    // The range's ends lie inside the surface, clear of its frame: a value
+    // held at the maximum (the result of a lesion) stays a line one sees.
+    const int marge = std::clamp((hauteur - 1) / 20, 0, margeCourbe);
+    const int bas = hauteur - 1 - marge;
     if (maximum <= minimum)
-        return hauteur - 1;
+        return bas;
     const int bornee = std::clamp(valeur, minimum, maximum);
-    const long long monte = (long long)(bornee - minimum) * (hauteur - 1);
+    const long long monte = (long long)(bornee - minimum) * (bas - marge);
     const int arrondi = int((2 * monte + (maximum - minimum)) / (2LL * (maximum - minimum)));
-    return hauteur - 1 - arrondi;
+    return bas - arrondi;
 }
 
 void effaceCourbe(ImageControl *courbe, const FondCourbe &fond)

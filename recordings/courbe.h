@@ -10,8 +10,12 @@ class ImageControl;
 // light grid (a line at each value graduation, one every 50 columns) and a
 // reference curve kept by the pupil, in grey.
 
-// The row of a value on a surface of the given height: the maximum on the top
-// row, the minimum on the bottom one; values outside the range at its edge.
+// Rows left free above the maximum and below the minimum.
+inline constexpr int margeCourbe = 4;
+
+// The row of a value on a surface of the given height: the maximum
+// margeCourbe rows under the top, the minimum as far above the bottom;
+// values outside the range at its ends.
 int ordonneeCourbe(int valeur, int minimum, int maximum, int hauteur);
 
 // What lies under the live curve: the grid's rows, and the reference's row at

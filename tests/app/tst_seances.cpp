@@ -13,7 +13,10 @@
 #include "tests/systems/saisiesysteme.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -103,8 +106,8 @@ void TestSeances::savedThenOpenedIsTheSame_data()
         QTest::addRow("%s", s.nom) << QString::fromUtf8(s.nom);
 }
 
-// Every field kept: the values, the strips' and the curve's pixels, the
-// values' rows, the reference; the lesson opens stopped, named in the title,
+// Every field kept: the values, the strips' and the curve's pixels (the
+// curve drawn from the values' rows), the reference; the lesson opens stopped, named in the title,
 // and "Marche" goes on from its column.
 void TestSeances::savedThenOpenedIsTheSame()
 {
@@ -117,6 +120,24 @@ void TestSeances::savedThenOpenedIsTheSame()
     a.form.seances()->Enregistrer();
     QVERIFY(QFileInfo::exists(chemin));
     QCOMPARE(a.form.windowTitle(), QStringLiteral("lecon — Systèmes de régulation"));
+    // The curve as a lesson kept on another scale pictured it (blank here):
+    // it is drawn again from the values.
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::ReadWrite));
+    QJsonObject lecon = QJsonDocument::fromJson(fichier.readAll()).object();
+    QJsonObject enregistrements = lecon[QStringLiteral("enregistrements")].toObject();
+    QJsonObject images = enregistrements[QStringLiteral("bandes")].toObject();
+    QImage blanche(a.form.EnregCourbe->size(), QImage::Format_RGB32);
+    blanche.fill(Qt::white);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    blanche.save(&png, "PNG");
+    images[QStringLiteral("courbe")] = QString::fromLatin1(png.data().toBase64());
+    enregistrements[QStringLiteral("bandes")] = images;
+    lecon[QStringLiteral("enregistrements")] = enregistrements;
+    fichier.resize(0);
+    fichier.write(QJsonDocument(lecon).toJson());
+    fichier.close();
 
     Fenetre b;
     const bool ouverte = b.form.seances()->ouvre(chemin);

@@ -23,9 +23,17 @@ const QColor grisReference(150, 150, 150);
 const QColor grille(220, 220, 220);
 const QString questionEffacer = QStringLiteral("Effacer ces enregistrements ?");
 
-// The surface is 101 rows high: the maximum on row 0, the minimum on row 100,
-// so that the general scheme's range (0 to 100) takes one row per unit.
-constexpr int basCourbe = 100;
+// The surface is 101 rows high; the range's ends lie four rows inside it, clear
+// of its frame: the maximum on row 4, the minimum on row 96.
+constexpr int hautCourbe = 4;
+constexpr int basCourbe = 96;
+
+// The row of a value of the general scheme's range (0 to 100): 0.92 row per
+// unit, from the minimum's row up.
+int ligneDe(int valeur)
+{
+    return basCourbe - qRound(0.92 * valeur);
+}
 
 QColor pixelCourbe(TForm1 &form, int x, int y)
 {
@@ -74,10 +82,10 @@ void TestCourbe::route_data()
     QTest::addColumn<QList<int>>("valeurs");
     QTest::addColumn<QList<int>>("lignes"); // the row of each value, in order
     QTest::addRow("perturbation and correction")
-        << QList<int>{50, 20, 26, 32, 38, 44, 50} << QList<int>{50, 80, 74, 68, 62, 56, 50};
+        << QList<int>{50, 20, 26, 32, 38, 44, 50} << QList<int>{50, 78, 72, 67, 61, 56, 50};
     QTest::addRow("oscillation around the set point")
         << QList<int>{50, 51, 50, 49, 50} << QList<int>{50, 49, 50, 51, 50};
-    QTest::addRow("ends of the range") << QList<int>{100, 0} << QList<int>{0, basCourbe};
+    QTest::addRow("ends of the range") << QList<int>{100, 0} << QList<int>{hautCourbe, basCourbe};
 }
 
 void TestCourbe::route()
@@ -96,7 +104,7 @@ void TestCourbe::route()
         const int depuis = i == 0 ? lignes[0] : lignes[i - 1];
         const int haut = std::min(depuis, lignes[i]);
         const int bas = std::max(depuis, lignes[i]);
-        for (int y = 0; y <= basCourbe; ++y) {
+        for (int y = 0; y < f.form.EnregCourbe->height(); ++y) {
             const QColor pixel = pixelCourbe(f.form, x, y);
             if (y >= haut && y <= bas)
                 QVERIFY2(pixel == bleuVert, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
@@ -107,11 +115,14 @@ void TestCourbe::route()
                          qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
     }
-    // White, with a light grid: ten bands and a mark every 50 columns.
-    QCOMPARE(pixelCourbe(f.form, 20, 5), blanc);
-    QVERIFY(pixelCourbe(f.form, 20, 0) != blanc);
+    // White, with a light grid: a line at each graduation (the maximum's on
+    // row 4, the free rows above it white) and a mark every 50 columns.
+    QCOMPARE(pixelCourbe(f.form, 20, hautCourbe - 1), blanc);
+    QCOMPARE(pixelCourbe(f.form, 20, hautCourbe + 1), blanc);
+    QVERIFY(pixelCourbe(f.form, 20, hautCourbe) != blanc);
     QVERIFY(pixelCourbe(f.form, 100, 5) != blanc);
-    QCOMPARE(pixelCourbe(f.form, 20, 0).lightness(), pixelCourbe(f.form, 100, 5).lightness());
+    QCOMPARE(pixelCourbe(f.form, 20, hautCourbe).lightness(),
+             pixelCourbe(f.form, 100, 5).lightness());
 }
 
 // The scale is the regulated-value bar's range of the system, labelled in its
@@ -136,15 +147,37 @@ void TestCourbe::echelle()
     tapeSysteme(f.form, nom);
     QCOMPARE(f.form.etat().PositionEnreg, 0);
     QVERIFY(pixelCourbe(f.form, 1, basCourbe) != bleuVert);
-    f.form.ScrollBarValeurReglee->setValue(f.form.ScrollBarValeurReglee->maximum());
-    f.tics(1);
-    QCOMPARE(pixelCourbe(f.form, 1, 0), bleuVert);
-    QCOMPARE(pixelCourbe(f.form, 1, 1), blanc);
-    // Typed beyond the range (the edit takes any number), at the edge.
-    f.form.EditValeurReglee->setText(QString::number(f.form.ScrollBarValeurReglee->maximum() * 10));
-    f.tics(1);
-    QCOMPARE(pixelCourbe(f.form, 2, 0), bleuVert);
-    QCOMPARE(pixelCourbe(f.form, 2, 1), blanc);
+    auto *barre = f.form.ScrollBarValeurReglee;
+    // The range's ends, then a number typed beyond it (the edit takes any),
+    // drawn at the maximum: each a line clear of the surface's frame.
+    const QList<std::pair<QString, int>> valeurs{
+        {QString::number(barre->minimum()), basCourbe},
+        {QString::number(barre->maximum()), hautCourbe},
+        {QString::number(barre->maximum() * 10), hautCourbe}};
+    for (const auto &[texte, ligne] : valeurs) {
+        f.form.EditValeurReglee->setText(texte);
+        f.tics(1);
+        const int x = f.form.etat().PositionEnreg;
+        QVERIFY2(pixelCourbe(f.form, x, ligne) == bleuVert, qPrintable(texte));
+        QVERIFY2(pixelCourbe(f.form, x, ligne == basCourbe ? ligne + 1 : ligne - 1) == blanc,
+                 qPrintable(texte));
+    }
+    // Where a lesion leaves the value (the sensor destroyed: at the maximum
+    // in three of the systems) is drawn inside the frame too.
+    f.form.EditValeurReglee->setText(f.form.EditValeurConsigne->text());
+    f.form.ButtonMarche->click();
+    f.form.ChangeExperience(Experience::CapteurDetruit, true);
+    for (int i = 0; i < 400; ++i)
+        unInstant(f.form);
+    const int x = f.form.etat().PositionEnreg;
+    QList<int> lignes;
+    for (int y = 0; y < f.form.EnregCourbe->height(); ++y) {
+        if (pixelCourbe(f.form, x, y) == bleuVert)
+            lignes << y;
+    }
+    QVERIFY(!lignes.isEmpty());
+    QVERIFY2(lignes.first() >= hautCourbe && lignes.last() <= basCourbe,
+             qPrintable(QString::number(barre->value())));
 }
 
 // The curve's toggle is a recording toggle: down first, it starts a new
@@ -167,21 +200,21 @@ void TestCourbe::parmiLesEnregistrements()
     f.form.ScrollBarValeurReglee->setValue(20);
     f.tics(550);
     QVERIFY(f.messages.asked.isEmpty());
-    QCOMPARE(pixelCourbe(f.form, 301, 80), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 301, ligneDe(20)), bleuVert);
     f.messages.answers.enqueue(MessageAnswer::Oui);
     f.tics(1);
     QCOMPARE(f.messages.asked.size(), 1);
     QCOMPARE(f.messages.asked[0].text, questionEffacer);
     QCOMPARE(f.form.etat().PositionEnreg, 0);
-    QVERIFY(pixelCourbe(f.form, 301, 80) != bleuVert);
+    QVERIFY(pixelCourbe(f.form, 301, ligneDe(20)) != bleuVert);
 
     f.tics(10);
-    QCOMPARE(pixelCourbe(f.form, 5, 80), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 5, ligneDe(20)), bleuVert);
     f.messages.answers.enqueue(MessageAnswer::Oui);
     f.form.SpeedButtonEnreg->click();
     QCOMPARE(f.messages.asked.size(), 2);
     QCOMPARE(f.messages.asked[1].text, questionEffacer);
-    QVERIFY(pixelCourbe(f.form, 5, 80) != bleuVert);
+    QVERIFY(pixelCourbe(f.form, 5, ligneDe(20)) != bleuVert);
 
     // Up, it hides the curve; nothing records any more.
     f.form.SpeedButtonCourbe->click();
@@ -240,19 +273,20 @@ void TestCourbe::ordonneeDesValeurs_data()
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("ligne");
-    // 101 rows: the maximum on row 0, the minimum on row 100; a value's share
-    // of the range, in hundredths, rounded to the nearest (a half upwards).
+    // 101 rows: the maximum on row 4, the minimum on row 96, four rows left
+    // free at each end; a value's share of those 92 rows, rounded to the
+    // nearest (a half upwards).
     QTest::addRow("middle") << 50 << 0 << 100 << 50;
-    QTest::addRow("minimum") << 0 << 0 << 100 << 100;
-    QTest::addRow("maximum") << 100 << 0 << 100 << 0;
-    QTest::addRow("below the range") << -5 << 0 << 100 << 100;
-    QTest::addRow("above the range") << 120 << 0 << 100 << 0;
-    QTest::addRow("16.67 hundredths") << 1000 << 600 << 3000 << 83;
-    QTest::addRow("17.92 hundredths") << 1030 << 600 << 3000 << 82;
-    QTest::addRow("a half") << 1 << 0 << 200 << 99;
-    QTest::addRow("one and a half") << 3 << 0 << 200 << 98;
-    QTest::addRow("just under a half") << 49 << 0 << 10000 << 100;
-    QTest::addRow("no range") << 5 << 5 << 5 << 100;
+    QTest::addRow("minimum") << 0 << 0 << 100 << 96;
+    QTest::addRow("maximum") << 100 << 0 << 100 << 4;
+    QTest::addRow("below the range") << -5 << 0 << 100 << 96;
+    QTest::addRow("above the range") << 120 << 0 << 100 << 4;
+    QTest::addRow("15.33 rows") << 1000 << 600 << 3000 << 81;
+    QTest::addRow("16.48 rows") << 1030 << 600 << 3000 << 80;
+    QTest::addRow("a half") << 1 << 0 << 184 << 95;
+    QTest::addRow("one and a half") << 3 << 0 << 184 << 94;
+    QTest::addRow("just under a half") << 49 << 0 << 10000 << 96;
+    QTest::addRow("no range") << 5 << 5 << 5 << 96;
 }
 
 void TestCourbe::ordonneeDesValeurs()
@@ -282,8 +316,8 @@ void TestCourbe::libellesAleurPlace_data()
 }
 
 // Every text of the axes and the legend lies in the curve's box, apart from
-// the others: each value level with its row (the maximum on the surface's
-// first row, the minimum on its last), each time mark centred under its
+// the others: each value level with its row (the range on the surface's rows
+// 4 to 96), each time mark centred under its
 // column, after the unit, and the legend's names side by side.
 void TestCourbe::libellesAleurPlace()
 {
@@ -343,7 +377,7 @@ void TestCourbe::libellesAleurPlace()
             finUnite = l.rect.right();
         } else if (nombre && l.rect.left() > surface.right()) {
             // A value, at its row: rows run from the maximum down.
-            const double ligne = 100.0 * (maximum - valeur) / (maximum - minimum);
+            const double ligne = hautCourbe + 92.0 * (maximum - valeur) / (maximum - minimum);
             QVERIFY2(qAbs(l.rect.center().y() - (surface.top() + ligne)) <= 1, qPrintable(l.texte));
             QVERIFY(l.rect.left() - surface.right() <= 6);
             ++niveaux;
@@ -357,15 +391,14 @@ void TestCourbe::libellesAleurPlace()
         }
     }
     QVERIFY(niveaux >= 4);
-    // Each level is marked by a short line on the surface's right edge.
+    // No mark between the surface and a level's number: it would read as a
+    // minus sign.
     const QImage boite = f.form.GroupBoxCourbe->grab().toImage();
-    const QColor texte = axes->palette().color(QPalette::WindowText);
     for (const AxesCourbe::Libelle &l : libelles) {
         if (l.rect.left() > surface.right() && l.marque.isNull()) {
-            // From just past the surface's edge, not on it.
-            QCOMPARE(boite.pixelColor(surface.right() + 1, l.rect.center().y()), texte);
-            QCOMPARE(boite.pixelColor(surface.right() + 3, l.rect.center().y()), texte);
-            QVERIFY(boite.pixelColor(surface.right(), l.rect.center().y()) != texte);
+            for (int x = surface.right() + 1; x < l.rect.left(); ++x)
+                QVERIFY2(boite.pixelColor(x, l.rect.center().y()).lightness() > 200,
+                         qPrintable(l.texte));
         }
     }
     // Every 50 columns of the 550 (50 to 500), less those under the unit: a
@@ -414,7 +447,7 @@ void TestCourbe::referenceGardee()
     f.form.ScrollBarValeurReglee->setValue(20);
     for (int i = 0; i < 100; ++i)
         unInstant(f.form);
-    QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 1, ligneDe(20)), bleuVert);
     f.form.GarderReference();
     QCOMPARE(f.form.situation().reference().size(), 100);
 
@@ -440,19 +473,19 @@ void TestCourbe::referenceGardee()
         f.messages.answers << MessageAnswer::Oui;
         f.form.SpeedButtonEnreg->click();
     }
-    // A fresh curve: the reference's first column at 20 (row 80) in grey,
+    // A fresh curve: the reference's first column at 20 in grey,
     // ahead of the live curve; without it, the grid's line of 20.
-    QCOMPARE(pixelCourbe(f.form, 1, 80), gardee ? grisReference : grille);
+    QCOMPARE(pixelCourbe(f.form, 1, ligneDe(20)), gardee ? grisReference : grille);
     // The live curve's first column, at 20 too since the value did not move
     // back yet, is drawn over the grey.
     f.form.ScrollBarValeurReglee->setValue(20);
     f.form.etat().ClasseEcart = 0;
     f.tics(1);
-    QCOMPARE(pixelCourbe(f.form, 1, 80), bleuVert);
-    QCOMPARE(pixelCourbe(f.form, 2, 80), gardee ? grisReference : grille);
+    QCOMPARE(pixelCourbe(f.form, 1, ligneDe(20)), bleuVert);
+    QCOMPARE(pixelCourbe(f.form, 2, ligneDe(20)), gardee ? grisReference : grille);
 }
 
-// A reference from the range's maximum (the surface's first row) back to the
+// A reference from the range's maximum (its top row) back to the
 // set point is one grey line: each column joins the previous one's row.
 void TestCourbe::referenceAuMaximum()
 {
@@ -469,10 +502,9 @@ void TestCourbe::referenceAuMaximum()
     QVERIFY(reference.size() > 20);
     QCOMPARE(reference.value(1), 100);
     QVERIFY(reference.last() < 60);
-    // Range 0 to 100 on 101 rows: the value v on row 100 - v.
     for (auto it = std::next(reference.cbegin()); it != reference.cend(); ++it) {
-        const int avant = 100 - std::prev(it).value();
-        const int ici = 100 - it.value();
+        const int avant = ligneDe(std::prev(it).value());
+        const int ici = ligneDe(it.value());
         for (int ligne = std::min(avant, ici); ligne <= std::max(avant, ici); ++ligne)
             QVERIFY2(pixelCourbe(f.form, it.key(), ligne) == grisReference,
                      qPrintable(QStringLiteral("column %1, row %2").arg(it.key()).arg(ligne)));
@@ -492,7 +524,7 @@ void TestCourbe::referenceJusquAuBord()
     QVERIFY(f.form.situation().reference().contains(derniere));
     f.messages.answers << MessageAnswer::Oui;
     f.form.SpeedButtonEnreg->click();
-    QCOMPARE(pixelCourbe(f.form, derniere, 100 - f.form.situation().reference().value(derniere)),
+    QCOMPARE(pixelCourbe(f.form, derniere, ligneDe(f.form.situation().reference().value(derniere))),
              grisReference);
 }
 
