@@ -29,6 +29,7 @@ class EditeurSystemes;
 class Fichiers;
 class Seances;
 class RegistreSystemes;
+struct BandeNommee;
 struct ConfigurationSysteme;
 
 // The single window of the program. Its elements come from the form
@@ -209,6 +210,7 @@ private:
     QMenu *menuElement(const QWidget *element);
     QAction *experienceDeLElement(const QWidget *element) const;
     QList<QWidget *> cadresEnregistrements() const;
+    QList<BandeNommee> bandesNommees() const;
 
     MessageService &m_messages;
     Beeper &m_beeper;

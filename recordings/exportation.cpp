@@ -92,9 +92,17 @@ QList<QWidget *> TForm1::cadresEnregistrements() const
     return cadres;
 }
 
+// Each pathway's strip named beside it in the scheme's words: the strips'
+// own captions say only their role.
+QList<BandeNommee> TForm1::bandesNommees() const
+{
+    const auto noms = nomsDesVoies(m_situation);
+    return {{EnregSensitif, noms[0]}, {EnregStimulateur, noms[1]}, {EnregInhibiteur, noms[2]}};
+}
+
 QImage TForm1::imageEnregistrements() const
 {
-    return imageAvecLegende(cadresEnregistrements(), legendeEnregistrements());
+    return imageAvecLegende(cadresEnregistrements(), legendeEnregistrements(), bandesNommees());
 }
 
 void TForm1::CopierImage()
@@ -129,13 +137,9 @@ void TForm1::EnregistrerValeurs()
     EnTeteReleve enTete;
     enTete.unite = ScrollBarValeurReglee->unit();
     const auto voies = voiesEnregistrees(*this);
-    constexpr Experience coupures[] = {Experience::VoieSensitiveCoupee,
-                                       Experience::VoieStimulatriceCoupee,
-                                       Experience::VoieInhibitriceCoupee};
-    for (std::size_t v = 0; v < voies.size(); ++v) {
-        enTete.nomsVoies[v] = nomElement(m_situation, coupures[v]);
+    enTete.nomsVoies = nomsDesVoies(m_situation);
+    for (std::size_t v = 0; v < voies.size(); ++v)
         enTete.modesVoies[v] = voies[v].mode();
-    }
     enTete.reference = m_situation.reference();
     m_fichiers->enregistre(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
                            QStringLiteral("Valeurs CSV"), QStringLiteral("csv"),
@@ -147,7 +151,7 @@ void TForm1::Imprimer()
     if (m_situation.releve().estVide())
         return;
     // The page sets the caption above the image itself.
-    const QImage image = imageAvecLegende(cadresEnregistrements(), QString());
+    const QImage image = imageAvecLegende(cadresEnregistrements(), QString(), bandesNommees());
     const QString legende = legendeEnregistrements();
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageOrientation(QPageLayout::Landscape);

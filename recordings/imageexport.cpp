@@ -7,13 +7,31 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Room around the caption, in the window's pixels.
 constexpr int margeLegende = 4;
+// The strips' names: their column's widest line, and its room around them.
+constexpr int largeurNoms = 200;
+constexpr int margeNoms = 6;
+
+// The strips' own font, in regular weight: the caption above is the bold one.
+QFont policeNom(const BandeNommee &nommee)
+{
+    QFont police = nommee.bande->font();
+    police.setBold(false);
+    return police;
+}
+
+bool montreeDans(const BandeNommee &nommee, const QWidget *cadre)
+{
+    return cadre->isAncestorOf(nommee.bande) && nommee.bande->isVisibleTo(cadre);
+}
 } // namespace
 
-QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
+QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende,
+                        const QList<BandeNommee> &noms)
 {
     QWidget *premier = cadres.first();
     const qreal ratio = std::max<qreal>(2, premier->devicePixelRatioF());
@@ -29,6 +47,21 @@ QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
         taille.setWidth(std::max(taille.width(), cadre->width()));
         taille.rheight() += cadre->height();
     }
+    // The names' column, as wide as the longest needs (long ones wrap).
+    const int debutNoms = taille.width() + margeNoms;
+    int colonneNoms = 0;
+    for (const BandeNommee &nommee : noms) {
+        if (std::any_of(cadres.cbegin(), cadres.cend(),
+                        [&nommee](const QWidget *cadre) { return montreeDans(nommee, cadre); }))
+            colonneNoms = std::max(
+                colonneNoms,
+                std::min(
+                    largeurNoms,
+                    int(std::ceil(QFontMetricsF(policeNom(nommee)).horizontalAdvance(nommee.nom))) +
+                        1));
+    }
+    if (colonneNoms > 0)
+        taille.rwidth() += colonneNoms + 2 * margeNoms;
     QImage image(taille * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     // A report pasted into shows it at the window's size, not twice as large.
@@ -48,6 +81,14 @@ QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende)
     int y = hauteurLegende;
     for (QWidget *cadre : cadres) {
         cadre->render(&peintre, QPoint(0, y));
+        for (const BandeNommee &nommee : noms) {
+            if (!montreeDans(nommee, cadre))
+                continue;
+            const int haut = y + nommee.bande->mapTo(cadre, QPoint(0, 0)).y();
+            peintre.setFont(policeNom(nommee));
+            peintre.drawText(QRect(debutNoms, haut, colonneNoms, nommee.bande->height()),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, nommee.nom);
+        }
         y += cadre->height();
     }
     return image;

@@ -13,10 +13,19 @@ class QWidget;
 
 // The recordings as they leave the window for the pupil's report.
 
+// A strip and the words that say, beside it, what it records.
+struct BandeNommee
+{
+    const QWidget *bande;
+    QString nom;
+};
+
 // The group boxes shown (the strips, the curve), drawn at the screen's pixel
 // ratio and at least twice the window's pixels (sharp when pasted in a
-// report), one under the other, under the caption's lines (none when empty).
-QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende);
+// report), one under the other, under the caption's lines (none when empty);
+// each named strip shown has its name at its right, level with it.
+QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende,
+                        const QList<BandeNommee> &noms = {});
 
 // Where a page's parts go in its printable area: the caption on top, a
 // quarter of an inch, the image as large as the room left allows with its

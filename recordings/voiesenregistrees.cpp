@@ -2,6 +2,7 @@
 #include "recordings/voiesenregistrees.h"
 
 #include "app/tform1.h"
+#include "lessons/motsexperiences.h"
 
 ModeVoie VoieEnregistree::mode() const
 {
@@ -24,6 +25,14 @@ std::array<VoieEnregistree, 3> voiesEnregistrees(TForm1 &form)
          QStringLiteral("Voie Inhibitrice"), 1, etat.PeriodeInhibitrice, etat.NiveauCibleInhibiteur,
          etat.NiveauTraceInhibiteur, &ClasseEcartLigne::NiveauInhibiteur},
     }};
+}
+
+std::array<QString, 3> nomsDesVoies(const SituationCourante &situation)
+{
+    // A pathway's name is the one its section gives it.
+    return {nomElement(situation, Experience::VoieSensitiveCoupee),
+            nomElement(situation, Experience::VoieStimulatriceCoupee),
+            nomElement(situation, Experience::VoieInhibitriceCoupee)};
 }
 
 bool enregistrementEnCours(const TForm1 &form)

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class ImageControl;
+class SituationCourante;
 class TForm1;
 
 // One pathway as its recording strip sees it: where it is drawn, in which
@@ -33,6 +34,10 @@ struct VoieEnregistree
 
 // The sensory, stimulating and inhibiting pathways, in that order.
 std::array<VoieEnregistree, 3> voiesEnregistrees(TForm1 &form);
+
+// The three pathways as the scheme names them (with their role where two
+// share a label), in the strips' order: what the exports say of each strip.
+std::array<QString, 3> nomsDesVoies(const SituationCourante &situation);
 
 // True while at least one of the recording toggles (the three pathways' and
 // the curve's) is down, hidden toggles included.

@@ -223,6 +223,41 @@ void TestExportation::pathwaysNamedAsTheScheme()
     QVERIFY2(lisCsv(chemin, lignes), qPrintable(chemin));
     for (int v = 0; v < 3; ++v)
         QCOMPARE(lignes[0][4 + v], voies[v] + QStringLiteral("\u00a0: influx (1 = oui)"));
+
+    // The image says the same beside each strip shown (the inhibiting one is
+    // not): its dark pixels right of the strips' box, level with the strip,
+    // as wide as the name's line.
+    const QImage image = f.form.imageEnregistrements();
+    const int ratio = 2;
+    const int haut = image.height() - f.form.GroupBox1->height() * ratio;
+    const int gauche = f.form.GroupBox1->width() * ratio;
+    QFont police = f.form.EnregSensitif->font();
+    police.setBold(false);
+    const QFontMetrics mesures(police);
+    const std::array<const QWidget *, 4> bandes{f.form.EnregSensitif, f.form.EnregStimulateur,
+                                                f.form.EnregInhibiteur, f.form.EnregPerturbation};
+    for (std::size_t v = 0; v < bandes.size(); ++v) {
+        const QRect bande = bandes[v]->geometry();
+        int debut = image.width();
+        int fin = -1;
+        for (int y = haut + bande.top() * ratio; y <= haut + bande.bottom() * ratio; ++y) {
+            for (int x = gauche; x < image.width(); ++x) {
+                if (image.pixelColor(x, y).lightness() < 128) {
+                    debut = std::min(debut, x);
+                    fin = std::max(fin, x);
+                }
+            }
+        }
+        const bool nommee = v < 2;
+        QVERIFY2((fin >= 0) == nommee, qPrintable(QString::number(v)));
+        const int largeur = nommee ? mesures.horizontalAdvance(voies[int(v)]) : 0;
+        if (nommee && largeur <= 200)
+            QVERIFY2(qAbs((fin - debut + 1) - largeur * ratio) <= 3 * ratio,
+                     qPrintable(QStringLiteral("%1: %2 / %3")
+                                    .arg(v)
+                                    .arg(fin - debut + 1)
+                                    .arg(largeur * ratio)));
+    }
 }
 
 void TestExportation::textCellsAreData_data()
@@ -369,9 +404,11 @@ void TestExportation::imageAsOnScreen()
     QCOMPARE(lignesDeTexte, 2);
     for (int y : {0, 1, 2, legende - 3, legende - 2, legende - 1})
         QVERIFY2(ligneVide(y), qPrintable(QString::number(y)));
-    QCOMPARE(image.width(), 568 * ratio);
-    // Pasted into a report at the window's size: 568 pixels at 96 an inch.
-    QCOMPARE(qRound(image.width() / (image.dotsPerMeterX() * 0.0254) * 96), 568);
+    // The strips' box, 568 pixels wide, and the names' column beside it.
+    QVERIFY(image.width() > 568 * ratio);
+    // Pasted into a report at the window's size: a pixel of the window at 96
+    // an inch.
+    QCOMPARE(qRound(image.width() / (image.dotsPerMeterX() * 0.0254) * 96), image.width() / ratio);
     const ImageControl *bande = f.form.EnregStimulateur;
     const QPoint origine = bande->pos() * ratio + QPoint(0, legende);
     for (int y = 2; y < bande->height() - 2; ++y) {
