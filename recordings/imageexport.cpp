@@ -47,21 +47,21 @@ QImage imageAvecLegende(const QList<QWidget *> &cadres, const QString &legende,
         taille.setWidth(std::max(taille.width(), cadre->width()));
         taille.rheight() += cadre->height();
     }
-    // The names' column, as wide as the longest needs (long ones wrap).
-    const int debutNoms = taille.width() + margeNoms;
+    // The names' column, right of the strips' box, as wide as the longest
+    // name needs (long ones wrap).
+    int debutNoms = 0;
     int colonneNoms = 0;
     for (const BandeNommee &nommee : noms) {
-        if (std::any_of(cadres.cbegin(), cadres.cend(),
-                        [&nommee](const QWidget *cadre) { return montreeDans(nommee, cadre); }))
-            colonneNoms = std::max(
-                colonneNoms,
-                std::min(
-                    largeurNoms,
-                    int(std::ceil(QFontMetricsF(policeNom(nommee)).horizontalAdvance(nommee.nom))) +
-                        1));
+        for (const QWidget *cadre : cadres) {
+            if (!montreeDans(nommee, cadre))
+                continue;
+            const qreal largeur = QFontMetricsF(policeNom(nommee)).horizontalAdvance(nommee.nom);
+            debutNoms = std::max(debutNoms, cadre->width() + margeNoms);
+            colonneNoms = std::max(colonneNoms, std::min(largeurNoms, int(std::ceil(largeur)) + 1));
+        }
     }
     if (colonneNoms > 0)
-        taille.rwidth() += colonneNoms + 2 * margeNoms;
+        taille.setWidth(std::max(taille.width(), debutNoms + colonneNoms + margeNoms));
     QImage image(taille * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     // A report pasted into shows it at the window's size, not twice as large.

@@ -3,8 +3,9 @@
 // the loop with the strips and the curve, a lesion, a lesson opened), made
 // the same way at every run: no timer runs, each moment of the loop is one
 // call of each running timer's handler. captures.sh compares them with the
-// pictures of another revision, pixel for pixel.
-//   captures <folder> <lesson file>
+// pictures of another revision, pixel for pixel. Given a third folder, it
+// also makes there the README's pictures of the window and of an export.
+//   captures <folder> <lesson file> [README's pictures folder]
 #include "app/launchoptions.h"
 #include "app/tform1.h"
 #include "app/uniformlook.h"
@@ -23,6 +24,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -34,10 +36,10 @@ struct Fenetre
     CountingBeeper beeper;
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(messages, beeper);
 
-    Fenetre()
+    explicit Fenetre(const QSize &taille = QSize(800, 640))
     {
         // Room for the curve and the status line under the strips.
-        form->resize(800, 640);
+        form->resize(taille);
         form->show();
         QApplication::processEvents();
     }
@@ -79,7 +81,7 @@ struct Fenetre
 };
 
 // A run of the loop: the value pulled down, every strip and the curve shown.
-void parcours(Fenetre &f)
+void parcours(Fenetre &f, std::optional<int> valeur = {}, int instants = 700)
 {
     for (GlyphButton *bouton :
          {f.form->SpeedButtonEnregSensitif, f.form->SpeedButtonEnregStimulateur,
@@ -88,9 +90,69 @@ void parcours(Fenetre &f)
             bouton->click();
     }
     f.form->ButtonMarche->click();
-    f.form->ScrollBarValeurReglee->setValue(f.form->ScrollBarValeurReglee->minimum() +
-                                            f.form->ScrollBarValeurReglee->pageStep());
-    f.instants(700);
+    f.form->ScrollBarValeurReglee->setValue(valeur.value_or(
+        f.form->ScrollBarValeurReglee->minimum() + f.form->ScrollBarValeurReglee->pageStep()));
+    f.instants(instants);
+}
+
+// The recordings cleared, the question answered Oui.
+void efface(Fenetre &f)
+{
+    f.messages.answers.enqueue(MessageAnswer::Oui);
+    f.form->SpeedButtonEnreg->click();
+}
+
+// The normal return from that value kept as the reference, the recordings
+// cleared, then the same perturbation after the lesion.
+bool comparaison(Fenetre &f, int valeur, const QString &lesion, int instants)
+{
+    parcours(f, valeur, 200);
+    bool fait = f.declenche(QStringLiteral("Garder comme référence"));
+    efface(f);
+    fait &= f.declenche(lesion);
+    f.form->ScrollBarValeurReglee->setValue(valeur);
+    f.instants(instants);
+    return fait;
+}
+
+// The README's pictures: the example lessons run; a perturbation corrected; the normal return kept
+// as the reference, then the stimulating pathway cut; the blood pressure
+// after the sinus and aortic nerves are cut, on screen and exported (its
+// values in the other folder).
+bool illustrations(const QString &dossier, const QString &valeurs, const QString &lecons)
+{
+    bool faites = true;
+    // Each example lesson dropped on the window, then "Marche".
+    for (const auto &[lecon, photo] :
+         {std::pair{"diabete-type-1", "seance-diabete"}, std::pair{"fievre", "seance-fievre"},
+          std::pair{"calcemie", "seance-calcemie"}}) {
+        Fenetre f(QSize(640, 590));
+        faites &= f.depose(QStringLiteral("%1/%2.regulation").arg(lecons, QLatin1String(lecon)));
+        faites &= f.messages.asked.isEmpty();
+        f.form->ButtonMarche->click();
+        f.instants(300);
+        faites &= f.photo(dossier, photo);
+    }
+    {
+        Fenetre f(QSize(600, 600));
+        parcours(f, 20, 260);
+        faites &= f.photo(dossier, "screenshot");
+    }
+    {
+        Fenetre f(QSize(640, 600));
+        faites &= comparaison(f, 20, QStringLiteral("Sectionner : Voie motrice stimulatrice"), 350);
+        faites &= f.photo(dossier, "comparaison");
+    }
+    {
+        Fenetre f(QSize(640, 600));
+        f.choisit(QStringLiteral("Pression artérielle (Activité cardiaque)"));
+        faites &= comparaison(f, 110, QStringLiteral("Sectionner : Nerfs X"), 355);
+        faites &= f.photo(dossier, "experience");
+        faites &= f.form->imageEnregistrements().save(dossier + QStringLiteral("/export.png"));
+        f.messages.fileNames << valeurs + QStringLiteral("/valeurs.csv");
+        f.form->EnregistrerValeurs();
+    }
+    return faites;
 }
 
 } // namespace
@@ -98,8 +160,8 @@ void parcours(Fenetre &f)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fputs("usage: captures <folder> <lesson file>\n", stderr);
+    if (argc != 3 && argc != 4) {
+        std::fputs("usage: captures <folder> <lesson file> [README's pictures folder]\n", stderr);
         return 2;
     }
     applyUniformStyle(LaunchOptions{});
@@ -134,5 +196,9 @@ int main(int argc, char *argv[])
         f.instants(200);
         verifie(f.photo(dossier, "4-seance"), "the lesson's picture");
     }
+    if (argc == 4)
+        verifie(illustrations(QString::fromLocal8Bit(argv[3]), dossier,
+                              QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath()),
+                "the README's pictures");
     return faites ? 0 : 1;
 }
