@@ -39,12 +39,14 @@ public:
     void NouveauSysteme();
     void ModifierSysteme();
     void SupprimerSysteme();
+    // Editing and removing offered for a teacher's system on screen only;
+    // also after a system is applied without the list's signal (a lesson).
+    void actualiseActions();
     // The editor opened by the last action, while it is open (for tests).
     class DialogueSysteme *dialogue() const { return m_dialogue; }
 
 private:
     void edite(const QString &nom, const ConfigurationSysteme &depart, const QString &ancien);
-    void actualiseActions();
     void remplitLaListe();
 
     TForm1 &m_form;

@@ -5,6 +5,8 @@
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/messageservice.h"
+#include "recordings/tracevoie.h"
+#include "recordings/voiesenregistrees.h"
 #include "systems/registresystemes.h"
 
 #include <QAction>
@@ -142,8 +144,9 @@ Situation Seances::situation() const
     for (std::size_t i = 0; i < images.size(); ++i)
         s.bandes[i] = images[i]->image().convertToFormat(QImage::Format_RGB32);
     const auto traces = niveauxTraces(etat);
+    s.niveauxTraces.emplace();
     for (std::size_t i = 0; i < traces.size(); ++i)
-        s.niveauxTraces[i] = *traces[i];
+        (*s.niveauxTraces)[i] = *traces[i];
     s.reference = f.situation().reference();
     s.situationReference = f.situation().situationReference();
     return s;
@@ -176,8 +179,8 @@ void Seances::applique(const Situation &s)
         const int consigne = s.valeurConsigne.value_or(configuration->ValeurInitiale);
         f.ScrollBarValeurReglee->setValue(reglee);
         f.ScrollBarValeurConsigne->setValue(consigne);
-        f.EditValeurReglee->setText(QString::number(reglee));
-        f.EditValeurConsigne->setText(QString::number(consigne));
+        f.EditValeurReglee->setValue(reglee);
+        f.EditValeurConsigne->setValue(consigne);
     }
     f.situation().changeValeurs(f.ScrollBarValeurReglee->value(),
                                 f.ScrollBarValeurConsigne->value());
@@ -208,10 +211,20 @@ void Seances::applique(const Situation &s)
     for (const LigneReleve &ligne : s.releve)
         f.situation().releve().note(ligne);
     etat.PositionEnreg = s.colonne;
-    const auto traces = niveauxTraces(etat);
-    const auto cibles = niveauxCibles(etat);
-    for (std::size_t i = 0; i < traces.size(); ++i)
-        *traces[i] = *cibles[i] = s.niveauxTraces[i];
+    // A hormonal trace within its strip's Min and Max, where its level is a
+    // share the values can say; without levels, where the system starts it.
+    if (s.niveauxTraces) {
+        const auto traces = niveauxTraces(etat);
+        const auto cibles = niveauxCibles(etat);
+        const auto voies = voiesEnregistrees(f);
+        for (std::size_t i = 0; i < traces.size(); ++i) {
+            const int hauteur = voies[i].enregistrement->height();
+            *traces[i] = *cibles[i] =
+                voies[i].mode() == ModeHormonal
+                    ? std::clamp((*s.niveauxTraces)[i], niveauMax, niveauMin(hauteur))
+                    : (*s.niveauxTraces)[i];
+        }
+    }
     if (!s.releve.isEmpty()) {
         const LigneReleve &derniere = s.releve.last();
         etat.ClasseEcart = derniere.classeEcart;

@@ -8,8 +8,9 @@
 //   "systemeEnseignant" a teacher's own system, described whole: an object of
 //                       ConfigurationSysteme's fields by their names (see
 //                       systems/descriptionsysteme.h), checked by the editor's rules
-//   "valeurConsigne"    integer within the system's range
-//   "valeurReglee"      integer within the system's range
+//   "valeurConsigne"    number within the system's range, in its unit, with at
+//                       most its decimals (an integer for the list's systems)
+//   "valeurReglee"      the same
 //   "vitesse"           integer 0 to 10, the speed slider's position
 //   "son"               true or false
 //   "experiences"       array of "capteur-detruit", "voie-sensitive-coupee",
@@ -22,7 +23,8 @@
 //                         "voieInhibitrice", "courbe" (the recording toggles down)
 //       "colonne"         integer 0 to the strips' width, the drawing column
 //       "vitesseModifiee" true when the speed changed during the recording
-//       "valeurs"         array of rows [colonne, valeur réglée, valeur consigne,
+//       "valeurs"         array of rows [colonne, valeur réglée, valeur consigne (numbers
+//                         as "valeurReglee"),
 //                         classe d'écart -5..5, voie sensitive, voie stimulatrice,
 //                         voie inhibitrice (0 or 1 nervous, 0..100 hormonal),
 //                         perturbation -1..1, experiences in words], columns rising
@@ -33,7 +35,7 @@
 //       "niveaux"         the three hormonal traces' rows [sensitive, stimulatrice,
 //                         inhibitrice], within a strip
 //   "reference"         object: "situation" (text) and "valeurs", an array of
-//                       [colonne, valeur] pairs
+//                       [colonne, valeur] pairs (valeur as "valeurReglee")
 //
 // Unknown fields are ignored, so that this program reads what a newer one
 // adds; a missing optional field takes its start-up value. Nothing read is
@@ -43,6 +45,7 @@
 #include "lessons/situationcourante.h"
 #include "systems/cataloguesystemes.h"
 #include "systems/descriptionsysteme.h"
+#include "systems/valeursysteme.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -113,15 +116,40 @@ public:
         return true;
     }
 
-    bool entierFacultatif(const QJsonObject &o, const QString &cle, int minimum, int maximum,
-                          std::optional<int> &sortie)
+    // The system's decimals, once it is known: its values are read with them.
+    int decimales = 0;
+
+    // A value of the system, in its unit; kept as a whole number of its steps.
+    bool valeur(const QJsonValue &v, const QString &champ, int minimum, int maximum, int &sortie)
+    {
+        if (decimales == 0)
+            return entier(v, champ, minimum, maximum, sortie);
+        const std::optional<int> pas =
+            v.isDouble() ? valeurDuNombre(v.toDouble(), decimales) : std::nullopt;
+        if (!pas)
+            return echoue(
+                champ,
+                QStringLiteral("devrait être un nombre d'au plus %1 décimale(s).").arg(decimales));
+        if (*pas < minimum || *pas > maximum)
+            return echoue(champ,
+                          QStringLiteral("vaut %1, hors de l'intervalle %2 à %3.")
+                              .arg(texteValeur(*pas, decimales), texteValeur(minimum, decimales),
+                                   texteValeur(maximum, decimales)));
+        sortie = *pas;
+        return true;
+    }
+
+    // A field that may be missing, read by `lis` (entier or valeur) when there.
+    bool facultatif(bool (Lecteur::*lis)(const QJsonValue &, const QString &, int, int, int &),
+                    const QJsonObject &o, const QString &cle, int minimum, int maximum,
+                    std::optional<int> &sortie)
     {
         if (!o.contains(cle))
             return true;
-        int valeur = 0;
-        if (!entier(o.value(cle), cle, minimum, maximum, valeur))
+        int lu = 0;
+        if (!(this->*lis)(o.value(cle), cle, minimum, maximum, lu))
             return false;
-        sortie = valeur;
+        sortie = lu;
         return true;
     }
 
@@ -192,9 +220,9 @@ bool Lecteur::ligne(const QJsonValue &v, const QString &champ, int precedente, i
     if (a.size() != 9)
         return echoue(champ, QStringLiteral("devrait avoir 9 éléments."));
     if (!entier(a[0], champ + QStringLiteral("[0]"), precedente + 1, derniere, l.colonne) ||
-        !entier(a[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme,
+        !valeur(a[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme,
                 l.valeurReglee) ||
-        !entier(a[2], champ + QStringLiteral("[2]"), -valeurExtreme, valeurExtreme,
+        !valeur(a[2], champ + QStringLiteral("[2]"), -valeurExtreme, valeurExtreme,
                 l.valeurConsigne) ||
         !entier(a[3], champ + QStringLiteral("[3]"), -5, 5, l.classeEcart))
         return false;
@@ -283,11 +311,13 @@ bool Lecteur::enregistrements(const QJsonObject &o, const GabaritSeance &gabarit
             return false;
         if (niveaux.size() != 3)
             return echoue(QStringLiteral("niveaux"), QStringLiteral("devrait avoir 3 éléments."));
+        std::array<int, 3> lus{};
         for (int i = 0; i < 3; ++i) {
             if (!entier(niveaux[i], QStringLiteral("niveaux[%1]").arg(i), 0,
-                        gabarit.bande.height() - 1, s.niveauxTraces[std::size_t(i)]))
+                        gabarit.bande.height() - 1, lus[std::size_t(i)]))
                 return false;
         }
+        s.niveauxTraces = lus;
     }
     return true;
 }
@@ -312,11 +342,11 @@ bool Lecteur::reference(const QJsonObject &o, const GabaritSeance &gabarit, Situ
         if (paire.size() != 2)
             return echoue(champ, QStringLiteral("devrait avoir 2 éléments."));
         int colonne = 0;
-        int valeur = 0;
+        int lue = 0;
         if (!entier(paire[0], champ + QStringLiteral("[0]"), 0, gabarit.bande.width(), colonne) ||
-            !entier(paire[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme, valeur))
+            !valeur(paire[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme, lue))
             return false;
-        s.reference.insert(colonne, valeur);
+        s.reference.insert(colonne, lue);
     }
     return true;
 }
@@ -325,15 +355,21 @@ bool Lecteur::reference(const QJsonObject &o, const GabaritSeance &gabarit, Situ
 
 QByteArray ecritSeance(const Situation &s)
 {
+    // The system's values in its unit, as a teacher writes them.
+    const int decimales = s.systemeEnseignant ? s.systemeEnseignant->Decimales : 0;
+    const auto enUnite = [decimales](int valeur) {
+        return decimales == 0 ? QJsonValue(valeur)
+                              : QJsonValue(nombreDeLaValeur(valeur, decimales));
+    };
     QJsonObject racine{{QStringLiteral("format"), formatSeance},
                        {QStringLiteral("version"), versionSeance},
                        {QStringLiteral("systeme"), s.systeme}};
     if (s.systemeEnseignant)
         racine.insert(QStringLiteral("systemeEnseignant"), descriptionEnJson(*s.systemeEnseignant));
     if (s.valeurConsigne)
-        racine.insert(QStringLiteral("valeurConsigne"), *s.valeurConsigne);
+        racine.insert(QStringLiteral("valeurConsigne"), enUnite(*s.valeurConsigne));
     if (s.valeurReglee)
-        racine.insert(QStringLiteral("valeurReglee"), *s.valeurReglee);
+        racine.insert(QStringLiteral("valeurReglee"), enUnite(*s.valeurReglee));
     if (s.vitesse)
         racine.insert(QStringLiteral("vitesse"), *s.vitesse);
     if (s.son)
@@ -352,28 +388,28 @@ QByteArray ecritSeance(const Situation &s)
         affiches.insert(QLatin1String(nomsAffiches[i]), s.enregistrementsAffiches[i]);
     QJsonArray valeurs;
     for (const LigneReleve &l : s.releve)
-        valeurs.append(QJsonArray{l.colonne, l.valeurReglee, l.valeurConsigne, l.classeEcart,
-                                  l.voies[0], l.voies[1], l.voies[2], l.perturbation,
+        valeurs.append(QJsonArray{l.colonne, enUnite(l.valeurReglee), enUnite(l.valeurConsigne),
+                                  l.classeEcart, l.voies[0], l.voies[1], l.voies[2], l.perturbation,
                                   l.experiences});
     QJsonObject bandes;
     for (std::size_t i = 0; i < nomsBandes.size(); ++i) {
         if (!s.bandes[i].isNull())
             bandes.insert(QLatin1String(nomsBandes[i]), enPng(s.bandes[i]));
     }
-    racine.insert(
-        QStringLiteral("enregistrements"),
-        QJsonObject{{QStringLiteral("affiches"), affiches},
-                    {QStringLiteral("colonne"), s.colonne},
-                    {QStringLiteral("vitesseModifiee"), s.vitesseModifiee},
-                    {QStringLiteral("valeurs"), valeurs},
-                    {QStringLiteral("bandes"), bandes},
-                    {QStringLiteral("niveaux"),
-                     QJsonArray{s.niveauxTraces[0], s.niveauxTraces[1], s.niveauxTraces[2]}}});
+    QJsonObject enregistrements{{QStringLiteral("affiches"), affiches},
+                                {QStringLiteral("colonne"), s.colonne},
+                                {QStringLiteral("vitesseModifiee"), s.vitesseModifiee},
+                                {QStringLiteral("valeurs"), valeurs},
+                                {QStringLiteral("bandes"), bandes}};
+    if (const auto &niveaux = s.niveauxTraces)
+        enregistrements.insert(QStringLiteral("niveaux"),
+                               QJsonArray{(*niveaux)[0], (*niveaux)[1], (*niveaux)[2]});
+    racine.insert(QStringLiteral("enregistrements"), enregistrements);
     // Written whenever a file gave any part of it, so that it reads back the same.
     if (!s.reference.isEmpty() || !s.situationReference.isEmpty()) {
         QJsonArray reference;
         for (auto it = s.reference.cbegin(); it != s.reference.cend(); ++it)
-            reference.append(QJsonArray{it.key(), it.value()});
+            reference.append(QJsonArray{it.key(), enUnite(it.value())});
         racine.insert(QStringLiteral("reference"),
                       QJsonObject{{QStringLiteral("situation"), s.situationReference},
                                   {QStringLiteral("valeurs"), reference}});
@@ -450,11 +486,12 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
 
     const int minimum = systeme->ValeurMin;
     const int maximum = systeme->ValeurMax;
-    if (!l.entierFacultatif(racine, QStringLiteral("valeurConsigne"), minimum, maximum,
-                            s.valeurConsigne) ||
-        !l.entierFacultatif(racine, QStringLiteral("valeurReglee"), minimum, maximum,
-                            s.valeurReglee) ||
-        !l.entierFacultatif(racine, QStringLiteral("vitesse"), 0, 10, s.vitesse))
+    l.decimales = systeme->Decimales;
+    if (!l.facultatif(&Lecteur::valeur, racine, QStringLiteral("valeurConsigne"), minimum, maximum,
+                      s.valeurConsigne) ||
+        !l.facultatif(&Lecteur::valeur, racine, QStringLiteral("valeurReglee"), minimum, maximum,
+                      s.valeurReglee) ||
+        !l.facultatif(&Lecteur::entier, racine, QStringLiteral("vitesse"), 0, 10, s.vitesse))
         return refuse(l.erreur);
     if (racine.contains(QLatin1String("son"))) {
         bool son = false;

@@ -36,9 +36,9 @@ struct Situation
     QList<LigneReleve> releve;
     // The strips as drawn: sensory, stimulating, inhibiting, perturbation,
     // and the curve's surface (null when not kept); each hormonal trace's
-    // level, in rows.
+    // level, in rows (none given: the system's starting levels).
     std::array<QImage, 5> bandes;
-    std::array<int, 3> niveauxTraces{};
+    std::optional<std::array<int, 3>> niveauxTraces;
     QMap<int, int> reference;
     QString situationReference;
 

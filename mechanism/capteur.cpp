@@ -68,8 +68,8 @@ void TForm1::TimerCapteurTimer()
         // Exactly on the set point, the regulated value drifts down one unit,
         // so the loop keeps working around it.
         if (m_etat.Ecart == 0) {
-            m_etat.ValeurReglee = EditValeurReglee->text().toInt() - 1;
-            EditValeurReglee->setText(QString::number(m_etat.ValeurReglee));
+            m_etat.ValeurReglee = EditValeurReglee->value() - 1;
+            EditValeurReglee->setValue(m_etat.ValeurReglee);
         }
     }
 

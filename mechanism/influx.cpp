@@ -143,5 +143,5 @@ void TForm1::ActionEffecteur(ImageControl *effecteur, int sens)
                    ScrollBarValeurReglee->minimum(), ScrollBarValeurReglee->maximum());
     if (ScrollBarValeurReglee->isEnabled())
         ScrollBarValeurReglee->setValue(m_etat.ValeurReglee);
-    EditValeurReglee->setText(QString::number(m_etat.ValeurReglee));
+    EditValeurReglee->setValue(m_etat.ValeurReglee);
 }

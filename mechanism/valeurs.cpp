@@ -6,8 +6,8 @@
 // The edits hold the reference values: whichever changes, both are read again.
 void TForm1::EditValeurRegleeChange()
 {
-    m_etat.ValeurConsigne = EditValeurConsigne->text().toInt();
-    m_etat.ValeurReglee = EditValeurReglee->text().toInt();
+    m_etat.ValeurConsigne = EditValeurConsigne->value();
+    m_etat.ValeurReglee = EditValeurReglee->value();
 
     // The bar clamps the value; when it moves, the nested handlers leave the
     // clamped value in the edit and in ValeurReglee.
@@ -41,8 +41,8 @@ void TForm1::EditValeurRegleeChange()
 
 void TForm1::EditValeurConsigneChange()
 {
-    m_etat.ValeurConsigne = EditValeurConsigne->text().toInt();
-    m_etat.ValeurReglee = EditValeurReglee->text().toInt();
+    m_etat.ValeurConsigne = EditValeurConsigne->value();
+    m_etat.ValeurReglee = EditValeurReglee->value();
 
     if (ScrollBarValeurConsigne->isEnabled())
         ScrollBarValeurConsigne->setValue(m_etat.ValeurConsigne);
@@ -57,8 +57,8 @@ void TForm1::EditValeurConsigneChange()
     } else {
         // A new set point moves the regulated value off it by one unit, so
         // the loop has something to correct.
-        const int valeur = EditValeurReglee->text().toInt() + 1;
-        EditValeurReglee->setText(QString::number(valeur));
+        const int valeur = EditValeurReglee->value() + 1;
+        EditValeurReglee->setValue(valeur);
         TimerPerturbation->setInterval(0);
         LabelPerturbation->hide();
     }
@@ -67,7 +67,7 @@ void TForm1::EditValeurConsigneChange()
 void TForm1::ScrollBarValeurRegleeChange()
 {
     m_situation.changeValeurs(ScrollBarValeurReglee->value(), ScrollBarValeurConsigne->value());
-    EditValeurReglee->setText(QString::number(ScrollBarValeurReglee->value()));
+    EditValeurReglee->setValue(ScrollBarValeurReglee->value());
 }
 
 void TForm1::ScrollBarValeurConsigneChange()
@@ -77,5 +77,5 @@ void TForm1::ScrollBarValeurConsigneChange()
     // The set point is never taken equal to the regulated value from the bar.
     if (m_etat.ValeurConsigne == m_etat.ValeurReglee)
         ++m_etat.ValeurConsigne;
-    EditValeurConsigne->setText(QString::number(m_etat.ValeurConsigne));
+    EditValeurConsigne->setValue(m_etat.ValeurConsigne);
 }

@@ -137,9 +137,9 @@ bool TForm1::EnregistreColonne()
 
     // The curve shows the values the pupil reads in the edits (the shared
     // values are still 0 until the first tick or change brings them in line).
-    const auto valeurLue = [](const QLineEdit *edit, int valeurPartagee) {
+    const auto valeurLue = [](const ValueEdit *edit, int valeurPartagee) {
         bool lue = false;
-        const int valeur = edit->text().toInt(&lue);
+        const int valeur = edit->value(&lue);
         return lue ? valeur : valeurPartagee;
     };
     releve.valeurReglee = valeurLue(EditValeurReglee, m_etat.ValeurReglee);

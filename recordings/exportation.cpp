@@ -141,6 +141,7 @@ void TForm1::EnregistrerValeurs()
     for (std::size_t v = 0; v < voies.size(); ++v)
         enTete.modesVoies[v] = voies[v].mode();
     enTete.reference = m_situation.reference();
+    enTete.decimales = m_situation.systeme().Decimales;
     m_fichiers->enregistre(QStringLiteral("Enregistrer les valeurs"), QStringLiteral("valeurs"),
                            QStringLiteral("Valeurs CSV"), QStringLiteral("csv"),
                            releveEnCsv(m_situation.releve(), enTete));

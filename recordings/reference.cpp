@@ -6,6 +6,7 @@
 #include "app/window_services/imagecontrol.h"
 #include "recordings/axescourbe.h"
 #include "recordings/graduations.h"
+#include "systems/valeursysteme.h"
 
 #include <QAction>
 
@@ -30,13 +31,15 @@ void TForm1::setUpCourbe()
             if (m_situation.releve().estVide())
                 return QString();
             const QString unite = ScrollBarValeurReglee->unit();
+            const int decimales = m_situation.systeme().Decimales;
             const LigneReleve &derniere = m_situation.releve().lignes().last();
-            QString mots =
-                QStringLiteral("Valeur réglée : %1 %2.").arg(derniere.valeurReglee).arg(unite);
+            QString mots = QStringLiteral("Valeur réglée : %1 %2.")
+                               .arg(texteValeur(derniere.valeurReglee, decimales), unite);
             if (m_situation.reference().contains(derniere.colonne))
                 mots += QStringLiteral(" Référence : %1 %2.")
-                            .arg(m_situation.reference().value(derniere.colonne))
-                            .arg(unite);
+                            .arg(texteValeur(m_situation.reference().value(derniere.colonne),
+                                             decimales),
+                                 unite);
             return mots;
         },
         ImageControl::StatePlace::Description);
@@ -54,7 +57,8 @@ void TForm1::actualiseFondCourbe()
     for (int valeur : graduations(minimum, maximum)) {
         const int ligne = ordonneeCourbe(valeur, minimum, maximum, hauteur);
         m_fondCourbe.lignesGrille << ligne;
-        graduationsAxe << AxesCourbe::Graduation{ligne, QString::number(valeur)};
+        graduationsAxe << AxesCourbe::Graduation{
+            ligne, texteValeur(valeur, m_situation.systeme().Decimales)};
     }
     m_fondCourbe.reference.fill(-1, EnregCourbe->width() + 1);
     for (auto it = m_situation.reference().cbegin(); it != m_situation.reference().cend(); ++it) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings/releve.h"
 
+#include "systems/valeursysteme.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -81,8 +83,9 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
         champs << champ(nom);
     lignes << champs.join(QLatin1Char(';'));
     for (const LigneReleve &ligne : releve.lignes()) {
-        champs = {QString::number(ligne.colonne), QString::number(ligne.valeurReglee),
-                  QString::number(ligne.valeurConsigne), QString::number(ligne.classeEcart)};
+        champs = {QString::number(ligne.colonne), texteValeur(ligne.valeurReglee, enTete.decimales),
+                  texteValeur(ligne.valeurConsigne, enTete.decimales),
+                  QString::number(ligne.classeEcart)};
         for (std::size_t v = 0; v < enTete.modesVoies.size(); ++v) {
             if (enTete.modesVoies[v] == ModeNerveux)
                 champs << QString::number(int(ligne.voies[v]));
@@ -91,7 +94,7 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
         }
         champs << champ(couleurPerturbation(ligne.perturbation)) << champ(ligne.experiences)
                << (enTete.reference.contains(ligne.colonne)
-                       ? QString::number(enTete.reference.value(ligne.colonne))
+                       ? texteValeur(enTete.reference.value(ligne.colonne), enTete.decimales)
                        : QString());
         lignes << champs.join(QLatin1Char(';'));
     }

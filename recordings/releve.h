@@ -63,6 +63,8 @@ struct EnTeteReleve
     std::array<ModeVoie, 3> modesVoies{ModeAbsent, ModeAbsent, ModeAbsent};
     // The reference curve's value at each column it has.
     QMap<int, int> reference;
+    // The values' decimals, written with a decimal comma.
+    int decimales = 0;
 };
 
 // The values as French spreadsheets open them without a question: UTF-8 with

@@ -3,6 +3,7 @@
 
 #include "app/editeursystemes.h"
 #include "systems/registresystemes.h"
+#include "systems/valeursysteme.h"
 
 namespace {
 
@@ -125,6 +126,20 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     if (effecteurInhibiteur)
         ImageEffecteurInhibiteur->setShown(true);
 
+    // The values written with the system's decimals (the six systems have
+    // none: their fields read as they always did).
+    const int decimales = configuration.Decimales;
+    for (ValueEdit *edit : {EditValeurConsigne, EditValeurReglee}) {
+        bool lue = false;
+        const int valeur = edit->value(&lue);
+        edit->setFormat([decimales](int v) { return texteValeur(v, decimales); },
+                        [decimales](const QString &t) { return valeurDuTexte(t, decimales); });
+        if (lue)
+            edit->setValue(valeur);
+    }
+    for (ScrollBar *barre : {ScrollBarValeurConsigne, ScrollBarValeurReglee})
+        barre->setFormat([decimales](int v) { return texteValeur(v, decimales); });
+
     // The set point first: its change handling runs while the regulated
     // value still has its old range.
     regleBarre(ScrollBarValeurConsigne, configuration);
@@ -137,4 +152,6 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     InitialiseEnregistrements();
     // Other organs: the experiments made on the last ones are undone.
     RetablirTout();
+    if (m_editeurSystemes)
+        m_editeurSystemes->actualiseActions();
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systems/champssysteme.h"
 
+#include "systems/valeursysteme.h"
 #include "systems/validationsysteme.h"
 
 #include <array>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,22 +23,29 @@ bool modeConnu(ModeVoie mode, bool absentPermis)
     return mode == ModeNerveux || mode == ModeHormonal || (absentPermis && mode == ModeAbsent);
 }
 
-QString horsDesBarres(int valeur)
+// A number of the system's steps as the teacher reads it, in the unit.
+QString enUnite(const S &s, int valeur)
+{
+    return texteValeur(valeur, s.Decimales);
+}
+
+QString horsDesBarres(const S &s, int valeur)
 {
     if (valeur >= ValeurSystemeMin && valeur <= ValeurSystemeMax)
         return {};
-    return u"les barres de valeur vont de %1 à %2."_s.arg(ValeurSystemeMin).arg(ValeurSystemeMax);
+    return u"les barres de valeur vont de %1 à %2."_s.arg(enUnite(s, ValeurSystemeMin),
+                                                          enUnite(s, ValeurSystemeMax));
 }
 
 // The range the bars take, when both ends are numbers they can take.
 bool bornesValides(const S &s)
 {
-    return horsDesBarres(s.ValeurMin).isEmpty() && horsDesBarres(s.ValeurMax).isEmpty();
+    return horsDesBarres(s, s.ValeurMin).isEmpty() && horsDesBarres(s, s.ValeurMax).isEmpty();
 }
 
 QString regleMaximum(const S &s)
 {
-    if (QString raison = horsDesBarres(s.ValeurMax); !raison.isEmpty())
+    if (QString raison = horsDesBarres(s, s.ValeurMax); !raison.isEmpty())
         return raison;
     if (!bornesValides(s))
         return {};
@@ -44,7 +53,7 @@ QString regleMaximum(const S &s)
         return u"le maximum doit dépasser le minimum."_s;
     if (s.ValeurMax - s.ValeurMin < EtendueSystemeMin)
         return u"du minimum au maximum, il faut au moins %1 pour les classes d'écart du capteur."_s
-            .arg(EtendueSystemeMin);
+            .arg(enUnite(s, EtendueSystemeMin));
     return {};
 }
 
@@ -61,7 +70,7 @@ QString regleDepart(const S &s)
 QString reglePetitPas(const S &s)
 {
     if (s.PetitPas < 1)
-        return u"le petit pas doit valoir au moins 1."_s;
+        return u"le petit pas doit valoir au moins %1."_s.arg(enUnite(s, 1));
     if (s.GrandPas >= 1 && s.PetitPas > s.GrandPas)
         return u"le petit pas ne peut pas dépasser le grand pas."_s;
     return {};
@@ -70,7 +79,7 @@ QString reglePetitPas(const S &s)
 QString regleGrandPas(const S &s)
 {
     if (s.GrandPas < 1)
-        return u"le grand pas doit valoir au moins 1."_s;
+        return u"le grand pas doit valoir au moins %1."_s.arg(enUnite(s, 1));
     if (s.PetitPas <= s.GrandPas && bornesValides(s) && s.ValeurMax > s.ValeurMin &&
         s.GrandPas > s.ValeurMax - s.ValeurMin)
         return u"le grand pas dépasse l'intervalle."_s;
@@ -80,17 +89,26 @@ QString regleGrandPas(const S &s)
 constexpr ChampSysteme texte(const char *cle, QString S::*membre, const char *libelle,
                              bool (*present)(const S &) = nullptr)
 {
-    return {cle, ChampSysteme::Texte, membre, nullptr, nullptr, libelle, nullptr, present, nullptr};
+    return {cle,  ChampSysteme::Texte, membre, nullptr, nullptr, libelle, nullptr, present, nullptr,
+            false};
 }
 constexpr ChampSysteme mode(const char *cle, ModeVoie S::*membre, const char *libelle,
                             const char *aucune, QString (*regle)(const S &))
 {
-    return {cle, ChampSysteme::Mode, nullptr, membre, nullptr, libelle, aucune, nullptr, regle};
+    return {cle,  ChampSysteme::Mode, nullptr, membre, nullptr, libelle, aucune, nullptr, regle,
+            false};
 }
 constexpr ChampSysteme entier(const char *cle, int S::*membre, const char *libelle,
-                              QString (*regle)(const S &), bool (*present)(const S &) = nullptr)
+                              QString (*regle)(const S &), bool (*present)(const S &) = nullptr,
+                              ChampSysteme::Genre genre = ChampSysteme::Entier,
+                              bool facultatif = false)
 {
-    return {cle, ChampSysteme::Entier, nullptr, nullptr, membre, libelle, nullptr, present, regle};
+    return {cle, genre, nullptr, nullptr, membre, libelle, nullptr, present, regle, facultatif};
+}
+constexpr ChampSysteme valeur(const char *cle, int S::*membre, const char *libelle,
+                              QString (*regle)(const S &))
+{
+    return entier(cle, membre, libelle, regle, nullptr, ChampSysteme::Valeur);
 }
 
 const std::array champs = {
@@ -140,12 +158,21 @@ const std::array champs = {
                                  : u"sans voie inhibitrice, pas d'effecteur inhibiteur."_s;
         },
         inhibition),
-    entier("ValeurMin", &S::ValeurMin, "Mi&nimum",
-           [](const S &s) { return horsDesBarres(s.ValeurMin); }),
-    entier("ValeurMax", &S::ValeurMax, "Ma&ximum", regleMaximum),
-    entier("ValeurInitiale", &S::ValeurInitiale, "Valeur de &départ", regleDepart),
-    entier("PetitPas", &S::PetitPas, "&Petit pas", reglePetitPas),
-    entier("GrandPas", &S::GrandPas, "&Grand pas", regleGrandPas),
+    // Before the values: they are read and shown with its decimals.
+    entier(
+        "Decimales", &S::Decimales, "Dé&cimales",
+        [](const S &s) {
+            return s.Decimales >= 0 && s.Decimales <= DecimalesMax
+                       ? QString()
+                       : u"le nombre de décimales va de 0 à %1."_s.arg(DecimalesMax);
+        },
+        nullptr, ChampSysteme::Entier, true),
+    valeur("ValeurMin", &S::ValeurMin, "Mi&nimum",
+           [](const S &s) { return horsDesBarres(s, s.ValeurMin); }),
+    valeur("ValeurMax", &S::ValeurMax, "Ma&ximum", regleMaximum),
+    valeur("ValeurInitiale", &S::ValeurInitiale, "Valeur de &départ", regleDepart),
+    valeur("PetitPas", &S::PetitPas, "&Petit pas", reglePetitPas),
+    valeur("GrandPas", &S::GrandPas, "&Grand pas", regleGrandPas),
 };
 
 } // namespace
@@ -159,6 +186,8 @@ QVariant ChampSysteme::valeur(const ConfigurationSysteme &s) const
         return int(s.*mode);
     case Entier:
         return s.*entier;
+    case Valeur:
+        return nombreDeLaValeur(s.*entier, s.Decimales);
     }
     return {};
 }
@@ -174,6 +203,9 @@ void ChampSysteme::change(ConfigurationSysteme &s, const QVariant &v) const
         break;
     case Entier:
         s.*entier = v.toInt();
+        break;
+    case Valeur:
+        s.*entier = int(std::llround(v.toDouble() * pasParUnite(s.Decimales)));
         break;
     }
 }

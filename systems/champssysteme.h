@@ -19,7 +19,10 @@ struct ChampSysteme
     {
         Texte,
         Mode,
-        Entier
+        Entier,
+        // A value of the bars: a number in the system's unit, with at most
+        // its decimals, kept as a whole number of steps (in `entier`).
+        Valeur
     };
     const char *cle;
     Genre genre;
@@ -40,8 +43,13 @@ struct ChampSysteme
     // or nothing (null: none beyond its kind).
     QString (*regle)(const ConfigurationSysteme &);
 
+    // Absent from a file, it reads as 0: descriptions written before it
+    // existed stay valid.
+    bool facultatif;
+
+    // A text, a whole number, or a value in the unit (a double).
     QVariant valeur(const ConfigurationSysteme &systeme) const;
-    // A text, or a whole number for a mode or a number.
+    // The same; a value is rounded to the system's decimals, set before it.
     void change(ConfigurationSysteme &systeme, const QVariant &valeur) const;
     bool estPresent(const ConfigurationSysteme &systeme) const
     {

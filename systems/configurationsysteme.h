@@ -8,9 +8,9 @@
 // One regulation system (its fields for files, rules and the editor are
 // described once, in champssysteme.cpp): the names the scheme gives its elements, the mode of
 // each pathway, which effectors exist, the unit, and the range, default and
-// steps shared by the two value bars. An absent pathway or effector has an
-// empty text. It owns its texts, so that a system described by a teacher is
-// one like those of the catalogue.
+// steps shared by the two value bars, with their number of decimals. An absent pathway or effector
+// has an empty text. It owns its texts, so that a system described by a teacher is one like those
+// of the catalogue.
 struct ConfigurationSysteme
 {
     QString TexteCapteur;
@@ -32,6 +32,9 @@ struct ConfigurationSysteme
     int ValeurMax;
     int PetitPas;
     int GrandPas;
+    // The values above count steps of this many decimals (0 to 3): with 2,
+    // a ValeurMin of 735 is 7,35 in the unit.
+    int Decimales = 0;
 
     bool operator==(const ConfigurationSysteme &) const = default;
 };

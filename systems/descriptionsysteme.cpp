@@ -2,6 +2,7 @@
 #include "systems/descriptionsysteme.h"
 
 #include "systems/champssysteme.h"
+#include "systems/valeursysteme.h"
 
 #include <cmath>
 
@@ -45,6 +46,21 @@ LectureDescription lisDescription(const QJsonObject &o)
                 return lecture;
             }
             champ.change(s, v.toString());
+        } else if (champ.facultatif && v.isUndefined()) {
+            champ.change(s, 0);
+        } else if (champ.genre == ChampSysteme::Valeur) {
+            // In the unit, with the decimals read before it.
+            const std::optional<int> pas =
+                v.isDouble() ? valeurDuNombre(v.toDouble(), s.Decimales) : std::nullopt;
+            if (!pas) {
+                lecture.defaut = {
+                    cle,
+                    s.Decimales <= 0
+                        ? u"devrait être un nombre entier."_s
+                        : u"devrait être un nombre d'au plus %1 décimale(s)."_s.arg(s.Decimales)};
+                return lecture;
+            }
+            s.*champ.entier = *pas;
         } else if (const std::optional<int> nombre = entier(v)) {
             champ.change(s, *nombre);
         } else {

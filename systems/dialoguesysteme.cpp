@@ -2,6 +2,7 @@
 #include "systems/dialoguesysteme.h"
 
 #include "systems/champssysteme.h"
+#include "systems/valeursysteme.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 using namespace Qt::Literals::StringLiterals;
@@ -86,6 +88,9 @@ DialogueSysteme::DialogueSysteme(
             saisie = nombre;
             break;
         }
+        case ChampSysteme::Valeur:
+            saisie = new QDoubleSpinBox;
+            break;
         }
         m_saisies.append({&champ, saisie});
         ajoute(QLatin1String(champ.cle), QString::fromUtf8(champ.libelle), saisie);
@@ -108,9 +113,14 @@ DialogueSysteme::DialogueSysteme(
             connect(texte, &QLineEdit::textChanged, this, &DialogueSysteme::valide);
         else if (auto *mode = qobject_cast<QComboBox *>(saisie.widget))
             connect(mode, &QComboBox::currentIndexChanged, this, &DialogueSysteme::valide);
-        else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget))
+        else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget)) {
+            if (saisie.champ->entier == &ConfigurationSysteme::Decimales)
+                connect(nombre, &QSpinBox::valueChanged, this, &DialogueSysteme::suitLesDecimales);
             connect(nombre, &QSpinBox::valueChanged, this, &DialogueSysteme::valide);
+        } else if (auto *valeur = qobject_cast<QDoubleSpinBox *>(saisie.widget))
+            connect(valeur, &QDoubleSpinBox::valueChanged, this, &DialogueSysteme::valide);
     }
+    suitLesDecimales(0);
     // The name first: the rest starts from the system on screen.
     m_nom->setFocus();
     valide();
@@ -131,6 +141,8 @@ void DialogueSysteme::partDe(const QString &nom, const ConfigurationSysteme &s,
             mode->setCurrentIndex(std::max(0, mode->findData(valeur.toInt())));
         else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget))
             nombre->setValue(valeur.toInt());
+        else if (auto *nombre = qobject_cast<QDoubleSpinBox *>(saisie.widget))
+            nombre->setValue(valeur.toDouble());
     }
     valide();
 }
@@ -144,6 +156,8 @@ SystemeEnseignant DialogueSysteme::systeme() const
         else if (auto *mode = qobject_cast<QComboBox *>(saisie.widget))
             saisie.champ->change(s, mode->currentData());
         else if (auto *nombre = qobject_cast<QSpinBox *>(saisie.widget))
+            saisie.champ->change(s, nombre->value());
+        else if (auto *nombre = qobject_cast<QDoubleSpinBox *>(saisie.widget))
             saisie.champ->change(s, nombre->value());
     }
     suitLesVoies(s);
@@ -202,6 +216,21 @@ void DialogueSysteme::valide()
         m_champs.value(it.key())->setAccessibleDescription(raison);
     }
     m_boutons->button(QDialogButtonBox::Ok)->setEnabled(m_defauts.isEmpty());
+}
+
+void DialogueSysteme::suitLesDecimales(int decimales)
+{
+    decimales = std::clamp(decimales, 0, DecimalesMax);
+    const double unite = pasParUnite(decimales);
+    for (const Saisie &saisie : std::as_const(m_saisies)) {
+        if (auto *nombre = qobject_cast<QDoubleSpinBox *>(saisie.widget)) {
+            const QSignalBlocker bloque(nombre);
+            nombre->setDecimals(decimales);
+            // Wider than the bars, so that a value they cannot take is said so.
+            nombre->setRange(-99999 / unite, 99999 / unite);
+            nombre->setSingleStep(1 / unite);
+        }
+    }
 }
 
 void DialogueSysteme::suitLesModes()

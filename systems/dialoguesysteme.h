@@ -44,6 +44,8 @@ public:
 private:
     void valide();
     void suitLesModes();
+    // The values' fields take the system's decimals.
+    void suitLesDecimales(int decimales);
 
     std::function<const ConfigurationSysteme *(const QString &)> m_trouve;
     PlaceTexte m_place;

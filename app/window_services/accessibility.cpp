@@ -92,7 +92,7 @@ public:
     {
         if (const ScrollBar *b = bar())
             return b->value();
-        return static_cast<const ValueEdit *>(widget())->text().toInt();
+        return static_cast<const ValueEdit *>(widget())->value();
     }
     void setCurrentValue(const QVariant &value) override
     {
@@ -277,7 +277,7 @@ QString valueWithUnit(const QWidget *control)
 {
     QString value, unit;
     if (const auto *bar = qobject_cast<const ScrollBar *>(control)) {
-        value = QString::number(bar->value());
+        value = bar->valueText();
         unit = bar->unit();
     } else if (const auto *edit = qobject_cast<const ValueEdit *>(control)) {
         value = edit->text();

@@ -3,6 +3,8 @@
 
 #include <QScrollBar>
 
+#include <functional>
+
 // A horizontal value bar whose change handler (valueChanged) runs only when the
 // position really changes, whether the pupil or the program moved it.
 // For assistive technology it is a slider whose value is read with its unit.
@@ -16,6 +18,9 @@ public:
 
     QString unit() const { return m_unit; }
     void setUnit(const QString &unit) { m_unit = unit; }
+    // The position as the pupil reads it (a whole number when unset).
+    void setFormat(std::function<QString(int)> format) { m_format = std::move(format); }
+    QString valueText() const { return m_format ? m_format(value()) : QString::number(value()); }
 
     // Sets position, minimum and maximum in one operation: the position is
     // clamped into the new range and valueChanged is emitted at most once, with
@@ -29,4 +34,5 @@ protected:
 
 private:
     QString m_unit;
+    std::function<QString(int)> m_format;
 };

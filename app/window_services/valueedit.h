@@ -3,7 +3,11 @@
 
 #include <QLineEdit>
 
-// A read-only field showing a whole number. For assistive technology it holds
+#include <functional>
+#include <optional>
+
+// A read-only field showing a value: a whole number, or, for a system with
+// decimals, what its number format writes. For assistive technology it holds
 // a value, read with its unit.
 class ValueEdit : public QLineEdit
 {
@@ -24,6 +28,16 @@ public:
     QString unit() const { return m_unit; }
     void setUnit(const QString &unit) { m_unit = unit; }
 
+    // How a value is written and read back (a whole number when unset).
+    using Format = std::function<QString(int)>;
+    using Reading = std::function<std::optional<int>(const QString &)>;
+    void setFormat(Format format, Reading reading);
+    // The value shown, 0 when the text is no number (ok says which).
+    int value(bool *ok = nullptr) const;
+    void setValue(int value) { setText(m_format ? m_format(value) : QString::number(value)); }
+
 private:
     QString m_unit;
+    Format m_format;
+    Reading m_reading;
 };

@@ -100,6 +100,7 @@ void TestEditeurSystemes::writtenByKeyboardUsedSavedAndOpened()
         QTest::keyClick(d.focusWidget(), Qt::Key_Tab); // inhibiting mode: kept
         tabEtTape(d, voulu.TexteVoieInhibitrice);
         tabEtTape(d, voulu.TexteEffecteurInhibiteur);
+        tabEtTape(d, QStringLiteral("0"));   // decimals
         tabEtTape(d, QStringLiteral("60"));  // minimum
         tabEtTape(d, QStringLiteral("140")); // maximum
         tabEtTape(d, QStringLiteral("95"));  // start

@@ -8,10 +8,12 @@
 #include "app/window_services/imagecontrol.h"
 #include "countingbeeper.h"
 #include "instant.h"
+#include "recordings/axescourbe.h"
 #include "scriptedmessages.h"
 #include "tests/systems/cataloguereference.h"
 #include "tests/systems/saisiesysteme.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QBuffer>
 #include <QFile>
@@ -71,7 +73,7 @@ void compare(const Situation &lue, const Situation &attendue)
     QVERIFY(lue.releve == attendue.releve);
     for (std::size_t i = 0; i < lue.bandes.size(); ++i)
         QCOMPARE(lue.bandes[i], attendue.bandes[i]);
-    QCOMPARE(lue.niveauxTraces, attendue.niveauxTraces);
+    QVERIFY(lue.niveauxTraces == attendue.niveauxTraces);
     QCOMPARE(lue.reference, attendue.reference);
     QCOMPARE(lue.situationReference, attendue.situationReference);
 }
@@ -94,6 +96,7 @@ private slots:
     void dropOpensOneLessonFile();
     void teachersExamples_data();
     void teachersExamples();
+    void decimalsInTheUnitEverywhere();
 
 private:
     QTemporaryDir m_dossier;
@@ -441,6 +444,11 @@ void TestSeances::teachersExamples_data()
     QTest::addRow("calcaemia") << "calcemie"
                                << "Calcémie" << 95 << 70 << false << false << 95
                                << "Quelle glande répond";
+    // One in grams a litre, with two decimals: 1,60 after a meal, back to
+    // 1,00 (in hundredths on the bars).
+    QTest::addRow("glycaemia in g.L-1")
+        << "glycemie-g-par-litre"
+        << "Glycémie (g.L-1)" << 100 << 160 << false << false << 100 << "Quelle hormone";
 }
 
 // The lessons shipped for teachers open, show what their description says
@@ -497,6 +505,73 @@ void TestSeances::teachersExamples()
                             : QStringLiteral("Homéothermie"));
     QVERIFY(!f.form.MemoProtocole->toPlainText().contains(question));
     QCOMPARE(f.form.windowTitle(), QStringLiteral("Systèmes de régulation"));
+}
+
+// With two decimals, every value the pupil meets is in the unit with a
+// decimal comma (the fields, the bar for a screen reader, the curve's
+// graduations, the exported values), and the lesson writes it in the unit;
+// the example gives no hormonal levels, and the lesson saved from it opens.
+void TestSeances::decimalsInTheUnitEverywhere()
+{
+    const QString exemple =
+        QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../docs/seances/glycemie-g-par-litre.regulation");
+    Fenetre a;
+    QVERIFY(a.form.seances()->ouvre(exemple));
+    // The teacher's system the lesson brought can be edited at once.
+    const QList<QAction *> actions = a.form.findChildren<QAction *>();
+    QVERIFY(std::any_of(actions.cbegin(), actions.cend(), [](const QAction *action) {
+        return action->text() == QStringLiteral("Modifier le système…") && action->isEnabled();
+    }));
+    QCOMPARE(a.form.EditValeurReglee->text(), QStringLiteral("1,60"));
+    QCOMPARE(a.form.EditValeurConsigne->text(), QStringLiteral("1,00"));
+    QAccessibleInterface *barre =
+        QAccessible::queryAccessibleInterface(a.form.ScrollBarValeurReglee);
+    QCOMPARE(barre->text(QAccessible::Value), QStringLiteral("1,60 g.L-1"));
+    // The bar's small step is a hundredth; a value typed with a comma or a
+    // point is read in the unit.
+    a.form.ScrollBarValeurReglee->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(a.form.EditValeurReglee->text(), QStringLiteral("1,59"));
+    for (const auto &[texte, pas] : {std::pair{"1,38", 138}, std::pair{"1.4", 140}}) {
+        a.form.EditValeurReglee->setText(QString::fromLatin1(texte));
+        QCOMPARE(a.form.ScrollBarValeurReglee->value(), pas);
+    }
+    QStringList graduations;
+    for (const AxesCourbe::Libelle &l :
+         a.form.GroupBoxCourbe->findChild<AxesCourbe *>()->libelles()) {
+        if (l.rect.left() > a.form.EnregCourbe->geometry().right() && l.marque.isNull())
+            graduations << l.texte;
+    }
+    QCOMPARE(graduations, (QStringList{"0,50", "1,00", "1,50", "2,00"}));
+
+    a.form.ButtonMarche->click();
+    for (int i = 0; i < 3; ++i)
+        unInstant(a.form);
+    const QString csv = m_dossier.filePath(QStringLiteral("glycemie.csv"));
+    const QString lecon = m_dossier.filePath(QStringLiteral("glycemie.regulation"));
+    QFile::remove(csv);
+    QFile::remove(lecon);
+    a.messages.fileNames << csv << lecon;
+    a.form.EnregistrerValeurs();
+    a.form.seances()->Enregistrer();
+    QFile valeurs(csv);
+    QVERIFY(valeurs.open(QIODevice::ReadOnly));
+    const QStringList premiere =
+        QString::fromUtf8(valeurs.readAll()).split(QStringLiteral("\r\n"))[1].split(u';');
+    QCOMPARE(premiere[1], QStringLiteral("1,40"));
+    QCOMPARE(premiere[2], QStringLiteral("1,00"));
+    QFile fichier(lecon);
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const QJsonObject ecrite = QJsonDocument::fromJson(fichier.readAll()).object();
+    QCOMPARE(ecrite[QStringLiteral("valeurConsigne")].toDouble(), 1.0);
+    QCOMPARE(ecrite[QStringLiteral("enregistrements")][QStringLiteral("valeurs")][0][1].toDouble(),
+             1.4);
+    QCOMPARE(ecrite[QStringLiteral("systemeEnseignant")][QStringLiteral("PetitPas")].toDouble(),
+             0.01);
+
+    Fenetre b;
+    QVERIFY2(b.form.seances()->ouvre(lecon), qPrintable(b.messages.asked.value(0).text));
+    QCOMPARE(b.form.EditValeurReglee->text(), a.form.EditValeurReglee->text());
+    QVERIFY(b.form.situation().releve().lignes() == a.form.situation().releve().lignes());
 }
 
 QTEST_MAIN(TestSeances)

@@ -19,7 +19,9 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -121,17 +123,31 @@ bool comparaison(Fenetre &f, int valeur, const QString &lesion, int instants)
 // values in the other folder).
 bool illustrations(const QString &dossier, const QString &valeurs, const QString &lecons)
 {
+    // Numbers written as the program writes them, in French (the editor's).
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     bool faites = true;
     // Each example lesson dropped on the window, then "Marche".
     for (const auto &[lecon, photo] :
          {std::pair{"diabete-type-1", "seance-diabete"}, std::pair{"fievre", "seance-fievre"},
-          std::pair{"calcemie", "seance-calcemie"}}) {
+          std::pair{"calcemie", "seance-calcemie"},
+          std::pair{"glycemie-g-par-litre", "seance-glycemie"}}) {
         Fenetre f(QSize(640, 590));
         faites &= f.depose(QStringLiteral("%1/%2.regulation").arg(lecons, QLatin1String(lecon)));
         faites &= f.messages.asked.isEmpty();
         f.form->ButtonMarche->click();
         f.instants(300);
         faites &= f.photo(dossier, photo);
+        // The editor on the system with decimals, as the teacher opens it.
+        if (QLatin1String(photo) == QLatin1String("seance-glycemie")) {
+            QTimer::singleShot(0, [&] {
+                QWidget *editeur = QApplication::activeModalWidget();
+                faites &= editeur &&
+                          editeur->grab().save(dossier + QStringLiteral("/editeur-systeme.png"));
+                if (editeur)
+                    editeur->close();
+            });
+            faites &= f.declenche(QStringLiteral("Modifier le système"));
+        }
     }
     {
         Fenetre f(QSize(600, 600));

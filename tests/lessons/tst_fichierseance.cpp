@@ -55,7 +55,7 @@ Situation complete()
         bande.setPixelColor(int(b) + 1, 20, Qt::black);
         s.bandes[b] = bande;
     }
-    s.niveauxTraces = {38, 2, 20};
+    s.niveauxTraces = std::array{38, 2, 20};
     s.reference = {{1, 100}, {2, 110}, {550, 120}};
     s.situationReference = QStringLiteral("boucle intacte");
     return s;
@@ -71,6 +71,17 @@ Situation enseignant()
     s.valeurReglee = 70;
     s.experiences = {};
     s.experiences.change(Experience::VoieInhibitriceCoupee, true);
+    return s;
+}
+
+// The teacher's system counted in tenths: every value of the lesson is
+// written with its decimal.
+Situation enDixiemes()
+{
+    Situation s = enseignant();
+    s.systemeEnseignant = avecDecimales(calcemie(), 1);
+    s.valeurConsigne = 955;
+    s.valeurReglee = 701;
     return s;
 }
 
@@ -151,14 +162,15 @@ private slots:
 
 void TestFichierSeance::everyFieldComesBack()
 {
-    for (const Situation &ecrite : {complete(), enseignant()}) {
+    for (const Situation &ecrite : {complete(), enseignant(), enDixiemes()}) {
         const LectureSeance lue = lisSeance(ecritSeance(ecrite), gabarit);
         QVERIFY2(lue.situation, qPrintable(lue.erreur));
         QVERIFY(*lue.situation == ecrite);
     }
     const Situation ecrite = complete();
-    // Text a teacher reads: UTF-8, indented.
+    // Text a teacher reads: UTF-8, indented, values in the unit.
     QVERIFY(ecritSeance(ecrite).contains("\"systeme\": \"Pression art\xC3\xA9rielle"));
+    QVERIFY(ecritSeance(enDixiemes()).contains("\"valeurReglee\": 70.1"));
 }
 
 // A newer program's additions are skipped; what is left out takes its
@@ -195,6 +207,10 @@ void TestFichierSeance::badFileRefused_data()
     QTest::addRow("newer version") << avec(QStringLiteral("version"), 2) << "plus récente";
     QTest::addRow("version as text")
         << avec(QStringLiteral("version"), QStringLiteral("1")) << "« version » devrait";
+    QJsonObject fine = objet(enDixiemes());
+    fine.insert(QStringLiteral("valeurReglee"), 70.15);
+    QTest::addRow("a value finer than the system's decimals")
+        << QJsonDocument(fine).toJson() << "« valeurReglee » devrait être un nombre d'au plus 1";
     QTest::addRow("unknown system")
         << avec(QStringLiteral("systeme"), QStringLiteral("Calcémie")) << "« Calcémie »";
     QTest::addRow("value as text")
@@ -305,7 +321,7 @@ void TestFichierSeance::boundsReachedAreRead_data()
     QTest::addRow("a reference's situation alone") << ecritSeance(s) << s;
     s = complete();
     s.releve[0].voies = {0, 100, 100};
-    s.niveauxTraces = {39, 0, 39};
+    s.niveauxTraces = std::array{39, 0, 39};
     QTest::addRow("levels at their ends") << ecritSeance(s) << s;
 }
 

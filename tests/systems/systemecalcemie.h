@@ -30,3 +30,18 @@ inline ConfigurationSysteme calcemie()
             1,
             5};
 }
+
+// The same system counted in steps of that many decimals: 60 becomes 60,0
+// with one (600 steps).
+inline ConfigurationSysteme avecDecimales(ConfigurationSysteme s, int decimales)
+{
+    s.Decimales = decimales;
+    for (int ConfigurationSysteme::*m :
+         {&ConfigurationSysteme::ValeurInitiale, &ConfigurationSysteme::ValeurMin,
+          &ConfigurationSysteme::ValeurMax, &ConfigurationSysteme::PetitPas,
+          &ConfigurationSysteme::GrandPas}) {
+        for (int i = 0; i < decimales; ++i)
+            s.*m *= 10;
+    }
+    return s;
+}

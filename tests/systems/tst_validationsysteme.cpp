@@ -118,6 +118,30 @@ const Regle regles[] = {
     {"a minimum beyond the bars, above the maximum",
      [](QString &, ConfigurationSysteme &s) { s.ValeurMin = 10000; }, "ValeurMin",
      "les barres de valeur vont de -9999 à 9999."},
+    // With decimals, each bound said in the unit, as the teacher types it.
+    {"four decimals", [](QString &, ConfigurationSysteme &s) { s.Decimales = 4; }, "Decimales",
+     "le nombre de décimales va de 0 à 3."},
+    {"a small step of 0, one decimal",
+     [](QString &, ConfigurationSysteme &s) {
+         s = avecDecimales(s, 1);
+         s.PetitPas = 0;
+     },
+     "PetitPas", "le petit pas doit valoir au moins 0,1."},
+    {"a range too narrow, two decimals",
+     [](QString &, ConfigurationSysteme &s) {
+         s.Decimales = 2;
+         s.ValeurMin = 735;
+         s.ValeurMax = 744;
+         s.ValeurInitiale = 740;
+     },
+     "ValeurMax",
+     "du minimum au maximum, il faut au moins 0,10 pour les classes d'écart du capteur."},
+    {"a maximum beyond the bars, one decimal",
+     [](QString &, ConfigurationSysteme &s) {
+         s = avecDecimales(s, 1);
+         s.ValeurMax = 10000;
+     },
+     "ValeurMax", "les barres de valeur vont de -999,9 à 999,9."},
 };
 
 } // namespace
@@ -183,30 +207,50 @@ void TestValidationSysteme::aGoodDescriptionPasses()
     QCOMPARE(valideSysteme(nom, s), QList<DefautSysteme>());
 }
 
-// A number in a file is one a person could type: whole, at most a billion.
+// A number in a file is one a person could type: in the unit, with at most
+// the system's decimals (none when it says none, or nothing), at most a
+// billion steps; kept as a whole number of steps.
 void TestValidationSysteme::aNumberIsWholeAndBounded_data()
 {
     QTest::addColumn<double>("nombre");
-    QTest::addColumn<bool>("lu");
-    QTest::newRow("whole") << 140.0 << true;
-    QTest::newRow("a billion") << 1e9 << true;
-    QTest::newRow("minus a billion") << -1e9 << true;
-    QTest::newRow("beyond a billion") << 1e9 + 1 << false;
-    QTest::newRow("a fraction") << 140.5 << false;
+    QTest::addColumn<int>("decimales"); // -1: the field absent
+    QTest::addColumn<int>("pas");       // -1: refused
+    QTest::newRow("whole") << 140.0 << 0 << 140;
+    QTest::newRow("a billion") << 1e9 << 0 << 1000000000;
+    QTest::newRow("minus a billion") << -1e9 << 0 << -1000000000;
+    QTest::newRow("beyond a billion") << 1e9 + 1 << 0 << -1;
+    QTest::newRow("a fraction") << 140.5 << 0 << -1;
+    QTest::newRow("no decimals said, whole") << 140.0 << -1 << 140;
+    QTest::newRow("no decimals said, a fraction") << 140.5 << -1 << -1;
+    QTest::newRow("a tenth, one decimal") << 140.5 << 1 << 1405;
+    QTest::newRow("hundredths, two decimals") << 7.35 << 2 << 735;
+    QTest::newRow("below zero, three decimals") << -0.125 << 3 << -125;
+    QTest::newRow("thousandths, two decimals") << 7.355 << 2 << -1;
+    QTest::newRow("beyond a billion steps, three decimals") << 1e6 + 1 << 3 << -1;
 }
 
 void TestValidationSysteme::aNumberIsWholeAndBounded()
 {
     QFETCH(double, nombre);
-    QFETCH(bool, lu);
+    QFETCH(int, decimales);
+    QFETCH(int, pas);
     QJsonObject objet = descriptionEnJson(calcemie());
     objet.insert(QStringLiteral("ValeurMax"), nombre);
-    const LectureDescription lecture = lisDescription(objet);
-    QCOMPARE(bool(lecture.systeme), lu);
-    if (lu)
-        QCOMPARE(lecture.systeme->ValeurMax, int(nombre));
+    if (decimales < 0)
+        objet.remove(QStringLiteral("Decimales"));
     else
-        QCOMPARE(lecture.defaut.champ, QStringLiteral("ValeurMax"));
+        objet.insert(QStringLiteral("Decimales"), decimales);
+    const LectureDescription lecture = lisDescription(objet);
+    QCOMPARE(bool(lecture.systeme), pas != -1);
+    if (lecture.systeme) {
+        QCOMPARE(lecture.systeme->ValeurMax, pas);
+        return;
+    }
+    QCOMPARE(lecture.defaut.champ, QStringLiteral("ValeurMax"));
+    QCOMPARE(lecture.defaut.raison,
+             decimales > 0
+                 ? QStringLiteral("devrait être un nombre d'au plus %1 décimale(s).").arg(decimales)
+                 : QStringLiteral("devrait être un nombre entier."));
 }
 
 void TestValidationSysteme::eachRuleNamesItsFieldWhereverItComesFrom_data()
@@ -316,6 +360,9 @@ void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey_data()
     QTest::newRow("ValeurMax") << nombre(&C::ValeurMax);
     QTest::newRow("PetitPas") << nombre(&C::PetitPas);
     QTest::newRow("GrandPas") << nombre(&C::GrandPas);
+    // The same values with one decimal: only the decimals' key changes, the
+    // values being written in the unit.
+    QTest::newRow("Decimales") << std::function<void(C &)>([](C &s) { s = avecDecimales(s, 1); });
 }
 
 void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey()
@@ -329,7 +376,7 @@ void TestValidationSysteme::eachFieldIsWrittenAndReadUnderItsOwnKey()
     QVERIFY(!(apres == avant));
     const QJsonObject a = descriptionEnJson(avant);
     const QJsonObject b = descriptionEnJson(apres);
-    QCOMPARE(b.size(), 19);
+    QCOMPARE(b.size(), 20);
     for (auto it = a.begin(); it != a.end(); ++it)
         QCOMPARE(it.value() != b.value(it.key()), it.key() == cle);
     const LectureDescription relue = lisDescription(b);
