@@ -127,9 +127,7 @@ public:
         const std::optional<int> pas =
             v.isDouble() ? valeurDuNombre(v.toDouble(), decimales) : std::nullopt;
         if (!pas)
-            return echoue(
-                champ,
-                QStringLiteral("devrait être un nombre d'au plus %1 décimale(s).").arg(decimales));
+            return echoue(champ, nombreAttendu(decimales));
         if (*pas < minimum || *pas > maximum)
             return echoue(champ,
                           QStringLiteral("vaut %1, hors de l'intervalle %2 à %3.")

@@ -129,16 +129,17 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
     // The values written with the system's decimals (the six systems have
     // none: their fields read as they always did).
     const int decimales = configuration.Decimales;
+    const auto texte = [decimales](int v) { return texteValeur(v, decimales); };
     for (ValueEdit *edit : {EditValeurConsigne, EditValeurReglee}) {
         bool lue = false;
         const int valeur = edit->value(&lue);
-        edit->setFormat([decimales](int v) { return texteValeur(v, decimales); },
+        edit->setFormat(texte,
                         [decimales](const QString &t) { return valeurDuTexte(t, decimales); });
         if (lue)
             edit->setValue(valeur);
     }
     for (ScrollBar *barre : {ScrollBarValeurConsigne, ScrollBarValeurReglee})
-        barre->setFormat([decimales](int v) { return texteValeur(v, decimales); });
+        barre->setFormat(texte);
 
     // The set point first: its change handling runs while the regulated
     // value still has its old range.

@@ -4,24 +4,7 @@
 #include "systems/champssysteme.h"
 #include "systems/valeursysteme.h"
 
-#include <cmath>
-
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// A whole number a person could type; anything else is no number here.
-std::optional<int> entier(const QJsonValue &v)
-{
-    if (!v.isDouble())
-        return std::nullopt;
-    const double d = v.toDouble();
-    if (!std::isfinite(d) || d != std::floor(d) || std::abs(d) > 1e9)
-        return std::nullopt;
-    return int(d);
-}
-
-} // namespace
 
 QJsonObject descriptionEnJson(const ConfigurationSysteme &s)
 {
@@ -48,24 +31,20 @@ LectureDescription lisDescription(const QJsonObject &o)
             champ.change(s, v.toString());
         } else if (champ.facultatif && v.isUndefined()) {
             champ.change(s, 0);
-        } else if (champ.genre == ChampSysteme::Valeur) {
-            // In the unit, with the decimals read before it.
-            const std::optional<int> pas =
-                v.isDouble() ? valeurDuNombre(v.toDouble(), s.Decimales) : std::nullopt;
-            if (!pas) {
-                lecture.defaut = {
-                    cle,
-                    s.Decimales <= 0
-                        ? u"devrait être un nombre entier."_s
-                        : u"devrait être un nombre d'au plus %1 décimale(s)."_s.arg(s.Decimales)};
+        } else {
+            // A value in the unit, with the decimals read before it; any
+            // other number whole.
+            const int decimales = champ.genre == ChampSysteme::Valeur ? s.Decimales : 0;
+            const std::optional<int> nombre =
+                v.isDouble() ? valeurDuNombre(v.toDouble(), decimales) : std::nullopt;
+            if (!nombre) {
+                lecture.defaut = {cle, nombreAttendu(decimales)};
                 return lecture;
             }
-            s.*champ.entier = *pas;
-        } else if (const std::optional<int> nombre = entier(v)) {
-            champ.change(s, *nombre);
-        } else {
-            lecture.defaut = {cle, u"devrait être un nombre entier."_s};
-            return lecture;
+            if (champ.genre == ChampSysteme::Valeur)
+                s.*champ.entier = *nombre;
+            else
+                champ.change(s, *nombre);
         }
     }
     lecture.systeme = s;

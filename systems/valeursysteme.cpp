@@ -52,11 +52,19 @@ std::optional<int> valeurDuNombre(double nombre, int decimales)
     const double pas = nombre * pasParUnite(decimales);
     if (!std::isfinite(pas) || std::abs(pas) > nombreMax)
         return std::nullopt;
-    // A file's 7.35 is 734.9999... steps: near enough to a whole one.
+    // A file's 7.35 is 734.9999... steps: near enough to a whole one. A
+    // whole number is one exactly.
     const double entier = std::round(pas);
-    if (std::abs(pas - entier) > 1e-6)
+    if (decimales <= 0 ? pas != entier : std::abs(pas - entier) > 1e-6)
         return std::nullopt;
     return int(entier);
+}
+
+QString nombreAttendu(int decimales)
+{
+    if (decimales <= 0)
+        return QStringLiteral("devrait être un nombre entier.");
+    return QStringLiteral("devrait être un nombre d'au plus %1 décimale(s).").arg(decimales);
 }
 
 double nombreDeLaValeur(int valeur, int decimales)

@@ -23,8 +23,11 @@ QString texteValeur(int valeur, int decimales);
 // nothing when it is no number. With no decimals, a whole number only.
 std::optional<int> valeurDuTexte(const QString &texte, int decimales);
 
-// A number read from a file, when it has at most that many decimals.
+// A number read from a file, when it has at most that many decimals (with
+// none, a whole number exactly) and at most a billion steps.
 std::optional<int> valeurDuNombre(double nombre, int decimales);
+// What a file's number should have been, as its fault says it.
+QString nombreAttendu(int decimales);
 
 // The value in its unit, as a file writes it (a whole number with none).
 double nombreDeLaValeur(int valeur, int decimales);
