@@ -5,6 +5,7 @@
 // reference); the menus only gather them.
 #include "app/tform1.h"
 
+#include "app/deroules.h"
 #include "app/editeursystemes.h"
 #include "app/seances.h"
 
@@ -30,6 +31,8 @@ void TForm1::setUpMenus()
     m_menuFenetre = new QMenu(this);
     m_menuFenetre->setObjectName(QStringLiteral("menuFenetre"));
     m_menuFenetre->addActions({m_seances->actionOuvrir(), m_seances->actionEnregistrer()});
+    m_menuFenetre->addSeparator();
+    m_menuFenetre->addActions(m_deroules->actions());
     m_menuFenetre->addSeparator();
     m_menuFenetre->addActions(m_editeurSystemes->actions());
     m_menuFenetre->addSeparator();

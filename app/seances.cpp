@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/seances.h"
 
+#include "app/deroules.h"
 #include "app/fichiers.h"
 #include "app/tform1.h"
 #include "app/window_services/canvas.h"
@@ -149,6 +150,7 @@ Situation Seances::situation() const
         (*s.niveauxTraces)[i] = *traces[i];
     s.reference = f.situation().reference();
     s.situationReference = f.situation().situationReference();
+    s.deroule = f.situation().deroule();
     return s;
 }
 
@@ -158,6 +160,7 @@ void Seances::applique(const Situation &s)
     EtatMecanisme &etat = f.etat();
     if (f.SpeedButtonAide->isChecked())
         f.SpeedButtonAide->setChecked(false);
+    f.deroules().abandonne();
     f.SuspendreMecanisme();
 
     // The system as when picked from the list: a fresh scheme, strips,
@@ -169,22 +172,9 @@ void Seances::applique(const Situation &s)
     }
     f.AppliqueConfiguration(*configuration);
 
-    // The values exactly as kept: set together, then read once by the loop.
-    {
-        const QSignalBlocker a(f.ScrollBarValeurReglee);
-        const QSignalBlocker b(f.ScrollBarValeurConsigne);
-        const QSignalBlocker c(f.EditValeurReglee);
-        const QSignalBlocker d(f.EditValeurConsigne);
-        const int reglee = s.valeurReglee.value_or(configuration->ValeurInitiale);
-        const int consigne = s.valeurConsigne.value_or(configuration->ValeurInitiale);
-        f.ScrollBarValeurReglee->setValue(reglee);
-        f.ScrollBarValeurConsigne->setValue(consigne);
-        f.EditValeurReglee->setValue(reglee);
-        f.EditValeurConsigne->setValue(consigne);
-    }
-    f.situation().changeValeurs(f.ScrollBarValeurReglee->value(),
-                                f.ScrollBarValeurConsigne->value());
-    f.EditValeurRegleeChange();
+    f.placeValeurs(s.valeurReglee.value_or(configuration->ValeurInitiale),
+                   s.valeurConsigne.value_or(configuration->ValeurInitiale));
+    f.situation().changeDeroule(s.deroule);
     if (s.vitesse)
         f.TrackBarVitesse->setValue(*s.vitesse);
     if (s.son)

@@ -4,6 +4,7 @@
 #include "app/fichiers.h"
 #include "systems/registresystemes.h"
 
+#include "app/deroules.h"
 #include "app/editeursystemes.h"
 #include "app/seances.h"
 #include "app/window_services/accessibility.h"
@@ -64,6 +65,8 @@ TForm1::TForm1(MessageService &messages, Beeper &beeper, QWidget *parent)
     setUpExperiences();
     m_editeurSystemes = new EditeurSystemes(*this, *m_registre, m_messages);
     m_seances = new Seances(*this, *m_registre, m_messages);
+    // After the sensor's handlers: it counts the ticks they made.
+    m_deroules = new Deroules(*this, m_messages);
     // A system picked from the list is no longer the lesson that was open.
     connect(this, &TForm1::systemeChoisi, m_seances, &Seances::oublie);
     setUpMenus();
@@ -114,6 +117,10 @@ void TForm1::connectHandlers()
     connect(ButtonQuitter, &QPushButton::clicked, this, &TForm1::ButtonQuitterClick);
 
     connect(TimerCapteur, &IntervalTimer::timeout, this, &TForm1::TimerCapteurTimer);
+    connect(TimerCapteur, &IntervalTimer::timeout, this, [this] {
+        if (m_instantsMenes)
+            AvanceLesVoies();
+    });
     connect(TimerPerturbation, &IntervalTimer::timeout, this, &TForm1::TimerPerturbationTimer);
     connect(TimerVoieSensitive, &IntervalTimer::timeout, this, &TForm1::TimerVoieSensitiveTimer);
     connect(TimerVoieStimulatrice, &IntervalTimer::timeout, this,

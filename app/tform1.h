@@ -28,7 +28,7 @@ class Memo;
 class EditeurSystemes;
 class Fichiers;
 class Seances;
-class RegistreSystemes;
+class Deroules;
 struct BandeNommee;
 struct ConfigurationSysteme;
 
@@ -72,9 +72,20 @@ public:
     void EditValeurConsigneChange();
     void TimerPerturbationTimer();
     void TrackBarVitesseChange();
+    // Both values exactly as given, set together, then read once by the loop.
+    void placeValeurs(int reglee, int consigne);
+    // Each hormonal trace where the system starts it.
+    void placeTraces();
 
     // Sensor tick and message markers.
     void TimerCapteurTimer();
+    // One step of each pathway whose message travels, in the loop's order.
+    // While a sequence replays, the sensor's tick drives them so (one instant
+    // after the other, each message moving one standard step): the same
+    // sequence then gives the same rows at any speed, on any machine.
+    void AvanceLesVoies();
+    void meneLesInstants(bool menes);
+    bool instantsMenes() const { return m_instantsMenes; }
     void TimerVoieSensitiveTimer();
     void TimerVoieStimulatriceTimer();
     void TimerVoieInhibitriceTimer();
@@ -100,10 +111,16 @@ public:
     // The curve kept as a reference: its value at each column.
     void GarderReference();
     void EffacerReference();
+    QAction *actionGarderReference() const { return m_garderReference; }
+    // The steps of a sequence just applied: the next row names them, and the
+    // curve marks them at its column.
+    void annonceEtape(const QString &nom);
 
     // Experiments on the loop: set and undone by the pupil.
     void ChangeExperience(Experience experience, bool active);
     QAction *actionExperience(Experience experience) const;
+    void RetablirTout();
+    QAction *actionRetablirTout() const { return m_retablirTout; }
 
     // Regulation systems.
     void ComboBoxSystemeChange();
@@ -154,6 +171,7 @@ public:
     // The files the pupil saves and opens, and their warnings.
     Fichiers &fichiers() { return *m_fichiers; }
     Seances *seances() const { return m_seances; }
+    Deroules &deroules() const { return *m_deroules; }
     // Every system the list may name.
     RegistreSystemes &registre() const { return *m_registre; }
 
@@ -191,7 +209,6 @@ private:
     void SpeedButtonCourbeMouseMove();
     void EnregistrementsMouseMove();
     void CopierImage();
-    void RetablirTout();
 
     void connectHandlers();
     void connectHoverHandlers();
@@ -203,6 +220,7 @@ private:
     void actualiseFondCourbe();
     int dessineColonneCourbe(int position, int valeurReglee, int valeurConsigne, int precedente);
     void actualiseReference();
+    void actualiseEtapesCourbe();
     void noteChangementDeVitesse();
     void actualiseExperiences();
     bool arreteALaCoupure(Experience coupure, std::unique_ptr<Marker> &influx,
@@ -234,6 +252,10 @@ private:
     QAction *m_effacerReference = nullptr;
     std::unique_ptr<Fichiers> m_fichiers;
     Seances *m_seances = nullptr;
+    Deroules *m_deroules = nullptr;
+    bool m_instantsMenes = false;
+    // The steps announced for the next row.
+    QString m_etapesAnnoncees;
     EditeurSystemes *m_editeurSystemes = nullptr;
     QMenu *m_menuFenetre = nullptr;
 };

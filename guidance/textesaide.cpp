@@ -75,11 +75,13 @@ const TexteAide textesAide[] = {
     // A web page prints with the browser's own command.
     {&Ui_TForm1::MemoAideExport,
      {"Clic droit sur les enregistrements pour les copier ou",
-      "les enregistrer ; le navigateur imprime la page."}},
+      "les enregistrer ; le navigateur imprime la page.",
+      "Clic droit ailleurs\u00a0: séances et déroulés (Ctrl+J rejoue)."}},
 #else
     {&Ui_TForm1::MemoAideExport,
      {"Clic droit sur les enregistrements pour les copier,",
-      "les enregistrer (image ou valeurs) ou les imprimer."}},
+      "les enregistrer (image ou valeurs) ou les imprimer.",
+      "Clic droit ailleurs\u00a0: séances et déroulés (Ctrl+J rejoue)."}},
 #endif
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The lesson file, version 1. One JSON object:
+// The lesson file, version 2 (version 1 has no "deroule"). One JSON object:
 //
 //   "format"            "systemes-regulation/seance" (required)
-//   "version"           1 (required; a larger one is refused: a newer program wrote it)
+//   "version"           1 or 2 (required; a larger one is refused: a newer program wrote it)
 //   "systeme"           a name of the list, exactly, or of the teacher's system (required;
 //                       one line, at most 200 characters)
 //   "systemeEnseignant" a teacher's own system, described whole: an object of
@@ -27,8 +27,9 @@
 //                         as "valeurReglee"),
 //                         classe d'écart -5..5, voie sensitive, voie stimulatrice,
 //                         voie inhibitrice (0 or 1 nervous, 0..100 hormonal),
-//                         perturbation -1..1, experiences in words], columns rising
-//                         from 1 to "colonne"
+//                         perturbation -1..1, experiences in words, and in version 2
+//                         optionally the sequence's steps applied before it, named],
+//                         columns rising from 1 to "colonne"
 //       "bandes"          object of PNG images in base64, each the strips' size:
 //                         "voieSensitive", "voieStimulatrice", "voieInhibitrice",
 //                         "perturbation" (its own height), "courbe" (the curve's surface)
@@ -36,6 +37,15 @@
 //                         inhibitrice], within a strip
 //   "reference"         object: "situation" (text) and "valeurs", an array of
 //                       [colonne, valeur] pairs (valeur as "valeurReglee")
+//   "deroule"           the sequence to replay (version 2): "valeurReglee" and
+//                       "valeurConsigne" it starts from, and "etapes", at most 200
+//                       objects in the order they were made: "top" (sensor ticks
+//                       from the start, 0 to the strips' width, never decreasing),
+//                       "action" ("valeurReglee", "valeurConsigne" with "valeur";
+//                       "experience" with "experience" and "active"; "retablirTout";
+//                       "garderReference") and an optional "libelle" (one line, at
+//                       most 40 characters); "fin", the tick it ends at (from the
+//                       last step's to the strips' width)
 //
 // Unknown fields are ignored, so that this program reads what a newer one
 // adds; a missing optional field takes its start-up value. Nothing read is
@@ -58,7 +68,9 @@
 namespace {
 
 const QString formatSeance = QStringLiteral("systemes-regulation/seance");
-constexpr int versionSeance = 1;
+// Version 2 added the sequence; a lesson without one is still written as
+// version 1, which earlier programs read.
+constexpr int versionSeance = 2;
 // Values typed beyond the bars' range reach the rows: any number a person
 // types fits, a corrupted one does not.
 constexpr int valeurExtreme = 1'000'000'000;
@@ -207,16 +219,113 @@ public:
     bool ligne(const QJsonValue &v, const QString &champ, int precedente, int derniere,
                LigneReleve &l);
     bool reference(const QJsonObject &o, const GabaritSeance &gabarit, Situation &s);
+    bool deroule(const QJsonObject &o, const GabaritSeance &gabarit,
+                 const ConfigurationSysteme &systeme, Deroule &d);
+    bool etape(const QJsonValue &v, const QString &champ, const ConfigurationSysteme &systeme,
+               EtapeDeroule &e);
 };
+
+// Each action of a sequence's step, as a file names it.
+const std::array<std::pair<EtapeDeroule::Action, const char *>, 5> nomsActions{{
+    {EtapeDeroule::Action::ValeurReglee, "valeurReglee"},
+    {EtapeDeroule::Action::ValeurConsigne, "valeurConsigne"},
+    {EtapeDeroule::Action::Experience, "experience"},
+    {EtapeDeroule::Action::RetablirTout, "retablirTout"},
+    {EtapeDeroule::Action::GarderReference, "garderReference"},
+}};
+
+bool Lecteur::etape(const QJsonValue &v, const QString &champ, const ConfigurationSysteme &systeme,
+                    EtapeDeroule &e)
+{
+    QJsonObject o;
+    QString action;
+    if (!objet(v, champ, o) ||
+        !entier(o.value(QLatin1String("top")), champ + QStringLiteral(".top"), 0, valeurExtreme,
+                e.top) ||
+        !texte(o.value(QLatin1String("action")), champ + QStringLiteral(".action"), action))
+        return false;
+    const auto connue =
+        std::find_if(nomsActions.cbegin(), nomsActions.cend(),
+                     [&action](const auto &a) { return action == QLatin1String(a.second); });
+    if (connue == nomsActions.cend())
+        return echoue(champ + QStringLiteral(".action"),
+                      QStringLiteral("« %1 » n'est pas une action connue.").arg(citation(action)));
+    e.action = connue->first;
+    if (o.contains(QLatin1String("libelle")) &&
+        !texte(o.value(QLatin1String("libelle")), champ + QStringLiteral(".libelle"), e.libelle))
+        return false;
+    switch (e.action) {
+    case EtapeDeroule::Action::ValeurReglee:
+    case EtapeDeroule::Action::ValeurConsigne:
+        return valeur(o.value(QLatin1String("valeur")), champ + QStringLiteral(".valeur"),
+                      -valeurExtreme, valeurExtreme, e.valeur);
+    case EtapeDeroule::Action::Experience: {
+        QString nom;
+        bool active = false;
+        if (!texte(o.value(QLatin1String("experience")), champ + QStringLiteral(".experience"),
+                   nom) ||
+            !booleen(o.value(QLatin1String("active")), champ + QStringLiteral(".active"), active))
+            return false;
+        const auto trouvee =
+            std::find_if(nomsExperiences.cbegin(), nomsExperiences.cend(),
+                         [&nom](const auto &x) { return nom == QLatin1String(x.second); });
+        if (trouvee == nomsExperiences.cend() ||
+            !SituationCourante::aElement(systeme, trouvee->first))
+            return echoue(
+                champ + QStringLiteral(".experience"),
+                QStringLiteral("« %1 » n'est pas une expérience possible dans ce système.")
+                    .arg(citation(nom)));
+        e.experience = trouvee->first;
+        e.valeur = active ? 1 : 0;
+        return true;
+    }
+    case EtapeDeroule::Action::RetablirTout:
+    case EtapeDeroule::Action::GarderReference:
+        return true;
+    }
+    return true;
+}
+
+bool Lecteur::deroule(const QJsonObject &o, const GabaritSeance &gabarit,
+                      const ConfigurationSysteme &systeme, Deroule &d)
+{
+    const int minimum = systeme.ValeurMin;
+    const int maximum = systeme.ValeurMax;
+    QJsonArray etapes;
+    if (!valeur(o.value(QLatin1String("valeurReglee")), QStringLiteral("deroule.valeurReglee"),
+                minimum, maximum, d.valeurReglee) ||
+        !valeur(o.value(QLatin1String("valeurConsigne")), QStringLiteral("deroule.valeurConsigne"),
+                minimum, maximum, d.valeurConsigne) ||
+        !tableau(o.value(QLatin1String("etapes")), QStringLiteral("deroule.etapes"),
+                 etapesDerouleMax, etapes))
+        return false;
+    for (qsizetype i = 0; i < etapes.size(); ++i) {
+        const QString champ = QStringLiteral("deroule.etapes[%1]").arg(i);
+        EtapeDeroule e;
+        if (!etape(etapes[i], champ, systeme, e))
+            return false;
+        if (const auto defaut = defautEtape(e, d.etapes.isEmpty() ? nullptr : &d.etapes.last(),
+                                            gabarit.bande.width(), minimum, maximum))
+            return echoue(champ + QLatin1Char('.') + defaut->champ, defaut->raison);
+        d.etapes << e;
+    }
+    const int largeur = gabarit.bande.width();
+    if (!entier(o.value(QLatin1String("fin")), QStringLiteral("deroule.fin"), 0, largeur, d.fin))
+        return false;
+    if (!d.etapes.isEmpty() && d.fin < d.etapes.last().top)
+        return echoue(QStringLiteral("deroule.fin"),
+                      QStringLiteral("précède le top de la dernière étape."));
+    return true;
+}
 
 bool Lecteur::ligne(const QJsonValue &v, const QString &champ, int precedente, int derniere,
                     LigneReleve &l)
 {
     QJsonArray a;
-    if (!tableau(v, champ, 9, a))
+    if (!tableau(v, champ, 10, a))
         return false;
-    if (a.size() != 9)
-        return echoue(champ, QStringLiteral("devrait avoir 9 éléments."));
+    if (a.size() < 9)
+        return echoue(champ, QStringLiteral("devrait avoir 9 ou 10 éléments."));
     if (!entier(a[0], champ + QStringLiteral("[0]"), precedente + 1, derniere, l.colonne) ||
         !valeur(a[1], champ + QStringLiteral("[1]"), -valeurExtreme, valeurExtreme,
                 l.valeurReglee) ||
@@ -230,7 +339,8 @@ bool Lecteur::ligne(const QJsonValue &v, const QString &champ, int precedente, i
             return false;
     }
     return entier(a[7], champ + QStringLiteral("[7]"), -1, 1, l.perturbation) &&
-           texte(a[8], champ + QStringLiteral("[8]"), l.experiences);
+           texte(a[8], champ + QStringLiteral("[8]"), l.experiences) &&
+           (a.size() < 10 || texte(a[9], champ + QStringLiteral("[9]"), l.etape));
 }
 
 bool Lecteur::enregistrements(const QJsonObject &o, const GabaritSeance &gabarit, Situation &s)
@@ -360,7 +470,7 @@ QByteArray ecritSeance(const Situation &s)
                               : QJsonValue(nombreDeLaValeur(valeur, decimales));
     };
     QJsonObject racine{{QStringLiteral("format"), formatSeance},
-                       {QStringLiteral("version"), versionSeance},
+                       {QStringLiteral("version"), s.deroule ? versionSeance : 1},
                        {QStringLiteral("systeme"), s.systeme}};
     if (s.systemeEnseignant)
         racine.insert(QStringLiteral("systemeEnseignant"), descriptionEnJson(*s.systemeEnseignant));
@@ -385,10 +495,25 @@ QByteArray ecritSeance(const Situation &s)
     for (std::size_t i = 0; i < nomsAffiches.size(); ++i)
         affiches.insert(QLatin1String(nomsAffiches[i]), s.enregistrementsAffiches[i]);
     QJsonArray valeurs;
-    for (const LigneReleve &l : s.releve)
-        valeurs.append(QJsonArray{l.colonne, enUnite(l.valeurReglee), enUnite(l.valeurConsigne),
-                                  l.classeEcart, l.voies[0], l.voies[1], l.voies[2], l.perturbation,
-                                  l.experiences});
+    bool etapes = false;
+    for (const LigneReleve &l : s.releve) {
+        QJsonArray ligne{l.colonne,
+                         enUnite(l.valeurReglee),
+                         enUnite(l.valeurConsigne),
+                         l.classeEcart,
+                         l.voies[0],
+                         l.voies[1],
+                         l.voies[2],
+                         l.perturbation,
+                         l.experiences};
+        if (!l.etape.isEmpty())
+            ligne.append(l.etape);
+        etapes = etapes || !l.etape.isEmpty();
+        valeurs.append(ligne);
+    }
+    // Rows naming steps are version 2's too.
+    if (etapes)
+        racine.insert(QStringLiteral("version"), versionSeance);
     QJsonObject bandes;
     for (std::size_t i = 0; i < nomsBandes.size(); ++i) {
         if (!s.bandes[i].isNull())
@@ -411,6 +536,35 @@ QByteArray ecritSeance(const Situation &s)
         racine.insert(QStringLiteral("reference"),
                       QJsonObject{{QStringLiteral("situation"), s.situationReference},
                                   {QStringLiteral("valeurs"), reference}});
+    }
+    if (const auto &deroule = s.deroule) {
+        QJsonArray etapes;
+        for (const EtapeDeroule &e : deroule->etapes) {
+            QJsonObject etape{{QStringLiteral("top"), e.top}};
+            for (const auto &[action, nom] : nomsActions) {
+                if (action == e.action)
+                    etape.insert(QStringLiteral("action"), QLatin1String(nom));
+            }
+            if (e.action == EtapeDeroule::Action::ValeurReglee ||
+                e.action == EtapeDeroule::Action::ValeurConsigne)
+                etape.insert(QStringLiteral("valeur"), enUnite(e.valeur));
+            if (e.action == EtapeDeroule::Action::Experience) {
+                for (const auto &[experience, nom] : nomsExperiences) {
+                    if (experience == e.experience)
+                        etape.insert(QStringLiteral("experience"), QLatin1String(nom));
+                }
+                etape.insert(QStringLiteral("active"), e.valeur != 0);
+            }
+            if (!e.libelle.isEmpty())
+                etape.insert(QStringLiteral("libelle"), e.libelle);
+            etapes.append(etape);
+        }
+        racine.insert(
+            QStringLiteral("deroule"),
+            QJsonObject{{QStringLiteral("valeurReglee"), enUnite(deroule->valeurReglee)},
+                        {QStringLiteral("valeurConsigne"), enUnite(deroule->valeurConsigne)},
+                        {QStringLiteral("etapes"), etapes},
+                        {QStringLiteral("fin"), deroule->fin}});
     }
     return QJsonDocument(racine).toJson(QJsonDocument::Indented);
 }
@@ -537,6 +691,14 @@ LectureSeance lisSeance(const QByteArray &octets, const GabaritSeance &gabarit)
                      reference) ||
             !l.reference(reference, gabarit, s))
             return refuse(l.erreur);
+    }
+    if (racine.contains(QLatin1String("deroule"))) {
+        QJsonObject deroule;
+        Deroule d;
+        if (!l.objet(racine.value(QLatin1String("deroule")), QStringLiteral("deroule"), deroule) ||
+            !l.deroule(deroule, gabarit, *systeme, d))
+            return refuse(l.erreur);
+        s.deroule = d;
     }
     lecture.situation = s;
     return lecture;

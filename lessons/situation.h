@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "lessons/deroule.h"
 #include "mechanism/experiences.h"
 #include "recordings/releve.h"
 #include "systems/configurationsysteme.h"
@@ -41,6 +42,8 @@ struct Situation
     std::optional<std::array<int, 3>> niveauxTraces;
     QMap<int, int> reference;
     QString situationReference;
+    // The sequence the teacher recorded, to replay.
+    std::optional<Deroule> deroule;
 
     bool operator==(const Situation &) const = default;
 };

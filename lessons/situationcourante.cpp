@@ -19,6 +19,8 @@ void SituationCourante::changeSysteme(const QString &nom, const ConfigurationSys
     m_systeme = systeme;
     m_reference.clear();
     m_situationReference.clear();
+    // Its values and experiments are another system's.
+    m_deroule.reset();
 }
 
 bool SituationCourante::aElement(const ConfigurationSysteme &systeme, Experience experience)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "lessons/deroule.h"
 #include "mechanism/experiences.h"
 #include "recordings/releve.h"
 #include "systems/configurationsysteme.h"
@@ -8,6 +9,8 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The situation the window shows, without a widget: the system on the
 // scheme, the values and the speed, the experiments in force, the rows the
@@ -66,6 +69,10 @@ public:
     void changeReference(const QMap<int, int> &reference, const QString &situation);
     bool effaceReference();
 
+    // The sequence the teacher recorded on this system, to replay.
+    const std::optional<Deroule> &deroule() const { return m_deroule; }
+    void changeDeroule(const std::optional<Deroule> &deroule) { m_deroule = deroule; }
+
     // The teacher's instructions in place of the standard ones; empty for those.
     const QString &consignesActivite() const { return m_consignesActivite; }
     void changeConsignes(const QString &consignes) { m_consignesActivite = consignes; }
@@ -81,4 +88,5 @@ private:
     QMap<int, int> m_reference;
     QString m_situationReference;
     QString m_consignesActivite;
+    std::optional<Deroule> m_deroule;
 };

@@ -14,6 +14,9 @@ int pasVitesse(int position)
 {
     return 5 * position + 5;
 }
+// While the instants are driven a message moves the middle speed's step,
+// whatever the slider says: it sets only how often the instants come.
+constexpr int pasInstantMene = 30;
 
 } // namespace
 
@@ -91,7 +94,7 @@ void TForm1::TrackBarVitesseChange()
     }
     noteChangementDeVitesse();
     const int position = TrackBarVitesse->value();
-    m_etat.PasDeplacement = pasVitesse(position);
+    m_etat.PasDeplacement = m_instantsMenes ? pasInstantMene : pasVitesse(position);
     m_etat.IntervalleAnimation = intervalleVitesse(position);
     // Running timers take the new pace; stopped ones stay stopped.
     for (IntervalTimer *timer :
@@ -99,4 +102,57 @@ void TForm1::TrackBarVitesseChange()
         if (timer->isRunning())
             timer->setInterval(m_etat.IntervalleAnimation);
     }
+}
+
+void TForm1::AvanceLesVoies()
+{
+    if (TimerVoieSensitive->isRunning())
+        TimerVoieSensitiveTimer();
+    if (TimerVoieStimulatrice->isRunning())
+        TimerVoieStimulatriceTimer();
+    if (TimerVoieInhibitrice->isRunning())
+        TimerVoieInhibitriceTimer();
+}
+
+void TForm1::meneLesInstants(bool menes)
+{
+    m_instantsMenes = menes;
+    for (IntervalTimer *timer : {TimerVoieSensitive, TimerVoieStimulatrice, TimerVoieInhibitrice})
+        timer->setDriven(menes);
+    m_etat.PasDeplacement = menes ? pasInstantMene : pasVitesse(TrackBarVitesse->value());
+}
+
+void TForm1::placeValeurs(int reglee, int consigne)
+{
+    {
+        // Neither bar's handler may move the other value on the way.
+        const QSignalBlocker a(ScrollBarValeurReglee);
+        const QSignalBlocker b(ScrollBarValeurConsigne);
+        const QSignalBlocker c(EditValeurReglee);
+        const QSignalBlocker d(EditValeurConsigne);
+        ScrollBarValeurReglee->setValue(reglee);
+        ScrollBarValeurConsigne->setValue(consigne);
+        EditValeurReglee->setValue(reglee);
+        EditValeurConsigne->setValue(consigne);
+    }
+    m_situation.changeValeurs(ScrollBarValeurReglee->value(), ScrollBarValeurConsigne->value());
+    EditValeurRegleeChange();
+}
+
+// A hormonal trace starts at mid-height of its strip.
+void TForm1::placeTraces()
+{
+    const auto miHauteur = [](ModeVoie mode, ImageControl *enregistrement, int &cible, int &trace) {
+        if (mode != ModeHormonal)
+            return;
+        cible = enregistrement->height() / 2;
+        trace = cible;
+    };
+    const ConfigurationSysteme &systeme = m_situation.systeme();
+    miHauteur(systeme.ModeVoieSensitive, EnregSensitif, m_etat.NiveauCibleSensitif,
+              m_etat.NiveauTraceSensitif);
+    miHauteur(systeme.ModeVoieStimulatrice, EnregStimulateur, m_etat.NiveauCibleStimulateur,
+              m_etat.NiveauTraceStimulateur);
+    miHauteur(systeme.ModeVoieInhibitrice, EnregInhibiteur, m_etat.NiveauCibleInhibiteur,
+              m_etat.NiveauTraceInhibiteur);
 }

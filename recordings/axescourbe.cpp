@@ -7,10 +7,14 @@ namespace {
 const QColor couleurValeur(0, 128, 128);
 const QColor couleurConsigne(128, 128, 0);
 const QColor couleurReference(150, 150, 150);
+// Apart from the three curves' colours, dark enough to read on white.
+const QColor couleurEtape(176, 80, 0);
 // Ticks between two time labels: the grid's vertical lines.
 constexpr int pasTemps = 50;
 // Where the legend starts on the title's line.
 constexpr int debutLegende = 185;
+// A step's name, under the top of the surface.
+constexpr int margeTexteEtape = 1;
 } // namespace
 
 AxesCourbe::AxesCourbe(QWidget *cadre, QWidget *surface) : QWidget(cadre), m_surface(surface)
@@ -45,6 +49,12 @@ void AxesCourbe::setVitesseModifiee(bool modifiee)
     if (modifiee == m_vitesseModifiee)
         return;
     m_vitesseModifiee = modifiee;
+    update();
+}
+
+void AxesCourbe::setEtapes(const QList<Etape> &etapes)
+{
+    m_etapes = etapes;
     update();
 }
 
@@ -97,6 +107,20 @@ QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
         libelles << entree;
         x = entree.rect.right() + 11;
     }
+
+    // Each step: a line across the surface at its column, its name at the
+    // top beside it, cut short before the next step's line.
+    for (qsizetype i = 0; i < m_etapes.size(); ++i) {
+        const int ligne = surface.left() + m_etapes[i].colonne;
+        const int suivante =
+            i + 1 < m_etapes.size() ? surface.left() + m_etapes[i + 1].colonne : surface.right();
+        const QString nom =
+            mesures.elidedText(m_etapes[i].nom, Qt::ElideRight, std::max(0, suivante - ligne - 4));
+        Libelle etape = place(ligne + 2, surface.top() + margeTexteEtape, nom);
+        etape.marque = QRect(ligne, surface.top(), 1, surface.height());
+        etape.couleur = couleurEtape;
+        libelles << etape;
+    }
     return libelles;
 }
 
@@ -109,6 +133,9 @@ void AxesCourbe::paintEvent(QPaintEvent *)
     for (const Libelle &l : libelles()) {
         if (!l.marque.isNull())
             painter.fillRect(l.marque, l.couleur);
+        // A step's name lies on the surface: on white, over the curves.
+        if (l.couleur == couleurEtape && !l.texte.isEmpty())
+            painter.fillRect(l.rect, Qt::white);
         painter.drawText(l.rect, Qt::AlignLeft | Qt::AlignTop, l.texte);
     }
 }

@@ -31,10 +31,18 @@ public:
         QColor couleur;
     };
 
+    // A step of a sequence: where it was applied, and its name.
+    struct Etape
+    {
+        int colonne;
+        QString nom;
+    };
+
     AxesCourbe(QWidget *cadre, QWidget *surface);
 
     // Every text drawn, in drawing order: the values, the time's unit, the
-    // time marks, the legend.
+    // time marks, the legend, the steps (each with its line across the
+    // surface as its mark).
     QList<Libelle> libelles() const;
 
     void setGraduations(const QList<Graduation> &graduations);
@@ -44,6 +52,8 @@ public:
     void setUnite(const QString &unite);
     // The speed changed during the recording: the ticks are not all alike.
     void setVitesseModifiee(bool modifiee);
+    // The steps of a sequence the rows name, in the columns' order.
+    void setEtapes(const QList<Etape> &etapes);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,4 +64,5 @@ private:
     QString m_unite;
     QString m_reference;
     bool m_vitesseModifiee = false;
+    QList<Etape> m_etapes;
 };

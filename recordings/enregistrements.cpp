@@ -73,6 +73,8 @@ void TForm1::InitialiseEnregistrements()
     m_etat.OrdonneeCourbe = -1;
     m_etat.PositionEnreg = 0;
     m_situation.releve().efface();
+    m_etapesAnnoncees.clear();
+    actualiseEtapesCourbe();
     actualiseExport();
 }
 
@@ -153,9 +155,19 @@ bool TForm1::EnregistreColonne()
     // starts at column 1.
     if (position > 0) {
         const bool premiere = m_situation.releve().estVide();
+        releve.etape = std::exchange(m_etapesAnnoncees, QString());
         m_situation.releve().note(releve);
         if (premiere)
             actualiseExport();
+        if (!releve.etape.isEmpty())
+            actualiseEtapesCourbe();
     }
     return true;
+}
+
+void TForm1::annonceEtape(const QString &nom)
+{
+    if (!m_etapesAnnoncees.isEmpty())
+        m_etapesAnnoncees += QStringLiteral(" ; ");
+    m_etapesAnnoncees += nom;
 }

@@ -97,6 +97,20 @@ void TForm1::redessineCourbe()
                                           precedente);
     if (!m_situation.releve().estVide())
         m_etat.OrdonneeCourbe = precedente;
+    actualiseEtapesCourbe();
+}
+
+// The steps the rows name, marked at their columns.
+void TForm1::actualiseEtapesCourbe()
+{
+    if (!m_axesCourbe)
+        return;
+    QList<AxesCourbe::Etape> etapes;
+    for (const LigneReleve &ligne : m_situation.releve().lignes()) {
+        if (!ligne.etape.isEmpty())
+            etapes.append({ligne.colonne, ligne.etape});
+    }
+    m_axesCourbe->setEtapes(etapes);
 }
 
 void TForm1::GarderReference()

@@ -76,6 +76,12 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
     entete << QStringLiteral("Perturbation (rouge\u00a0: valeur abaissée, vert\u00a0: valeur "
                              "élevée, olive\u00a0: aucune)")
            << QStringLiteral("Expériences") << avecUnite(QStringLiteral("Référence"), enTete.unite);
+    // A replayed sequence names its steps in a last column; other values
+    // keep their columns as they were.
+    const bool etapes = std::any_of(releve.lignes().cbegin(), releve.lignes().cend(),
+                                    [](const LigneReleve &l) { return !l.etape.isEmpty(); });
+    if (etapes)
+        entete << QStringLiteral("Étape du déroulé");
 
     QStringList lignes;
     QStringList champs;
@@ -96,6 +102,8 @@ QByteArray releveEnCsv(const Releve &releve, const EnTeteReleve &enTete)
                << (enTete.reference.contains(ligne.colonne)
                        ? texteValeur(enTete.reference.value(ligne.colonne), enTete.decimales)
                        : QString());
+        if (etapes)
+            champs << champ(ligne.etape);
         lignes << champs.join(QLatin1Char(';'));
     }
     return QByteArray("\xEF\xBB\xBF") + lignes.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";

@@ -24,6 +24,9 @@ struct LigneReleve
     int perturbation = 0;
     // The experiments in force, in words; empty with the loop whole.
     QString experiences;
+    // The steps of a recorded sequence applied just before this row, named;
+    // empty for most rows.
+    QString etape;
 
     bool operator==(const LigneReleve &) const = default;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tform1.h"
 
+#include "app/deroules.h"
+
 #include "app/editeursystemes.h"
 #include "systems/registresystemes.h"
 #include "systems/valeursysteme.h"
@@ -43,6 +45,9 @@ void TForm1::ComboBoxSystemeChange()
 // The mechanism and any marker in flight carry on through a change of system.
 void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
 {
+    // A sequence recorded or replaying was the system's before.
+    if (m_deroules)
+        m_deroules->abandonne();
     // Another range and unit: the reference goes (the experiments, at the end).
     m_situation.changeSysteme(ComboBoxSysteme->currentText(), configuration);
     // Only a teacher's names are measured: the list's six keep their texts
@@ -73,19 +78,7 @@ void TForm1::AppliqueConfiguration(const ConfigurationSysteme &configuration)
         EnregSensitif->hide();
     }
 
-    // A hormonal trace starts at mid-height of its strip.
-    const auto miHauteur = [](ModeVoie mode, ImageControl *enregistrement, int &cible, int &trace) {
-        if (mode != ModeHormonal)
-            return;
-        cible = enregistrement->height() / 2;
-        trace = cible;
-    };
-    miHauteur(configuration.ModeVoieSensitive, EnregSensitif, m_etat.NiveauCibleSensitif,
-              m_etat.NiveauTraceSensitif);
-    miHauteur(configuration.ModeVoieStimulatrice, EnregStimulateur, m_etat.NiveauCibleStimulateur,
-              m_etat.NiveauTraceStimulateur);
-    miHauteur(configuration.ModeVoieInhibitrice, EnregInhibiteur, m_etat.NiveauCibleInhibiteur,
-              m_etat.NiveauTraceInhibiteur);
+    placeTraces();
 
     reetiquette(LabelCentreIntegrateur, PanelCentreIntegrateur,
                 configuration.TexteCentreIntegrateur, "TexteCentreIntegrateur");

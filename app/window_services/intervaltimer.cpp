@@ -54,10 +54,28 @@ void IntervalTimer::setInterval(int milliseconds)
         armForNextPeriod();
 }
 
+void IntervalTimer::setDriven(bool driven)
+{
+    if (driven == m_driven)
+        return;
+    m_driven = driven;
+    m_wake->stop();
+    // Set free, it counts its periods from now: none is owed for the time
+    // it was driven.
+    if (!m_driven && m_interval != 0) {
+        m_since.start();
+        m_delivered = 0;
+        if (!m_inTick)
+            armForNextPeriod();
+    }
+}
+
 // Wakes at the end of the next period not yet ticked, or at once when one is
 // already due.
 void IntervalTimer::armForNextPeriod()
 {
+    if (m_driven)
+        return;
     const qint64 nextDue = (m_delivered + 1) * m_interval * nsPerMs;
     const qint64 wait = nextDue - m_since.nsecsElapsed();
     m_wake->start(wait <= 0 ? 0 : int((wait + nsPerMs - 1) / nsPerMs));
@@ -67,7 +85,7 @@ void IntervalTimer::onWake()
 {
     // While the handler runs (a question may be open in it) nothing is
     // delivered; the handler's return arms the timer again.
-    if (m_inTick || m_interval == 0)
+    if (m_inTick || m_interval == 0 || m_driven)
         return;
     const qint64 due = m_since.nsecsElapsed() / (m_interval * nsPerMs);
     const qint64 mostMissed = std::max(1, catchUpMs / m_interval);

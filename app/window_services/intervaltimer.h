@@ -32,6 +32,10 @@ public:
     int interval() const { return m_interval; }
     void setInterval(int milliseconds);
     bool isRunning() const { return m_interval != 0; }
+    // A driven timer keeps its interval (it still runs or not) but wakes by
+    // itself no more: its owner ticks it, in step with another timer.
+    void setDriven(bool driven);
+    bool isDriven() const { return m_driven; }
 
 signals:
     void timeout();
@@ -45,4 +49,5 @@ private:
     QElapsedTimer m_since;  // start of the current run of periods
     qint64 m_delivered = 0; // periods of this run already ticked
     bool m_inTick = false;
+    bool m_driven = false;
 };

@@ -2,11 +2,15 @@
 #include "app/window_services/messageservice.h"
 
 #include <QByteArray>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 struct KindLook
@@ -99,6 +103,36 @@ bool MessageBoxService::askPrinter(QWidget *parent, QPrinter &printer)
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> MessageService::askLine(QWidget *, const QString &, int)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> MessageBoxService::askLine(QWidget *parent, const QString &label,
+                                                  int maxLength)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Saisie"));
+    auto *texte = new QLabel(label, &dialog);
+    texte->setTextFormat(Qt::PlainText);
+    auto *ligne = new QLineEdit(&dialog);
+    ligne->setMaxLength(maxLength);
+    texte->setBuddy(ligne);
+    // Our own buttons' texts, as the questions have them.
+    auto *boutons = new QDialogButtonBox(&dialog);
+    boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    boutons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *disposition = new QVBoxLayout(&dialog);
+    disposition->addWidget(texte);
+    disposition->addWidget(ligne);
+    disposition->addWidget(boutons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ligne->text();
 }
 
 bool MessageService::download(const QByteArray &, const QString &)

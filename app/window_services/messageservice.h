@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QByteArray;
 class QPrinter;
@@ -52,6 +53,9 @@ public:
                                     const QString &filter) = 0;
     // The printer the pupil picks and sets up; false when cancelled.
     virtual bool askPrinter(QWidget *parent, QPrinter &printer) = 0;
+    // A short line the user types under `label`, at most `maxLength`
+    // characters; none when cancelled (and where nothing can be typed).
+    virtual std::optional<QString> askLine(QWidget *parent, const QString &label, int maxLength);
 
     // Where the program has no files of its own (a web page), a file is saved
     // as a download named `fileName`, and opened by the pupil's upload, which
@@ -75,6 +79,7 @@ public:
     QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override;
     bool askPrinter(QWidget *parent, QPrinter &printer) override;
+    std::optional<QString> askLine(QWidget *parent, const QString &label, int maxLength) override;
 #ifdef Q_OS_WASM
     bool download(const QByteArray &content, const QString &fileName) override;
     bool upload(const QString &filter, const Opened &opened) override;

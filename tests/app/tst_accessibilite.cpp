@@ -152,7 +152,8 @@ const std::pair<const char *, const char *> textesDesNotes[] = {
      "sensitif envoie sans cesse des messages : s'il se tait, le centre croit la valeur très "
      "basse et la fait monter."},
     {"MemoAideExport", "Clic droit sur les enregistrements pour les copier, les enregistrer "
-                       "(image ou valeurs) ou les imprimer."},
+                       "(image ou valeurs) ou les imprimer. Clic droit ailleurs : séances "
+                       "et déroulés (Ctrl+J rejoue)."},
 };
 
 QString texteDeLaNote(const QString &note)

@@ -55,12 +55,23 @@ void TestMenusContextuels::rightClickOpensItsElementsMenu_data()
     QTest::addRow("curve") << "EnregCourbe"
                            << enregistrements + QStringList{QString(), "Garder comme référence",
                                                             "Effacer la référence"};
-    // The free parts of the window: its own menu, the lessons first, then the
-    // teacher's systems.
-    const QStringList fenetre =
-        QStringList{"Ouvrir une séance…",   "Enregistrer la séance…", QString(), "Nouveau système…",
-                    "Modifier le système…", "Supprimer le système",   QString()} +
-        enregistrements;
+    // The free parts of the window: its own menu, the lessons first, the
+    // sequences (those for a recording under way hidden), then the teacher's
+    // systems.
+    const QStringList fenetre = QStringList{"Ouvrir une séance…",
+                                            "Enregistrer la séance…",
+                                            QString(),
+                                            "Enregistrer un déroulé",
+                                            "Nommer l'étape suivante…",
+                                            "Terminer le déroulé",
+                                            "Rejouer le déroulé",
+                                            "Rejouer et garder comme référence",
+                                            QString(),
+                                            "Nouveau système…",
+                                            "Modifier le système…",
+                                            "Supprimer le système",
+                                            QString()} +
+                                enregistrements;
     QTest::addRow("a button") << "ButtonMarche" << fenetre;
     QTest::addRow("another button") << "ButtonAProposDe" << fenetre;
 }

@@ -33,6 +33,17 @@ Situation complete()
     s.consignesActivite =
         QStringLiteral("Comparer les deux courbes ; expliquer « pourquoi ».\n2e ligne");
     s.enregistrementsAffiches = {true, false, true, true};
+    // A haemorrhage with the nerves cut, kept, then the loop mended.
+    using A = EtapeDeroule::Action;
+    s.deroule = Deroule{120,
+                        120,
+                        {{5, A::ValeurReglee, 100, {}, QStringLiteral("hémorragie")},
+                         {5, A::Experience, 1, Experience::VoieSensitiveCoupee,
+                          QStringLiteral("section des nerfs")},
+                         {30, A::GarderReference, 0, {}, QString()},
+                         {40, A::RetablirTout, 0, {}, QString()},
+                         {60, A::ValeurConsigne, 130, {}, QString()}},
+                        75};
     s.colonne = 3;
     s.vitesseModifiee = true;
     for (int c = 1; c <= 3; ++c) {
@@ -44,6 +55,8 @@ Situation complete()
         l.voies = {1, 0, 47.2};
         l.perturbation = c - 2;
         l.experiences = QStringLiteral("section : Nerfs X, de Cyon et de Héring");
+        if (c == 2)
+            l.etape = QStringLiteral("hémorragie ; section des nerfs");
         s.releve << l;
     }
     for (std::size_t b = 0; b < s.bandes.size(); ++b) {
@@ -71,6 +84,8 @@ Situation enseignant()
     s.valeurReglee = 70;
     s.experiences = {};
     s.experiences.change(Experience::VoieInhibitriceCoupee, true);
+    // Calcaemia is sensed directly: its sequence blocks calcitonin.
+    s.deroule->etapes[1].experience = Experience::VoieInhibitriceCoupee;
     return s;
 }
 
@@ -82,6 +97,9 @@ Situation enDixiemes()
     s.systemeEnseignant = avecDecimales(calcemie(), 1);
     s.valeurConsigne = 955;
     s.valeurReglee = 701;
+    s.deroule->valeurReglee = s.deroule->valeurConsigne = 955;
+    s.deroule->etapes[0].valeur = 703;
+    s.deroule->etapes[4].valeur = 1001;
     return s;
 }
 
@@ -103,6 +121,20 @@ QByteArray avecEnregistrement(const QString &cle, const QJsonValue &valeur)
     QJsonObject e = o.value(QLatin1String("enregistrements")).toObject();
     e.insert(cle, valeur);
     o.insert(QStringLiteral("enregistrements"), e);
+    return QJsonDocument(o).toJson();
+}
+
+// The sequence's step `i` with that field changed (a null value removes it).
+QByteArray avecEtape(int i, const QString &cle, const QJsonValue &valeur)
+{
+    QJsonObject o = objet(complete());
+    QJsonObject d = o.value(QLatin1String("deroule")).toObject();
+    QJsonArray etapes = d.value(QLatin1String("etapes")).toArray();
+    QJsonObject etape = etapes[i].toObject();
+    etape.insert(cle, valeur);
+    etapes[i] = etape;
+    d.insert(QStringLiteral("etapes"), etapes);
+    o.insert(QStringLiteral("deroule"), d);
     return QJsonDocument(o).toJson();
 }
 
@@ -171,6 +203,14 @@ void TestFichierSeance::everyFieldComesBack()
     // Text a teacher reads: UTF-8, indented, values in the unit.
     QVERIFY(ecritSeance(ecrite).contains("\"systeme\": \"Pression art\xC3\xA9rielle"));
     QVERIFY(ecritSeance(enDixiemes()).contains("\"valeurReglee\": 70.1"));
+    // Version 2 only with a sequence or rows naming its steps: without,
+    // earlier programs read it.
+    QVERIFY(ecritSeance(ecrite).contains("\"version\": 2"));
+    Situation sans = ecrite;
+    sans.deroule.reset();
+    QVERIFY(ecritSeance(sans).contains("\"version\": 2"));
+    sans.releve[1].etape.clear();
+    QVERIFY(ecritSeance(sans).contains("\"version\": 1"));
 }
 
 // A newer program's additions are skipped; what is left out takes its
@@ -204,13 +244,45 @@ void TestFichierSeance::badFileRefused_data()
     QTest::addRow("a list") << QByteArray("[1, 2]") << "pas un fichier de séance";
     QTest::addRow("another format")
         << avec(QStringLiteral("format"), QStringLiteral("autre")) << "« format »";
-    QTest::addRow("newer version") << avec(QStringLiteral("version"), 2) << "plus récente";
+    QTest::addRow("newer version") << avec(QStringLiteral("version"), 3) << "plus récente";
     QTest::addRow("version as text")
         << avec(QStringLiteral("version"), QStringLiteral("1")) << "« version » devrait";
     QJsonObject fine = objet(enDixiemes());
     fine.insert(QStringLiteral("valeurReglee"), 70.15);
     QTest::addRow("a value finer than the system's decimals")
         << QJsonDocument(fine).toJson() << "« valeurReglee » devrait être un nombre d'au plus 1";
+    QTest::addRow("steps out of order")
+        << avecEtape(3, QStringLiteral("top"), 29) << "« deroule.etapes[3].top » précède";
+    QTest::addRow("a step beyond the strips")
+        << avecEtape(4, QStringLiteral("top"), 551) << "« deroule.etapes[4].top » va de 0 à 550";
+    QTest::addRow("a step's value beyond the range")
+        << avecEtape(0, QStringLiteral("valeur"), 191) << "« deroule.etapes[0].valeur » est hors";
+    QTest::addRow("an experiment the system cannot have")
+        << avecEtape(1, QStringLiteral("experience"), QStringLiteral("queue-coupee"))
+        << "« deroule.etapes[1].experience »";
+    {
+        QJsonObject o = objet(complete());
+        QJsonObject d = o.value(QLatin1String("deroule")).toObject();
+        d.insert(QStringLiteral("fin"), 59);
+        o.insert(QStringLiteral("deroule"), d);
+        QTest::addRow("a sequence ending before its last step")
+            << QJsonDocument(o).toJson() << "« deroule.fin » précède";
+    }
+    QTest::addRow("a label too long") << avecEtape(0, QStringLiteral("libelle"), QString(41, u'x'))
+                                      << "« deroule.etapes[0].libelle » dépasse 40";
+    QTest::addRow("a label on two lines")
+        << avecEtape(0, QStringLiteral("libelle"), QStringLiteral("repas\nlourd"))
+        << "« deroule.etapes[0].libelle » tient sur une ligne";
+    {
+        QJsonObject o = objet(complete());
+        QJsonObject d = o.value(QLatin1String("deroule")).toObject();
+        QJsonArray etapes;
+        for (int i = 0; i <= etapesDerouleMax; ++i)
+            etapes.append(QJsonObject{{"top", 1}, {"action", "retablirTout"}});
+        d.insert(QStringLiteral("etapes"), etapes);
+        o.insert(QStringLiteral("deroule"), d);
+        QTest::addRow("too many steps") << QJsonDocument(o).toJson() << "« deroule.etapes » a 201";
+    }
     QTest::addRow("unknown system")
         << avec(QStringLiteral("systeme"), QStringLiteral("Calcémie")) << "« Calcémie »";
     QTest::addRow("value as text")
@@ -249,7 +321,7 @@ void TestFichierSeance::badFileRefused_data()
         << avecEnregistrement(QStringLiteral("niveaux"), QJsonArray{40, 0, 0}) << "« niveaux[0] »";
     QTest::addRow("a short row") << avecEnregistrement(QStringLiteral("valeurs"),
                                                        QJsonArray{QJsonValue(QJsonArray{1, 2})})
-                                 << "9 éléments";
+                                 << "9 ou 10 éléments";
     QImage petite(10, 10, QImage::Format_RGB32);
     petite.fill(Qt::red);
     Situation autreBande = complete();

@@ -10,10 +10,5 @@ inline void unInstant(TForm1 &form)
 {
     if (form.TimerCapteur->isRunning())
         form.TimerCapteurTimer();
-    if (form.TimerVoieSensitive->isRunning())
-        form.TimerVoieSensitiveTimer();
-    if (form.TimerVoieStimulatrice->isRunning())
-        form.TimerVoieStimulatriceTimer();
-    if (form.TimerVoieInhibitrice->isRunning())
-        form.TimerVoieInhibitriceTimer();
+    form.AvanceLesVoies();
 }

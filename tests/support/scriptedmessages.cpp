@@ -28,6 +28,13 @@ QString ScriptedMessages::askOpenFileName(QWidget *, const QString &, const QStr
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+std::optional<QString> ScriptedMessages::askLine(QWidget *, const QString &, int)
+{
+    if (lines.isEmpty())
+        return std::nullopt;
+    return lines.dequeue();
+}
+
 bool ScriptedMessages::askPrinter(QWidget *, QPrinter &printer)
 {
     if (duringDialog)

@@ -34,12 +34,15 @@ public:
     QString askOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override;
     bool askPrinter(QWidget *parent, QPrinter &printer) override;
+    // The next of `lines` (none left: cancelled).
+    std::optional<QString> askLine(QWidget *parent, const QString &label, int maxLength) override;
     bool download(const QByteArray &content, const QString &fileName) override;
     bool upload(const QString &filter, const Opened &opened) override;
 
     QQueue<MessageAnswer> answers;
     QList<Question> asked;
     QQueue<QString> fileNames;
+    QQueue<QString> lines;
     // The suggestions the file dialogs started from.
     QStringList suggestions;
     QString printToFile;
