@@ -2,6 +2,7 @@
 // Guards the lessons in the window: a situation saved and opened again is
 // the same on screen, a bad file changes nothing, and nothing recorded is
 // replaced without a question.
+#include "app/deroules.h"
 #include "app/seances.h"
 #include "app/window_services/canvas.h"
 #include "app/window_services/glyphbutton.h"
@@ -435,6 +436,11 @@ void TestSeances::teachersExamples_data()
     QTest::addRow("type 1 diabetes")
         << "diabete-type-1"
         << "Glycémie directe" << 1000 << 2000 << true << true << 2000 << "comparer";
+    // A haemorrhage with the sinus and aortic nerves cut: the centre, told
+    // nothing, drives the pressure up to its maximum.
+    QTest::addRow("haemorrhage") << "hemorragie"
+                                 << "Pression artérielle (Activité cardiaque)" << 120 << 120
+                                 << false << true << 190 << "Pourquoi la";
     // The set point raised to 39 °C while the body is at 37 °C: the
     // temperature climbs to the new set point.
     QTest::addRow("fever") << "fievre"
@@ -498,6 +504,17 @@ void TestSeances::teachersExamples()
     QVERIFY2(qAbs(f.form.ScrollBarValeurReglee->value() - arrivee) <=
                  f.form.ScrollBarValeurReglee->pageStep(),
              qPrintable(QString::number(f.form.ScrollBarValeurReglee->value())));
+
+    // A sequence's reference is its replay on the intact loop: replayed
+    // again, it is the same.
+    if (const auto deroule = f.form.situation().deroule()) {
+        const QMap<int, int> gardee = f.form.situation().reference();
+        f.form.deroules().RejouerEnReference();
+        for (int i = 0; i < deroule->fin; ++i)
+            emit f.form.TimerCapteur->timeout();
+        QVERIFY(!f.form.deroules().rejoue());
+        QCOMPARE(f.form.situation().reference(), gardee);
+    }
 
     // Another system brings the standard instructions and title back.
     tapeSysteme(f.form, QStringLiteral("Homéothermie") == systeme

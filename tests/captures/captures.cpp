@@ -9,6 +9,7 @@
 #include "app/launchoptions.h"
 #include "app/tform1.h"
 #include "app/uniformlook.h"
+#include "app/window_services/intervaltimer.h"
 #include "app/window_services/layoutfonts.h"
 #include "countingbeeper.h"
 #include "instant.h"
@@ -50,6 +51,14 @@ struct Fenetre
     {
         for (int i = 0; i < nombre; ++i)
             unInstant(*form);
+        QApplication::processEvents();
+    }
+    // The sensor's timer ticking as the event loop makes it, the sequence's
+    // handler with the window's.
+    void tops(int nombre)
+    {
+        for (int i = 0; i < nombre && form->TimerCapteur->isRunning(); ++i)
+            emit form->TimerCapteur->timeout();
         QApplication::processEvents();
     }
     // The action of the window's menus whose text begins so.
@@ -148,6 +157,16 @@ bool illustrations(const QString &dossier, const QString &valeurs, const QString
             });
             faites &= f.declenche(QStringLiteral("Modifier le système"));
         }
+    }
+    // The lessons with a sequence, replayed to its end beside the intact
+    // loop's reference, each step marked on the curve.
+    for (const auto &[lecon, photo] : {std::pair{"diabete-type-1", "deroule-diabete"},
+                                       std::pair{"hemorragie", "deroule-hemorragie"}}) {
+        Fenetre f(QSize(640, 590));
+        faites &= f.depose(QStringLiteral("%1/%2.regulation").arg(lecons, QLatin1String(lecon)));
+        faites &= f.declenche(QStringLiteral("Rejouer le déroulé"));
+        f.tops(550);
+        faites &= f.photo(dossier, photo);
     }
     {
         Fenetre f(QSize(600, 600));
