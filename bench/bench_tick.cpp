@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one tick of the mechanism at full pace: the sensor tick with the
 // three strips recording (wraps included, answered Oui), for a nervous and a
-// hormonal system, and the tick of a pathway timer moving its message.
+// hormonal system, and while a sequence replays (the whole instant: the
+// sensor, the pathways it drives and the sequence's steps, restarts
+// included); and the tick of a pathway timer moving its message.
+#include "app/deroules.h"
 #include "app/tform1.h"
 #include "app/window_services/intervaltimer.h"
 #include "bench/pleinevitesse.h"
@@ -22,17 +25,31 @@ private slots:
 void BenchTick::tickCapteur_data()
 {
     QTest::addColumn<QString>("systeme");
-    QTest::newRow("nerveux") << QString::fromUtf8(SystemeNerveux);
-    QTest::newRow("hormonal") << QString::fromUtf8(SystemeHormonal);
+    QTest::addColumn<bool>("deroule");
+    QTest::newRow("nerveux") << QString::fromUtf8(SystemeNerveux) << false;
+    QTest::newRow("hormonal") << QString::fromUtf8(SystemeHormonal) << false;
+    QTest::newRow("deroule") << QString::fromUtf8(SystemeNerveux) << true;
 }
 
 void BenchTick::tickCapteur()
 {
     QFETCH(QString, systeme);
+    QFETCH(bool, deroule);
     ReponsesOui messages;
     BipMuet bip;
     TForm1 form(messages, bip);
     lanceAPleineVitesse(form, systeme);
+    if (deroule) {
+        rejoueSansFin(form);
+        QBENCHMARK
+        {
+            emit form.TimerCapteur->timeout();
+            if (!form.deroules().rejoue())
+                form.deroules().RejouerDeroule();
+        }
+        QVERIFY(form.deroules().rejoue());
+        return;
+    }
 
     QBENCHMARK
     {

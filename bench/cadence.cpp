@@ -24,7 +24,7 @@ void tourne(double secondes)
 
 } // namespace
 
-int mesureCadence(bool montree, double secondes)
+int mesureCadence(bool montree, double secondes, bool deroule)
 {
     ReponsesOui messages;
     AudioBeeper beeper; // the sound stays off: the stream is never opened
@@ -38,6 +38,8 @@ int mesureCadence(bool montree, double secondes)
     long ticks = 0;
     QObject::connect(form.TimerCapteur, &IntervalTimer::timeout, [&ticks] { ++ticks; });
     lanceAPleineVitesse(form, QString::fromUtf8(SystemeNerveux));
+    if (deroule)
+        rejoueSansFin(form);
     tourne(0.5); // first wraps and layout settle
 
     ticks = 0;
@@ -49,7 +51,7 @@ int mesureCadence(bool montree, double secondes)
     const double processeur = secondesProcesseur() - processeurAvant;
 
     const double parSeconde = double(ticks) / ecoule;
-    const char *suffixe = montree ? "xvfb" : "offscreen";
+    const char *suffixe = deroule ? "deroule" : montree ? "xvfb" : "offscreen";
     const auto nom = [suffixe](const char *figure) { return QByteArray(figure) + '_' + suffixe; };
     afficheMesure(nom("cadence").constData(), parSeconde, "ticks/s");
     afficheMesure(nom("cadence_part").constData(), parSeconde / 10.0, "%_of_1000");

@@ -4,6 +4,7 @@
 //   premiere-image          start to first frame of the maximised window
 //   cadence SECONDS         sensor ticks at speed 10, window hidden
 //   cadence-montree SECONDS the same with the window shown maximised
+//   cadence-deroule SECONDS the same hidden, a sequence replaying all along
 //   memoire TICKS           resident memory over TICKS sensor ticks
 //   seance TIMES            saving and opening a lesson with full strips
 #include "bench/figures.h"
@@ -33,12 +34,14 @@ int main(int argc, char *argv[])
         return mesureCadence(false, argument ? std::atof(argument) : 5.0);
     if (std::strcmp(figure, "cadence-montree") == 0)
         return mesureCadence(true, argument ? std::atof(argument) : 5.0);
+    if (std::strcmp(figure, "cadence-deroule") == 0)
+        return mesureCadence(false, argument ? std::atof(argument) : 5.0, true);
     if (std::strcmp(figure, "memoire") == 0)
         return mesureMemoire(argument ? std::atol(argument) : 1000000L);
     if (std::strcmp(figure, "seance") == 0)
         return mesureSeance(argument ? std::max(1, std::atoi(argument)) : 11);
     std::fprintf(stderr,
-                 "usage: %s premiere-image | cadence[-montree] SECONDS | memoire TICKS | "
+                 "usage: %s premiere-image | cadence[-montree|-deroule] SECONDS | memoire TICKS | "
                  "seance TIMES\n",
                  argv[0]);
     return 2;

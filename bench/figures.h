@@ -5,8 +5,9 @@
 
 // Sensor ticks really delivered by the event loop at speed 10 over some
 // seconds, and the processor time they cost; the window is shown maximised
-// (and painted) when montree, otherwise it stays hidden.
-int mesureCadence(bool montree, double secondes);
+// (and painted) when montree, otherwise it stays hidden; with deroule, a
+// sequence replays all along.
+int mesureCadence(bool montree, double secondes, bool deroule = false);
 
 // From the start of the process to the first frame of the maximised window.
 int mesurePremiereImage();

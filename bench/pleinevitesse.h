@@ -46,6 +46,11 @@ inline const char *const SystemeHormonal = "Schéma général (hormonal)";
 // and the mechanism running.
 void lanceAPleineVitesse(TForm1 &form, const QString &systeme);
 
+// Then a sequence across the strips' width, a value moved every 25 ticks,
+// replayed over and over: the loop driven by instants, as a class watches a
+// lesson replay itself.
+void rejoueSansFin(TForm1 &form);
+
 // The three pathway timers with their tick handlers.
 struct VoieAuTic
 {

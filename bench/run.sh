@@ -41,6 +41,7 @@ for run in $(seq "$runs"); do
     {
         tick_costs
         QT_QPA_PLATFORM=offscreen "$figures" cadence 5
+        QT_QPA_PLATFORM=offscreen "$figures" cadence-deroule 5
         QT_QPA_PLATFORM=offscreen "$figures" memoire 1000000
         QT_QPA_PLATFORM=offscreen "$figures" seance 11
     } >>"$results"
@@ -58,7 +59,9 @@ done
 # name, comparison and limit of each target.
 targets='tickCapteur_nerveux <= 50
 tickCapteur_hormonal <= 50
+tickCapteur_deroule <= 50
 cadence_offscreen >= 995
+cadence_deroule >= 995
 cadence_xvfb >= 990
 processeur_xvfb <= 10
 premiere_image <= 150
