@@ -4,7 +4,7 @@
 #   ./regulation.sh run      install what is missing, build, start the program
 #   ./regulation.sh test     install what is missing, build and run the whole test suite
 #                            (normal build, sanitizer build, installable package, then
-#                            the web build in Chromium when Qt for WebAssembly is at
+#                            the web build in Chromium and Firefox when Qt for WebAssembly is at
 #                            hand, and the Windows build under Wine when Qt for
 #                            Windows is)
 #   ./regulation.sh bench    build and run the benchmarks
@@ -14,7 +14,7 @@
 #                            and start it once under Wine
 #   ./regulation.sh web      build the program for web browsers into build/web/site
 #                            and its zip
-#   ./regulation.sh bench-web  the web build's first frame and tick rate in Chromium
+#   ./regulation.sh bench-web  the web build's first frame, its weight and tick rate in Chromium
 #   ./regulation.sh mutants  flip each operator of the loop and the recordings once and
 #                            list the changes the suite does not notice (hours; not in CI)
 set -euo pipefail
@@ -25,7 +25,8 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-mu
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools zip wixl msitools
     qt6-base-dev-tools)
 wine_packages=(wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick unzip python3-pefile)
-web_packages=(clang-15 lld-15 llvm-15 binaryen nodejs chromium zip)
+web_packages=(clang-15 lld-15 llvm-15 binaryen nodejs chromium firefox-esr xvfb zip brotli
+    fonttools)
 check_packages=(xvfb xauth openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev
     file at-spi2-core dbus-x11 python3-pyatspi xdg-utils shared-mime-info libfile-mimeinfo-perl)
 
@@ -56,16 +57,16 @@ windows_zip() { # [build options]
     bash tests/windows/smoke.sh build/windows/systemes-regulation-*-windows-x64.msi
 }
 
-# The web build and what drives Chromium (Node's own package manager comes
-# with some nodejs packages, not with Debian's).
+# The web build and what drives the browsers (Node's own package manager
+# comes with some nodejs packages, not with Debian's).
 web_setup() {
     install_missing "${build_packages[@]}" "${web_packages[@]}"
     command -v npm >/dev/null || install_missing npm
     (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 }
 
-# The web build, started in Chromium as a pupil would and its Qt Test
-# programs run there.
+# The web build, started in Chromium and Firefox as a pupil would and its Qt
+# Test programs run in both.
 web_test() {
     if ! bash packaging/web/build.sh --find-qt >/dev/null 2>&1; then
         echo "Web build skipped: no Qt for WebAssembly (QT_WASM_DIR, or the tarball named in packaging/web/build.sh)"
@@ -88,7 +89,7 @@ leftover_processes() {
         name=$({ tr '\0' '\n' <"/proc/$pid/cmdline"; } 2>/dev/null | head -n1) || continue
         name=${name##*[/\\]}
         case $name in
-        Xvfb | openbox | wine* | *.exe | *.EXE) ;;
+        Xvfb | openbox | firefox* | wine* | *.exe | *.EXE) ;;
         *) continue ;;
         esac
         { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qx "REGULATION_RUN=$REGULATION_RUN" &&

@@ -20,7 +20,6 @@ using Lieu = Bureau;
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QLoggingCategory>
-#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -83,15 +82,11 @@ int main(int argc, char *argv[])
     QApplication::setFont(windowFont());
 
     MessageBoxService messages;
+    // Made first, with the settings that keep the teachers' own systems, so
+    // that they outlive the window.
     Lieu lieu;
-    // The teachers' own systems, in the user's settings (never beside the
-    // program, which may be read-only); made first, so that they outlive the
-    // window that keeps them.
-    QSettings reglages(QSettings::NativeFormat, QSettings::UserScope,
-                       QStringLiteral("systemes-regulation"),
-                       QStringLiteral("systemes-regulation"));
     TForm1 form(messages, lieu.beeper());
-    form.registre().utiliseReglages(&reglages);
+    form.registre().utiliseReglages(lieu.reglages());
     if (lcCadence().isDebugEnabled())
         reportTickRate(form);
     lieu.montre(form);
@@ -99,6 +94,8 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &form, [&form] {
         qCDebug(lcStartup, "window shown, %d x %d, titled %s", form.width(), form.height(),
                 qUtf8Printable(form.windowTitle()));
+        qCDebug(lcStartup, "teachers' systems: %s",
+                qUtf8Printable(form.registre().nomsEnseignant().join(QStringLiteral(", "))));
     });
     // The lesson named at start is the first look: opened before the window's
     // first paint. Its path is taken again from Qt, which reads it unmangled

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web build's figures in headless Chromium: the time from asking for the
-// page to the scheme's first frame, and the sensor's ticks a second at the
-// top speed (the program prints them once a second with ?cadence=1).
+// page to the scheme's first frame, what the browser receives for it at the
+// first visit (the server sending the site's brotli files), and the sensor's
+// ticks a second at the top speed (the program prints them once a second with
+// ?cadence=1).
 //     node bench/web.mjs SITE_FOLDER [SECONDS]
 import {attend, chromium, pixels, serveur} from '../tests/web/navigateur.mjs';
 
@@ -33,15 +35,25 @@ const serveurSite = await serveur(site);
 const navigateur = await chromium({largeur: 1280, hauteur: 800});
 const premieres = [];
 const cadences = [];
+let recus = 0;
 try {
+    // Each a first visit: a context of its own, with nothing cached nor kept.
     for (let essai = 0; essai < 3; ++essai) {
-        const page = await navigateur.newPage();
+        const contexte = await navigateur.createBrowserContext();
+        const page = await contexte.newPage();
+        const reseau = await page.createCDPSession();
+        await reseau.send('Network.enable');
+        if (essai === 0)
+            reseau.on('Network.loadingFinished', e => {
+                recus += e.encodedDataLength;
+            });
         const debut = performance.now();
         await page.goto(serveurSite.adresse + 'index.html');
         while (!capteurMontre(await pixels(page)))
             await attend(20);
         premieres.push(performance.now() - debut);
-        await page.close();
+        await reseau.detach();
+        await contexte.close();
     }
 
     const page = await navigateur.newPage();
@@ -72,6 +84,7 @@ const ligne = (nom, valeurs, unite) =>
                 `${Math.max(...valeurs).toFixed(1).padStart(11)}  ${unite}`);
 console.log(`${'figure'.padEnd(26)}${'median'.padStart(10)}${'min'.padStart(11)}${'max'.padStart(11)}  unit`);
 ligne('web_premiere_image', premieres, 'ms');
+ligne('web_octets_recus', [recus / 1048576], 'MiB');
 if (stables.length)
     ligne('web_cadence', stables, 'ticks/s');
 else

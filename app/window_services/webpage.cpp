@@ -57,9 +57,10 @@ EM_JS(void, regulation_ended, (), {
 });
 
 // The page keeps the lesson as {nom, octets}; octets is null when it could
-// not be fetched.
-EM_JS(int, regulation_lesson_name, (char *into, int room), {
-    var lesson = globalThis.regulationSeance;
+// not be fetched. Lessons dropped on the page wait in regulationDepots, the
+// oldest first; `dropped` asks for the oldest.
+EM_JS(int, regulation_lesson_name, (int dropped, char *into, int room), {
+    var lesson = dropped ? (globalThis.regulationDepots || [])[0] : globalThis.regulationSeance;
     if (!lesson)
         return -1;
     stringToUTF8(lesson.nom, into, room);
@@ -67,15 +68,47 @@ EM_JS(int, regulation_lesson_name, (char *into, int room), {
 });
 
 // Copies at most `room` bytes into `into`, and returns how many the lesson has.
-EM_JS(int, regulation_lesson_bytes, (char *into, int room), {
-    var octets = globalThis.regulationSeance.octets;
+EM_JS(int, regulation_lesson_bytes, (int dropped, char *into, int room), {
+    var octets =
+        dropped ? globalThis.regulationDepots[0].octets : globalThis.regulationSeance.octets;
     if (!octets)
         return -1;
     HEAPU8.set(octets.subarray(0, room), into);
     return octets.length;
 });
 
+EM_JS(void, regulation_lesson_taken, (), { globalThis.regulationDepots.shift(); });
+
 EM_JS(void, regulation_title, (const char *title), { document.title = UTF8ToString(title); });
+
+// Local storage holds text: the content goes as base64, so that any byte
+// comes back as it was. A browser that refuses storage throws.
+EM_JS(int, regulation_kept_size, (const char *key), {
+    try {
+        var kept = localStorage.getItem(UTF8ToString(key));
+        return kept == null ? 0 : lengthBytesUTF8(kept);
+    } catch (e) {
+        return 0;
+    }
+});
+
+EM_JS(void, regulation_kept, (const char *key, char *into, int room), {
+    try {
+        var kept = localStorage.getItem(UTF8ToString(key));
+        if (kept != null)
+            stringToUTF8(kept, into, room);
+    } catch (e) {
+    }
+});
+
+EM_JS(int, regulation_keep, (const char *key, const char *content), {
+    try {
+        localStorage.setItem(UTF8ToString(key), UTF8ToString(content));
+        return 1;
+    } catch (e) {
+        return 0;
+    }
+});
 
 void showWindowTitleInPage(const QString &title)
 {
@@ -84,21 +117,38 @@ void showWindowTitleInPage(const QString &title)
         QString(title).replace(QLatin1String("[*][*]"), QLatin1String("[*]")).toUtf8().constData());
 }
 
-std::optional<LessonFromPage> lessonFromPage(qsizetype room)
+namespace {
+
+std::optional<LessonFromPage> lessonKeptByPage(bool dropped, qsizetype room)
 {
-    const int nameBytes = regulation_lesson_name(nullptr, 0);
+    const int nameBytes = regulation_lesson_name(dropped, nullptr, 0);
     if (nameBytes < 0)
         return std::nullopt;
     QByteArray name(nameBytes + 1, Qt::Uninitialized);
-    regulation_lesson_name(name.data(), int(name.size()));
+    regulation_lesson_name(dropped, name.data(), int(name.size()));
     name.chop(1);
     LessonFromPage lesson{QString::fromUtf8(name), std::nullopt};
-    const int size = regulation_lesson_bytes(nullptr, 0);
+    const int size = regulation_lesson_bytes(dropped, nullptr, 0);
     if (size >= 0) {
         QByteArray content(std::min<qsizetype>(size, room), Qt::Uninitialized);
-        regulation_lesson_bytes(content.data(), int(content.size()));
+        regulation_lesson_bytes(dropped, content.data(), int(content.size()));
         lesson.content = content;
     }
+    return lesson;
+}
+
+} // namespace
+
+std::optional<LessonFromPage> lessonFromPage(qsizetype room)
+{
+    return lessonKeptByPage(false, room);
+}
+
+std::optional<LessonFromPage> lessonDroppedOnPage(qsizetype room)
+{
+    auto lesson = lessonKeptByPage(true, room);
+    if (lesson)
+        regulation_lesson_taken();
     return lesson;
 }
 
@@ -119,4 +169,20 @@ void WebAudioBeeper::beep()
 void announceProgramEnded()
 {
     regulation_ended();
+}
+
+QByteArray keptInBrowser(const char *key)
+{
+    const int size = regulation_kept_size(key);
+    if (size <= 0)
+        return {};
+    QByteArray base64(size + 1, Qt::Uninitialized);
+    regulation_kept(key, base64.data(), int(base64.size()));
+    base64.chop(1);
+    return QByteArray::fromBase64(base64);
+}
+
+bool keepInBrowser(const char *key, const QByteArray &content)
+{
+    return regulation_keep(key, content.toBase64().constData()) != 0;
 }

@@ -37,6 +37,9 @@ struct LessonFromPage
     std::optional<QByteArray> content;
 };
 std::optional<LessonFromPage> lessonFromPage(qsizetype room);
+// The next lesson file dropped on the page, which the page has read: taken
+// from the page's queue, as above (its bytes always read).
+std::optional<LessonFromPage> lessonDroppedOnPage(qsizetype room);
 
 // The page's title (its tab, its bookmark) is the window's: the lesson open.
 void showWindowTitleInPage(const QString &title);
@@ -44,3 +47,9 @@ void showWindowTitleInPage(const QString &title);
 // The program has ended ("Quitter" answered yes): the page says that it can be
 // closed, in place of the empty window.
 void announceProgramEnded();
+
+// What the browser keeps for this site between visits (its local storage),
+// under a key: empty when nothing is kept, or when the browser keeps nothing
+// (a private window may refuse); kept returns false then.
+QByteArray keptInBrowser(const char *key);
+bool keepInBrowser(const char *key, const QByteArray &content);

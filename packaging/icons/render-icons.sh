@@ -13,6 +13,10 @@ for size in 16 32 48 64 128 256; do
     rsvg-convert --width "$size" --height "$size" --output "$here/icon-$size.png" "$svg"
     rsvg-convert --width "$size" --height "$size" --output "$here/seance-$size.png" "$lesson"
 done
+# The web page's, as the browsers' install prompts and home screens ask.
+for size in 192 512; do
+    rsvg-convert --width "$size" --height "$size" --output "$here/icon-$size.png" "$svg"
+done
 # The Windows program's icon holds every size (ImageMagick, package imagemagick).
 convert "$here"/icon-16.png "$here"/icon-32.png "$here"/icon-48.png "$here"/icon-64.png \
     "$here"/icon-128.png "$here"/icon-256.png "$here/icon.ico"

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program for web browsers (WebAssembly) and writes the site
 # build/web/site/ (the page, its script, Qt's loader, the program's script and
-# .wasm, the icon, the example lessons and the licences) and
+# .wasm, the icons and the web app's manifest, the service worker that keeps
+# them for use without the network, the example lessons and the licences,
+# each page, script and program file also precompressed as .br and .gz) and
 # build/web/systemes-regulation-<version>-web.zip of that folder.
 #
 #     packaging/web/build.sh [--with-tests]
@@ -59,9 +61,9 @@ if [[ $find_qt == yes ]]; then
     exit 0
 fi
 
-for tool in clang-15 wasm-ld-15 llvm-ar-15 wasm-opt node cmake ninja zip; do
+for tool in clang-15 wasm-ld-15 llvm-ar-15 wasm-opt node cmake ninja zip brotli pyftsubset; do
     command -v "$tool" >/dev/null ||
-        fail "$tool is missing: sudo apt-get install clang-15 lld-15 llvm-15 binaryen nodejs cmake ninja-build zip"
+        fail "$tool is missing: sudo apt-get install clang-15 lld-15 llvm-15 binaryen nodejs cmake ninja-build zip brotli fonttools"
 done
 [[ -x /usr/lib/qt6/libexec/moc ]] || fail "Qt's host tools are missing: sudo apt-get install qt6-base-dev"
 for file in /usr/share/wine/fonts/ms_sans_serif.ttf /usr/share/fonts/truetype/freefont/FreeSans.ttf \
@@ -91,9 +93,11 @@ cmake --build "$build" 2>&1 | { grep -v 'unexpected binaryen version' || true; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 site=$out/site
 mkdir -p "$site/licences"
-cp "$root/packaging/web/index.html" "$root/packaging/web/regulation-page.js" "$site/"
+cp "$root/packaging/web/index.html" "$root/packaging/web/regulation-page.js" \
+    "$root/packaging/web/manifest.webmanifest" "$site/"
 cp "$build/qtloader.js" "$build/systemes-regulation.js" "$build/systemes-regulation.wasm" "$site/"
 cp "$root/packaging/icons/icon-64.png" "$site/icon.png"
+cp "$root/packaging/icons/icon-192.png" "$root/packaging/icons/icon-512.png" "$site/"
 # The teachers' examples, beside the page: index.html?seance=fievre.regulation.
 cp "$root"/docs/seances/*.regulation "$site/"
 cp "$root/LICENSE" "$site/licences/systemes-regulation.txt"
@@ -102,9 +106,25 @@ for doc in fonts-wine fonts-freefont-ttf qt6-translations-l10n libqt6core6; do
     cp "/usr/share/doc/$doc/copyright" "$site/licences/$doc.txt"
 done
 
+# The service worker keeps every file of this publication, which it is named
+# after: the version and a digest of the files, so that a new build replaces
+# the copies kept at the pupils' next visit.
+files=$(cd "$site" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+digest=$(cd "$site" && cat $files | sha256sum | cut -c1-12)
+list=$(printf '%s\n' $files | awk 'BEGIN {printf "["} {printf "%s\"%s\"", (NR > 1 ? ", " : ""), $0} END {printf "]"}')
+sed -e "s|@PUBLICATION@|$version-$digest|" -e "s|@FICHIERS@|$list|" \
+    "$root/packaging/web/sw.js" >"$site/sw.js"
+# Beside each page, script and program file, its brotli and gzip forms: a
+# server set up as the README says sends them as they are, with no work of
+# its own at each visit.
+for file in "$site"/*.html "$site"/*.js "$site"/*.wasm "$site"/*.webmanifest "$site"/*.regulation; do
+    brotli -q 11 -f -o "$file.br" "$file"
+    gzip -9 -n -k -f "$file"
+done
+
 name=systemes-regulation-$version-web
 (cd "$site" && zip -qr9 "$out/$name.zip" .)
-raw=$(du -cb "$site"/* | tail -n1 | cut -f1)
-compressed=$(for file in "$site"/*.{html,js,wasm}; do gzip -9c "$file" | wc -c; done | awk '{s += $1} END {print s}')
-echo "$site: $((raw / 1024)) KiB, the page, scripts and program $((compressed / 1024)) KiB once compressed (gzip -9)"
+raw=$(find "$site" -type f ! -name '*.br' ! -name '*.gz' -print0 | du -cb --files0-from=- | tail -n1 | cut -f1)
+received=$(du -cb "$site"/*.{html,js,wasm,webmanifest}.br "$site"/icon*.png | tail -n1 | cut -f1)
+echo "$site: $((raw / 1024)) KiB, what the browser receives at the first visit $((received / 1024)) KiB (brotli)"
 echo "$out/$name.zip ($(du -h "$out/$name.zip" | cut -f1))"

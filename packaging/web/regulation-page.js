@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Systèmes de régulation in the page: the loading notice, the window at
 // the largest zoom that fits on a tablet or a phone, the lesson named in the
-// address, and the notice that replaces the window once the program has
-// ended.
+// address, the notice that replaces the window once the program has ended,
+// and the files kept for use without the network.
 //
 // The address takes:
 //   ?seance=NOM.regulation   a lesson file beside the page, opened at start
 //   &cadence=1               prints the tick rate at top speed to the console
+//   &journal=1               prints the start-up's steps to the console
 'use strict';
 
 // Where the program looks for its faces and Qt's French texts.
@@ -70,8 +71,11 @@ async function demarre() {
         globalThis.regulationSeance = {nom: nom, octets: await chargeSeance(nom)};
     }
     const environnement = {};
-    if (parametres.get('cadence') === '1')
-        environnement.QT_LOGGING_RULES = 'regulation.cadence.debug=true';
+    const journaux = [['cadence', 'regulation.cadence'], ['journal', 'regulation.startup']]
+                         .filter(([parametre]) => parametres.get(parametre) === '1')
+                         .map(([, categorie]) => categorie + '.debug=true');
+    if (journaux.length)
+        environnement.QT_LOGGING_RULES = journaux.join(';');
 
     const canvas = document.getElementById('fenetre');
     const chargeur = QtLoader({
@@ -93,6 +97,7 @@ async function demarre() {
         showCanvas: function() {
             document.getElementById('message').style.display = 'none';
             canvas.style.display = 'block';
+            gardeHorsLigne();
             return canvas;
         },
     });
@@ -105,6 +110,46 @@ async function demarre() {
         return;
     }
     chargeur.loadEmscriptenModule('systemes-regulation');
+}
+
+// A lesson file dropped anywhere on the page opens, as on the desktop: the
+// page reads it (no more than a lesson may hold, and a byte more, so that the
+// program refuses a longer one in its own words) and the program takes it
+// from regulationDepots. Any other drop changes nothing, and never takes the
+// browser away from the program to show the file.
+const tailleMaxSeance = 5 * 1024 * 1024;
+globalThis.regulationDepots = [];
+
+function porteDesFichiers(evenement) {
+    return evenement.dataTransfer && evenement.dataTransfer.types.includes('Files');
+}
+
+document.addEventListener('dragover', evenement => {
+    if (!porteDesFichiers(evenement))
+        return;
+    evenement.preventDefault();
+    evenement.stopPropagation();
+    evenement.dataTransfer.dropEffect = evenement.dataTransfer.items.length === 1 ? 'copy' : 'none';
+}, true);
+
+document.addEventListener('drop', async evenement => {
+    if (!porteDesFichiers(evenement))
+        return;
+    evenement.preventDefault();
+    evenement.stopPropagation();
+    const fichiers = evenement.dataTransfer.files;
+    if (fichiers.length !== 1 || !/\.regulation$/i.test(fichiers[0].name))
+        return;
+    const fichier = fichiers[0];
+    const octets = new Uint8Array(await fichier.slice(0, tailleMaxSeance + 1).arrayBuffer());
+    globalThis.regulationDepots.push({nom: fichier.name, octets: octets});
+}, true);
+
+// Once the program shows, its files are kept for visits without the network
+// (sw.js): not sooner, so that keeping them never delays the first frame.
+function gardeHorsLigne() {
+    if ('serviceWorker' in navigator)
+        navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
 // Called by the program when "Quitter" was answered yes.

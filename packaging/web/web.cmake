@@ -6,11 +6,35 @@
 # own file system. The page names the program /app/systemes-regulation, and
 # Qt finds a program's folder only when the program's file is there too.
 file(WRITE ${CMAKE_BINARY_DIR}/web-program-file "")
+
+# The outline faces as a page needs them: the Latin, Greek and symbol ranges
+# the program's texts and a teacher's names use, a seventh of FreeSans's
+# weight (its other scripts stay on the desktop, whose faces are the
+# system's). The same glyphs, metrics and kerning for what is kept.
+find_program(REGULATION_PYFTSUBSET pyftsubset REQUIRED)
+set(regulation_plages "U+0000-024F,U+0259,U+02B0-036F,U+0370-03FF,U+1E00-1EFF,U+2000-218F")
+string(APPEND regulation_plages ",U+2190-23FF,U+2460-257F,U+25A0-26FF,U+FB00-FB06,U+FFFD")
+foreach(face FreeSans FreeSansBold)
+    set(regulation_face ${CMAKE_BINARY_DIR}/polices-page/${face}.ttf)
+    if(NOT EXISTS ${regulation_face})
+        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/polices-page)
+        execute_process(COMMAND ${REGULATION_PYFTSUBSET}
+                                /usr/share/fonts/truetype/freefont/${face}.ttf
+                                --unicodes=${regulation_plages} --layout-features=*
+                                --name-IDs=* --name-languages=* --notdef-outline
+                                --output-file=${regulation_face}
+                        RESULT_VARIABLE regulation_resultat ERROR_QUIET)
+        if(NOT regulation_resultat EQUAL 0)
+            message(FATAL_ERROR "pyftsubset could not make ${regulation_face}")
+        endif()
+    endif()
+endforeach()
+
 set(REGULATION_WEB_FILES
     ${CMAKE_BINARY_DIR}/web-program-file@/app/systemes-regulation
     /usr/share/wine/fonts/ms_sans_serif.ttf@/app/fonts/ms_sans_serif.ttf
-    /usr/share/fonts/truetype/freefont/FreeSans.ttf@/app/fonts/FreeSans.ttf
-    /usr/share/fonts/truetype/freefont/FreeSansBold.ttf@/app/fonts/FreeSansBold.ttf
+    ${CMAKE_BINARY_DIR}/polices-page/FreeSans.ttf@/app/fonts/FreeSans.ttf
+    ${CMAKE_BINARY_DIR}/polices-page/FreeSansBold.ttf@/app/fonts/FreeSansBold.ttf
     /usr/share/qt6/translations/qtbase_fr.qm@/app/translations/qtbase_fr.qm)
 
 # regulation_link_for_web(<target> [TEST])
@@ -34,3 +58,22 @@ function(regulation_link_for_web target)
         target_link_options(${target} PRIVATE "SHELL:--embed-file ${file}")
     endforeach()
 endfunction()
+
+# Qt's own faces for a page (DejaVu Sans and Sans Mono, a megabyte of the
+# program that compression cannot shrink) are never drawn: the program embeds
+# and uses its own. Their resource is linked as an empty object instead.
+if(TARGET Qt6::QWasmIntegrationPlugin_resources_1)
+    set(regulation_sans_polices_qt ${CMAKE_BINARY_DIR}/sans-polices-qt.o)
+    if(NOT EXISTS ${regulation_sans_polices_qt})
+        file(WRITE ${CMAKE_BINARY_DIR}/sans-polices-qt.cpp
+             "// Stands for Qt's faces for a page, which the program does not use.\n")
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -c ${CMAKE_BINARY_DIR}/sans-polices-qt.cpp
+                                -o ${regulation_sans_polices_qt}
+                        RESULT_VARIABLE regulation_sans_polices_resultat)
+        if(NOT regulation_sans_polices_resultat EQUAL 0)
+            message(FATAL_ERROR "compiling ${regulation_sans_polices_qt} failed")
+        endif()
+    endif()
+    set_property(TARGET Qt6::QWasmIntegrationPlugin_resources_1
+                 PROPERTY IMPORTED_OBJECTS_RELEASE ${regulation_sans_polices_qt})
+endif()

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// CTest's runner for the web build: runs one Qt Test program in headless
-// Chromium, prints its report as the program writes it, and exits with its
-// status. The program's folder is served as a site, with a page of our own
+// CTest's runner for the web build: runs one Qt Test program in Chromium, then
+// in Firefox ESR, prints its reports as the program writes them, and exits
+// with the first failing status (0 when both pass). The program's folder is served as a site, with a page of our own
 // that starts it with the given arguments and the test's settings
 // (QT_LOGGING_RULES and REGULATION_* from this environment).
 //     node tests/web/qtest-in-browser.mjs PROGRAM.js [ARGUMENTS...]
 import fs from 'node:fs';
 import path from 'node:path';
-import {chromium, serveur} from './navigateur.mjs';
+import {moteurs, serveur} from './navigateur.mjs';
 
 const [programme, ...argumentsTest] = process.argv.slice(2);
 if (!programme || !programme.endsWith('.js')) {
@@ -39,31 +39,41 @@ chargeur.loadEmscriptenModule('${nom}');
 </script></body></html>`;
 fs.writeFileSync(path.join(dossier, `${nom}.test.html`), page);
 
-const site = await serveur(dossier);
-const navigateur = await chromium();
-let statut = 1;
-try {
-    const onglet = await navigateur.newPage();
-    const fin = new Promise(resolve => {
-        onglet.on('console', message => {
-            const texte = message.text();
-            if (texte.startsWith('__SORTIE__'))
-                console.log(texte.slice('__SORTIE__'.length));
-            else if (texte.startsWith('__FIN__ '))
-                resolve(texte.slice('__FIN__ '.length));
+// The program in one engine: its report, and its status.
+async function lanceDans(nomMoteur, lance) {
+    console.log(`${nom} in ${nomMoteur}:`);
+    const navigateur = await lance();
+    try {
+        const onglet = await navigateur.newPage();
+        const fin = new Promise(resolve => {
+            onglet.on('console', message => {
+                const texte = message.text();
+                if (texte.startsWith('__SORTIE__'))
+                    console.log(texte.slice('__SORTIE__'.length));
+                else if (texte.startsWith('__FIN__ '))
+                    resolve(texte.slice('__FIN__ '.length));
+            });
+            onglet.on('pageerror', erreur => resolve(`134 ${erreur}`));
         });
-        onglet.on('pageerror', erreur => resolve(`134 ${erreur}`));
-    });
-    await onglet.goto(`${site.adresse}${nom}.test.html`);
-    const resultat = await Promise.race(
-        [fin, new Promise(resolve => setTimeout(() => resolve('124 no end after ' +
-                                                              delaiMs / 1000 + ' s'), delaiMs))]);
-    const [code, ...raison] = resultat.split(' ');
-    statut = Number(code);
-    if (raison.length)
-        console.log(`${nom}: ${raison.join(' ')}`);
+        await onglet.goto(`${site.adresse}${nom}.test.html`);
+        const resultat = await Promise.race(
+            [fin, new Promise(resolve => setTimeout(() => resolve('124 no end after ' +
+                                                                  delaiMs / 1000 + ' s'), delaiMs))]);
+        const [code, ...raison] = resultat.split(' ');
+        if (raison.length)
+            console.log(`${nom}: ${raison.join(' ')}`);
+        return Number(code);
+    } finally {
+        await navigateur.close();
+    }
+}
+
+const site = await serveur(dossier);
+let statut = 0;
+try {
+    for (const [nomMoteur, lance] of moteurs)
+        statut ||= await lanceDans(nomMoteur, lance);
 } finally {
-    await navigateur.close();
     site.ferme();
     fs.rmSync(path.join(dossier, `${nom}.test.html`), {force: true});
 }
