@@ -201,7 +201,6 @@ void Deroules::rejoueDepuisLeDebut(bool enReference)
     f.meneLesInstants(true);
     m_lecture.emplace(deroule);
     m_top = 0;
-    m_fin = deroule.fin;
     for (const EtapeDeroule &etape : m_lecture->etapesAuTop(0))
         applique(etape);
     f.ReprendreMecanisme();
@@ -226,7 +225,7 @@ void Deroules::topCapteur()
     ++m_top;
     for (const EtapeDeroule &etape : m_lecture->etapesAuTop(m_top))
         applique(etape);
-    if (m_lecture && m_top >= m_fin) {
+    if (m_lecture && m_top >= m_lecture->fin()) {
         m_form.SuspendreMecanisme();
         // On the intact loop, its curve is the reference, kept before the
         // experiments come back.
@@ -310,8 +309,7 @@ void Deroules::termineLaLecture(const QString &ligne, const EtapeDeroule *etapeD
     m_form.meneLesInstants(false);
     if (const auto experiences = std::exchange(m_experiencesARendre, std::nullopt)) {
         // The experiments come back; a change the pupil just made stays.
-        for (Experience e : toutesExperiences)
-            m_form.ChangeExperience(e, experiences->contient(e));
+        m_form.ChangeExperiences(*experiences);
         if (etapeDeLEleve && etapeDeLEleve->action == EtapeDeroule::Action::Experience)
             m_form.ChangeExperience(etapeDeLEleve->experience, etapeDeLEleve->valeur != 0);
         else if (etapeDeLEleve && etapeDeLEleve->action == EtapeDeroule::Action::RetablirTout)

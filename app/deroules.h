@@ -69,6 +69,5 @@ private:
     // The replay under way, and the experiments to give back after a replay
     // on the intact loop.
     std::optional<LectureDeroule> m_lecture;
-    int m_fin = 0;
     std::optional<Experiences> m_experiencesARendre;
 };

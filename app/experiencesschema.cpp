@@ -88,6 +88,12 @@ void TForm1::ChangeExperience(Experience experience, bool active)
     actualiseExperiences();
 }
 
+void TForm1::ChangeExperiences(const Experiences &experiences)
+{
+    for (Experience experience : toutesExperiences)
+        ChangeExperience(experience, experiences.contient(experience));
+}
+
 void TForm1::RetablirTout()
 {
     m_situation.retablitTout();

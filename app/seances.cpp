@@ -180,8 +180,7 @@ void Seances::applique(const Situation &s)
     if (s.son)
         f.SpeedButtonSon->setChecked(*s.son);
     // Each set or undone: the experiments of the system before are undone too.
-    for (Experience e : toutesExperiences)
-        f.ChangeExperience(e, s.experiences.contient(e));
+    f.ChangeExperiences(s.experiences);
 
     // The recordings: the toggles, then what they drew and kept.
     const auto boutons = boutonsEnregistrement(f);

@@ -118,6 +118,8 @@ public:
 
     // Experiments on the loop: set and undone by the pupil.
     void ChangeExperience(Experience experience, bool active);
+    // Each experiment set or undone as these say.
+    void ChangeExperiences(const Experiences &experiences);
     QAction *actionExperience(Experience experience) const;
     void RetablirTout();
     QAction *actionRetablirTout() const { return m_retablirTout; }

@@ -56,6 +56,8 @@ public:
     // The steps made at that tick (the ticks asked for only increase).
     QList<EtapeDeroule> etapesAuTop(int top);
     bool finie() const { return m_suivante >= m_deroule.etapes.size(); }
+    // The tick at which the replay stops.
+    int fin() const { return m_deroule.fin; }
 
 private:
     Deroule m_deroule;

@@ -63,6 +63,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -291,6 +292,7 @@ bool Lecteur::deroule(const QJsonObject &o, const GabaritSeance &gabarit,
 {
     const int minimum = systeme.ValeurMin;
     const int maximum = systeme.ValeurMax;
+    const int largeur = gabarit.bande.width();
     QJsonArray etapes;
     if (!valeur(o.value(QLatin1String("valeurReglee")), QStringLiteral("deroule.valeurReglee"),
                 minimum, maximum, d.valeurReglee) ||
@@ -305,11 +307,10 @@ bool Lecteur::deroule(const QJsonObject &o, const GabaritSeance &gabarit,
         if (!etape(etapes[i], champ, systeme, e))
             return false;
         if (const auto defaut = defautEtape(e, d.etapes.isEmpty() ? nullptr : &d.etapes.last(),
-                                            gabarit.bande.width(), minimum, maximum))
+                                            largeur, minimum, maximum))
             return echoue(champ + QLatin1Char('.') + defaut->champ, defaut->raison);
         d.etapes << e;
     }
-    const int largeur = gabarit.bande.width();
     if (!entier(o.value(QLatin1String("fin")), QStringLiteral("deroule.fin"), 0, largeur, d.fin))
         return false;
     if (!d.etapes.isEmpty() && d.fin < d.etapes.last().top)
@@ -469,8 +470,11 @@ QByteArray ecritSeance(const Situation &s)
         return decimales == 0 ? QJsonValue(valeur)
                               : QJsonValue(nombreDeLaValeur(valeur, decimales));
     };
+    // Rows naming a sequence's steps are version 2's too.
+    const bool etapesNommees = std::any_of(s.releve.cbegin(), s.releve.cend(),
+                                           [](const LigneReleve &l) { return !l.etape.isEmpty(); });
     QJsonObject racine{{QStringLiteral("format"), formatSeance},
-                       {QStringLiteral("version"), s.deroule ? versionSeance : 1},
+                       {QStringLiteral("version"), s.deroule || etapesNommees ? versionSeance : 1},
                        {QStringLiteral("systeme"), s.systeme}};
     if (s.systemeEnseignant)
         racine.insert(QStringLiteral("systemeEnseignant"), descriptionEnJson(*s.systemeEnseignant));
@@ -495,7 +499,6 @@ QByteArray ecritSeance(const Situation &s)
     for (std::size_t i = 0; i < nomsAffiches.size(); ++i)
         affiches.insert(QLatin1String(nomsAffiches[i]), s.enregistrementsAffiches[i]);
     QJsonArray valeurs;
-    bool etapes = false;
     for (const LigneReleve &l : s.releve) {
         QJsonArray ligne{l.colonne,
                          enUnite(l.valeurReglee),
@@ -508,12 +511,8 @@ QByteArray ecritSeance(const Situation &s)
                          l.experiences};
         if (!l.etape.isEmpty())
             ligne.append(l.etape);
-        etapes = etapes || !l.etape.isEmpty();
         valeurs.append(ligne);
     }
-    // Rows naming steps are version 2's too.
-    if (etapes)
-        racine.insert(QStringLiteral("version"), versionSeance);
     QJsonObject bandes;
     for (std::size_t i = 0; i < nomsBandes.size(); ++i) {
         if (!s.bandes[i].isNull())
