@@ -184,16 +184,7 @@ void Deroules::rejoueDepuisLeDebut(bool enReference)
 
     // From the same state each time: no message in flight, no deviation
     // read yet, the traces where the system starts them, clean strips.
-    EtatMecanisme &etat = f.etat();
-    etat.ClasseEcart = 0;
-    etat.PeriodeSensitive = etat.PeriodeStimulatrice = etat.PeriodeInhibitrice = 0;
-    for (bool EtatMecanisme::*phase :
-         {&EtatMecanisme::PhaseSensitiveMontee, &EtatMecanisme::PhaseSensitiveTraversee,
-          &EtatMecanisme::PhaseSensitiveDescente, &EtatMecanisme::PhaseStimulatriceDescente,
-          &EtatMecanisme::PhaseStimulatriceTraversee, &EtatMecanisme::PhaseStimulatriceMontee,
-          &EtatMecanisme::PhaseInhibitriceDescente, &EtatMecanisme::PhaseInhibitriceTraversee,
-          &EtatMecanisme::PhaseInhibitriceMontee})
-        etat.*phase = false;
+    f.etat().metAuRepos();
     f.placeTraces();
     f.InitialiseEnregistrements();
     f.placeValeurs(deroule.valeurReglee, deroule.valeurConsigne);

@@ -54,4 +54,16 @@ struct EtatMecanisme
     // The row of the regulated value in the curve's last column (-1 on a
     // fresh curve), so that the next column joins it.
     int OrdonneeCourbe = -1;
+
+    // The loop at rest, as a replay starts it each time: no deviation read
+    // yet, no message on any pathway. The values and the traces are set by
+    // whoever starts it.
+    void metAuRepos()
+    {
+        ClasseEcart = 0;
+        PeriodeSensitive = PeriodeStimulatrice = PeriodeInhibitrice = 0;
+        PhaseSensitiveMontee = PhaseSensitiveTraversee = PhaseSensitiveDescente = false;
+        PhaseStimulatriceDescente = PhaseStimulatriceTraversee = PhaseStimulatriceMontee = false;
+        PhaseInhibitriceDescente = PhaseInhibitriceTraversee = PhaseInhibitriceMontee = false;
+    }
 };

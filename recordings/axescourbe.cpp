@@ -65,7 +65,7 @@ QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
     const QFontMetrics mesures = fontMetrics();
     const auto place = [&mesures](int gauche, int haut, const QString &texte) {
         return Libelle{QRect(gauche, haut, mesures.horizontalAdvance(texte), mesures.height()),
-                       texte, QRect(), QColor()};
+                       texte, QRect(), QColor(), false};
     };
 
     // Values, in the right margin, each level with its line.
@@ -119,6 +119,7 @@ QList<AxesCourbe::Libelle> AxesCourbe::libelles() const
         Libelle etape = place(ligne + 2, surface.top() + margeTexteEtape, nom);
         etape.marque = QRect(ligne, surface.top(), 1, surface.height());
         etape.couleur = couleurEtape;
+        etape.surLaSurface = true;
         libelles << etape;
     }
     return libelles;
@@ -133,8 +134,7 @@ void AxesCourbe::paintEvent(QPaintEvent *)
     for (const Libelle &l : libelles()) {
         if (!l.marque.isNull())
             painter.fillRect(l.marque, l.couleur);
-        // A step's name lies on the surface: on white, over the curves.
-        if (l.couleur == couleurEtape && !l.texte.isEmpty())
+        if (l.surLaSurface && !l.texte.isEmpty())
             painter.fillRect(l.rect, Qt::white);
         painter.drawText(l.rect, Qt::AlignLeft | Qt::AlignTop, l.texte);
     }

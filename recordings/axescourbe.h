@@ -29,6 +29,8 @@ public:
         QString texte;
         QRect marque;
         QColor couleur;
+        // Written on the surface, over the curves: on white.
+        bool surLaSurface = false;
     };
 
     // A step of a sequence: where it was applied, and its name.

@@ -16,6 +16,7 @@ const capteur = {x: 241, y: 123}; // the sensor's box, outlined on its top and l
 const marche = {x: 263, y: 27};
 const enregistrementSensitif = {x: 356, y: 71}; // its toggle, in the scheme's box
 const quitter = {x: 566, y: 26};
+const bouton = {x: 233, y: 15, largeur: 60, hauteur: 25}; // "Marche", "Arrêt"
 const barreValeurReglee = {gauche: 71, haut: 145, largeur: 110, hauteur: 16};
 const schema = {x: 226, y: 43, largeur: 359, hauteur: 222};
 const enregistrements = {x: 15, y: 279, largeur: 568, hauteur: 155};
@@ -152,7 +153,6 @@ async function controle(lance) {
         const avant = await pixels(page);
         await attend(700);
         const apres = await pixels(page);
-        const bouton = {x: 233, y: 15, largeur: 60, hauteur: 25};
         verifie(differences(arrete, avant, bouton, ecran) > 0, '"Marche" becomes "Arrêt"');
         verifie(differences(avant, apres, schema, ecran) > 0, '"Marche" animates the loop');
         verifie(differences(avant, apres, enregistrements, ecran) > 0, 'the strips draw');
@@ -176,12 +176,25 @@ async function controle(lance) {
         }
         verifie(corrige, 'the loop corrects it: the sensor is magenta again');
 
+        // The page waits for the answer and then goes on where it was: "Non"
+        // leaves the loop running, "Oui" ends the program.
+        const boite = {x: 0, y: 0, largeur: 585, hauteur: 440};
         const sansQuestion = await pixels(page);
         await clique(quitter);
         await attend(1000);
-        const question = await pixels(page);
-        const boite = {x: 0, y: 0, largeur: 585, hauteur: 440};
-        verifie(differences(sansQuestion, question, boite, ecran) > 500, '"Quitter" asks its question');
+        verifie(differences(sansQuestion, await pixels(page), boite, ecran) > 500,
+                '"Quitter" asks its question');
+        await page.keyboard.press('Escape');
+        await attend(1000);
+        const apresNon = await pixels(page);
+        await clique(marche);
+        await attend(700);
+        verifie(differences(apresNon, await pixels(page), bouton, ecran) > 0,
+                'answered no, the question closes and the window goes on: "Arrêt" stops the loop');
+        await clique(quitter);
+        await attend(1000);
+        verifie(differences(apresNon, await pixels(page), boite, ecran) > 500,
+                '"Quitter" asks again');
         await page.keyboard.press('Enter');
         let fin = '';
         for (let i = 0; i < 50 && !fin.includes('Vous pouvez fermer cette page'); ++i) {
@@ -271,7 +284,6 @@ async function controle(lance) {
             const m = touche(marche);
             await tablette.touchscreen.tap(m.x, m.y);
             await attend(1000);
-            const bouton = {x: 233, y: 15, largeur: 60, hauteur: 25};
             verifie(differences(arreteT, await pixels(tablette), bouton, doigt) > 0,
                     'a tap on "Marche" is a click');
             const b = barreValeurReglee;
